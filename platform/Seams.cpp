@@ -1,0 +1,58 @@
+#include "platform/Seams.h"
+
+#include <QRandomGenerator>
+#include <QThread>
+#include <chrono>
+
+namespace platform {
+
+namespace {
+SeamOverrides g_over;
+}
+
+void setSeamOverridesForTest(const SeamOverrides& o)
+{
+    g_over = o;
+}
+
+std::uint64_t monotonicNanos()
+{
+    if (g_over.monotonicNanos)
+        return g_over.monotonicNanos();
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(
+        duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::int64_t monotonicMillis()
+{
+    return static_cast<std::int64_t>(monotonicNanos() / 1000000u);
+}
+
+QDateTime currentDateTime()
+{
+    if (g_over.currentDateTime)
+        return g_over.currentDateTime();
+    return QDateTime::currentDateTime();
+}
+
+int randomBelow(int n)
+{
+    if (n <= 0)
+        return 0;
+    if (g_over.randomBelow)
+        return g_over.randomBelow(n);
+    return static_cast<int>(QRandomGenerator::global()->bounded(n));
+}
+
+void sleepMs(int ms)
+{
+    if (g_over.sleepMs) {
+        g_over.sleepMs(ms);
+        return;
+    }
+    if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+} // namespace platform

@@ -1,0 +1,1 @@
+// Anchors the resource library; the data itself comes from the resource compiler.
