@@ -1,0 +1,98 @@
+#pragma once
+// The controls of the main window that the games and the shared services touch, under
+// the names the games use (Form1->ImageStol, Form1->Button7, ...). The surface creates
+// them as plain children; the main window (app layer) derives from it, places and
+// dresses them. A test builds a bare surface, so a game runs without the real window.
+#include <QMainWindow>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class TQyvCardsButton;
+
+namespace platform {
+class PictureControl;
+class Canvas;
+}
+
+class TTableSurface : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TTableSurface(QWidget* parent = nullptr);
+    ~TTableSurface() override;
+
+    // Help context of the window (game number + 1 during a round).
+    int HelpContext = 0;
+
+    // The card table and the pictures around it.
+    platform::PictureControl* ImageStol = nullptr;
+    platform::PictureControl* ImageKoloda = nullptr;
+    platform::PictureControl* ImageRamka = nullptr;
+    platform::PictureControl* ImageStol2 = nullptr;
+    platform::PictureControl* ImageKon = nullptr;
+    platform::PictureControl* ImageTuzi = nullptr;
+    platform::PictureControl* ImageTablo2 = nullptr;
+    platform::PictureControl* ImageHelp = nullptr;
+    platform::PictureControl* ImageDiv = nullptr;
+    // The intro picture.
+    platform::PictureControl* Image1 = nullptr;
+
+    // The menu screen.
+    platform::PictureControl* ImageCaption = nullptr;
+    platform::PictureControl* ImageElite = nullptr;
+    platform::PictureControl* ImageSvLeft = nullptr;
+    platform::PictureControl* ImageSvRight = nullptr;
+    QLabel* RxGIFAnL = nullptr;
+    QLabel* RxGIFAnR = nullptr;
+    platform::PictureControl* ImCalL = nullptr;
+    platform::PictureControl* ImCalR = nullptr;
+    platform::PictureControl* ImWT = nullptr;
+    platform::PictureControl* ImGP = nullptr;
+    platform::PictureControl* ImCh = nullptr;
+    platform::PictureControl* ImAn = nullptr;
+    platform::PictureControl* ImSt = nullptr;
+    platform::PictureControl* ImHp = nullptr;
+    platform::PictureControl* ImAc = nullptr;
+    QLabel* Panel1 = nullptr;
+    QLabel* Panel2 = nullptr;
+    QLabel* Panel3 = nullptr;
+    QLabel* Panel4 = nullptr;
+
+    // Buttons 1..5 club members, 6 new player, 7 and 8 the two action buttons of a
+    // round, 9..11 the menu screen's further buttons.
+    TQyvCardsButton* Button1 = nullptr;
+    TQyvCardsButton* Button2 = nullptr;
+    TQyvCardsButton* Button3 = nullptr;
+    TQyvCardsButton* Button4 = nullptr;
+    TQyvCardsButton* Button5 = nullptr;
+    TQyvCardsButton* Button6 = nullptr;
+    TQyvCardsButton* Button7 = nullptr;
+    TQyvCardsButton* Button8 = nullptr;
+    TQyvCardsButton* Button9 = nullptr;
+    TQyvCardsButton* Button10 = nullptr;
+    TQyvCardsButton* Button11 = nullptr;
+    // Picture Gallery: deal again / play the shown deal.
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+    QTimer* Timer1 = nullptr;   // intro and menu animation
+    QTimer* Timer2 = nullptr;   // win celebration
+    QTimer* TimerCal = nullptr; // calendar pictures
+
+    // The window's own canvas (drawing "on the form" rather than on a picture): the
+    // balloons of the celebration and the sprite target 0 draw here.
+    platform::Canvas& FormCanvas();
+    // Client size of the window (the table area).
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    platform::Canvas* formCanvas_ = nullptr;
+};
+
+// The main window; set when it is created (by the app, or by a test).
+inline TTableSurface* Form1 = nullptr;

@@ -1,0 +1,40 @@
+#pragma once
+// Pictures, sounds and other data by name. Built-in resources live in Qt's resource
+// system under ":/res/" (any sub-folder, any extension); a name is matched against the
+// file's base name without its extension, ignoring case. Add-on libraries are Qt binary
+// resource bundles kept under their historical file names.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <memory>
+
+namespace platform::resources {
+
+// The bytes of a built-in resource; empty when there is none of that name.
+QByteArray find(const QString& name);
+bool exists(const QString& name);
+// A built-in picture decoded (PNG, JPEG, BMP, GIF); a null image when missing.
+QImage image(const QString& name);
+// The resource path (":/res/...") of a name, empty when missing.
+QString pathOf(const QString& name);
+
+// An add-on library opened as a resource container for one load and released when
+// destroyed. A file that is missing or not a resource bundle counts as not open.
+class AddOnLibrary {
+public:
+    explicit AddOnLibrary(const QString& filePath);
+    ~AddOnLibrary();
+    AddOnLibrary(const AddOnLibrary&) = delete;
+    AddOnLibrary& operator=(const AddOnLibrary&) = delete;
+
+    bool isOpen() const { return open_; }
+    QByteArray find(const QString& name) const;
+    QImage image(const QString& name) const;
+
+private:
+    QString file_;
+    QString root_;
+    bool open_ = false;
+};
+
+} // namespace platform::resources
