@@ -1,0 +1,136 @@
+#include "tools/common/Generator.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace tools {
+
+namespace {
+QString g_resources;
+}
+
+int runGenerator(int argc, char** argv, const std::function<void()>& body)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const char* name = argc > 0 ? argv[0] : "generator";
+    try {
+        if (argc < 2)
+            throw GenError(QStringLiteral("usage: %1 <resources folder>").arg(QString::fromLocal8Bit(name)));
+        const QFileInfo dir(QString::fromLocal8Bit(argv[1]));
+        if (!dir.isDir())
+            throw GenError(QStringLiteral("resources folder not found: %1").arg(dir.filePath()));
+        g_resources = dir.absoluteFilePath();
+        body();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: error: %s\n", name, e.what());
+        return 1;
+    }
+    return 0;
+}
+
+QString resourcesDir()
+{
+    if (g_resources.isEmpty())
+        throw GenError(QStringLiteral("resources folder not set (call through runGenerator)"));
+    return g_resources;
+}
+
+QString outputPath(const QString& relPath)
+{
+    const QString path = QDir(resourcesDir()).filePath(relPath);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        throw GenError(QStringLiteral("cannot create folder for %1").arg(path));
+    return path;
+}
+
+void saveBytes(const QByteArray& bytes, const QString& relPath)
+{
+    QSaveFile f(outputPath(relPath));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        throw GenError(QStringLiteral("cannot write %1").arg(f.fileName()));
+}
+
+void savePng(const QImage& img, const QString& relPath)
+{
+    if (img.isNull())
+        throw GenError(QStringLiteral("empty picture for %1").arg(relPath));
+    QString rel = relPath;
+    if (!rel.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        rel += QLatin1String(".png");
+    QSaveFile f(outputPath(rel));
+    if (!f.open(QIODevice::WriteOnly) || !img.save(&f, "PNG") || !f.commit())
+        throw GenError(QStringLiteral("cannot write %1").arg(f.fileName()));
+}
+
+QImage newImage(int w, int h, const QColor& fill)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    if (img.isNull())
+        throw GenError(QStringLiteral("cannot make a %1 x %2 picture").arg(w).arg(h));
+    img.fill(fill);
+    return img;
+}
+
+QFont requireFont(const QString& family, int pixelSize, int weight)
+{
+    const QStringList families = QFontDatabase::families();
+    if (!families.contains(family, Qt::CaseInsensitive))
+        throw GenError(QStringLiteral("font family \"%1\" is not installed").arg(family));
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setWeight(static_cast<QFont::Weight>(weight));
+    f.setStyleStrategy(QFont::PreferAntialias);
+    // Fontconfig may still resolve the request to another family; refuse that too.
+    const QFontInfo info(f);
+    if (info.family().compare(family, Qt::CaseInsensitive) != 0)
+        throw GenError(QStringLiteral("font family \"%1\" resolves to \"%2\"").arg(family, info.family()));
+    return f;
+}
+
+void requireGlyphs(const QFont& font, const QString& text)
+{
+    const QFontMetricsF fm(font);
+    const auto ucs = text.toUcs4();
+    for (char32_t c : ucs) {
+        if (c == U' ' || c == U'\n' || c == U'\t')
+            continue;
+        if (!fm.inFontUcs4(c))
+            throw GenError(QStringLiteral("font \"%1\" has no glyph for U+%2 in \"%3\"")
+                               .arg(font.family())
+                               .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'))
+                               .arg(text));
+    }
+}
+
+void drawText(QPainter& p, const QRectF& box, int alignFlags, const QString& text,
+              const QFont& font, const QColor& color)
+{
+    requireGlyphs(font, text);
+    p.save();
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(box, alignFlags, text);
+    p.restore();
+}
+
+int fitPixelSize(const QString& family, int weight, const QString& text, const QSizeF& box,
+                 int maxPx, int minPx)
+{
+    for (int px = maxPx; px > minPx; --px) {
+        const QFontMetricsF fm(requireFont(family, px, weight));
+        if (fm.horizontalAdvance(text) <= box.width() && fm.height() <= box.height())
+            return px;
+    }
+    return minPx;
+}
+
+} // namespace tools
