@@ -1,0 +1,160 @@
+#include "platform/PictureControl.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace platform {
+
+namespace {
+
+MouseButton buttonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+ShiftState shiftOf(const QMouseEvent* e)
+{
+    ShiftState s = 0;
+    const Qt::KeyboardModifiers m = e->modifiers();
+    if (m & Qt::ShiftModifier)
+        s |= ssShift;
+    if (m & Qt::AltModifier)
+        s |= ssAlt;
+    if (m & Qt::ControlModifier)
+        s |= ssCtrl;
+    const Qt::MouseButtons b = e->buttons();
+    if (b & Qt::LeftButton)
+        s |= ssLeft;
+    if (b & Qt::RightButton)
+        s |= ssRight;
+    if (b & Qt::MiddleButton)
+        s |= ssMiddle;
+    return s;
+}
+
+} // namespace
+
+PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    canvas_.setChangeListener([this] { pictureChanged(); });
+}
+
+PictureControl::~PictureControl() = default;
+
+Canvas& PictureControl::canvas()
+{
+    if (canvas_.isEmpty() && width() > 0 && height() > 0)
+        canvas_.setSize(width(), height());
+    return canvas_;
+}
+
+void PictureControl::setPictureSize(int width, int height)
+{
+    canvas_.setSize(width, height);
+}
+
+void PictureControl::setPicture(const QImage& picture)
+{
+    canvas_.assign(picture);
+}
+
+void PictureControl::setStretch(bool on)
+{
+    if (stretch_ != on) {
+        stretch_ = on;
+        update();
+    }
+}
+
+void PictureControl::invalidate(const QRect& r)
+{
+    update(r);
+}
+
+void PictureControl::invalidate()
+{
+    update();
+}
+
+void PictureControl::repaintNow()
+{
+    repaint();
+}
+
+void PictureControl::pictureChanged()
+{
+    // Drawing calls come by the thousand; one pending update covers them all.
+    if (!updatePending_) {
+        updatePending_ = true;
+        update();
+    }
+}
+
+void PictureControl::paintEvent(QPaintEvent* e)
+{
+    updatePending_ = false;
+    if (canvas_.isEmpty())
+        return;
+    QPainter p(this);
+    if (stretch_) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(rect(), canvas_.image());
+    } else {
+        p.setClipRegion(e->region());
+        p.drawImage(0, 0, canvas_.image());
+    }
+}
+
+void PictureControl::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        clicked_ = true;
+    if (onMouseDown) {
+        const QPoint p = e->position().toPoint();
+        onMouseDown(buttonOf(e->button()), shiftOf(e), p.x(), p.y());
+    }
+}
+
+void PictureControl::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMouseMove) {
+        const QPoint p = e->position().toPoint();
+        onMouseMove(shiftOf(e), p.x(), p.y());
+    }
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    if (e->button() == Qt::LeftButton && clicked_) {
+        clicked_ = false;
+        if (onClick && rect().contains(p))
+            onClick();
+    }
+    if (onMouseUp)
+        onMouseUp(buttonOf(e->button()), shiftOf(e), p.x(), p.y());
+}
+
+void PictureControl::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // The second press of a double click: the double-click handler first, then the
+    // press handler; its release is no click of its own.
+    clicked_ = false;
+    if (onDblClick)
+        onDblClick();
+    if (onMouseDown) {
+        const QPoint p = e->position().toPoint();
+        onMouseDown(buttonOf(e->button()), shiftOf(e) | ssDouble, p.x(), p.y());
+    }
+}
+
+} // namespace platform
