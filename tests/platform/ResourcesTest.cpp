@@ -1,0 +1,158 @@
+#include "platform/Resources.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace platform::resources;
+
+TEST(BuiltInResources, FoundByBaseNameIgnoringCase)
+{
+    for (const QString name : {"GFree", "gfree", "GFREE", "gFrEe"}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(exists(name));
+        EXPECT_TRUE(pathOf(name).startsWith(":/res/"));
+        EXPECT_FALSE(find(name).isEmpty());
+        EXPECT_EQ(image(name).size(), QSize(10, 10));
+    }
+}
+
+TEST(BuiltInResources, MissingNamesGiveNothing)
+{
+    // A name carries no extension or folder; those forms are missing too.
+    for (const QString name : {"", "NoSuchPicture", "GFree.png", "pictures/GFree", "GFre", "GFree "}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_FALSE(exists(name));
+        EXPECT_TRUE(pathOf(name).isEmpty());
+        EXPECT_TRUE(find(name).isEmpty());
+        EXPECT_TRUE(image(name).isNull());
+    }
+}
+
+namespace {
+
+QByteArray pngOf(const QSize& size, QColor color)
+{
+    QImage img(size, QImage::Format_ARGB32);
+    img.fill(color);
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    return bytes;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// An add-on library as the program receives it: a binary resource bundle made by rcc,
+// under a library's file name.
+class AddOnBundle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
+        if (!QFile::exists(rcc))
+            GTEST_SKIP() << "Qt's rcc is not installed at " << rcc.toStdString();
+        QDir(dir_.path()).mkpath("src/cards");
+        ASSERT_TRUE(writeFile(dir_.filePath("src/cards/QyvCard01.png"), pngOf({4, 3}, Qt::red)));
+        ASSERT_TRUE(writeFile(dir_.filePath("src/Back.PNG"), pngOf({2, 5}, Qt::blue)));
+        ASSERT_TRUE(writeFile(dir_.filePath("src/notes.txt"), "not a picture"));
+        ASSERT_TRUE(writeFile(dir_.filePath("src/bundle.qrc"),
+                              "<RCC><qresource prefix=\"/\">"
+                              "<file>cards/QyvCard01.png</file><file>Back.PNG</file>"
+                              "<file>notes.txt</file></qresource></RCC>"));
+        bundle_ = dir_.filePath("QyvCards07A.dll");
+        QProcess p;
+        p.setWorkingDirectory(dir_.filePath("src"));
+        p.start(rcc, {"-binary", "bundle.qrc", "-o", bundle_});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    }
+
+    QStringList rootEntries() const { return QDir(":/").entryList(); }
+
+    QTemporaryDir dir_;
+    QString bundle_;
+};
+
+} // namespace
+
+TEST_F(AddOnBundle, FindsPicturesByNameIgnoringCase)
+{
+    AddOnLibrary lib(bundle_);
+    ASSERT_TRUE(lib.isOpen());
+    EXPECT_EQ(lib.image("QyvCard01").size(), QSize(4, 3));
+    EXPECT_EQ(lib.image("qyvcard01").pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(lib.image("BACK").size(), QSize(2, 5));
+    EXPECT_EQ(lib.find("Notes"), QByteArray("not a picture"));
+    EXPECT_TRUE(lib.image("Notes").isNull());
+    EXPECT_TRUE(lib.find("QyvCard02").isEmpty());
+    EXPECT_TRUE(lib.image("QyvCard02").isNull());
+    // The add-on's names do not leak into the built-in ones.
+    EXPECT_FALSE(exists("QyvCard01"));
+}
+
+TEST_F(AddOnBundle, OtherFilesCountAsNotOpen)
+{
+    struct Case {
+        const char* what;
+        QString path;
+    };
+    ASSERT_TRUE(writeFile(dir_.filePath("Picture.dll"), pngOf({4, 4}, Qt::green)));
+    ASSERT_TRUE(writeFile(dir_.filePath("Empty.dll"), QByteArray()));
+    QFile whole(bundle_);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(writeFile(dir_.filePath("Cut.dll"), whole.read(20)));
+    const std::vector<Case> cases = {
+        {"missing file", dir_.filePath("QyvBackG03.dll")},
+        {"a picture under a library's name", dir_.filePath("Picture.dll")},
+        {"empty file", dir_.filePath("Empty.dll")},
+        {"bundle cut short", dir_.filePath("Cut.dll")},
+        {"a folder", dir_.path()},
+        {"no name", QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AddOnLibrary lib(c.path);
+        EXPECT_FALSE(lib.isOpen());
+        EXPECT_TRUE(lib.find("QyvCard01").isEmpty());
+        EXPECT_TRUE(lib.image("QyvCard01").isNull());
+    }
+}
+
+TEST_F(AddOnBundle, ReleasedWhenDestroyed)
+{
+    const QStringList before = rootEntries();
+    {
+        AddOnLibrary first(bundle_);
+        ASSERT_TRUE(first.isOpen());
+        EXPECT_EQ(rootEntries().size(), before.size() + 1);
+        {
+            // The same file open twice: closing one leaves the other usable.
+            AddOnLibrary second(bundle_);
+            ASSERT_TRUE(second.isOpen());
+            EXPECT_EQ(rootEntries().size(), before.size() + 2);
+        }
+        EXPECT_EQ(rootEntries().size(), before.size() + 1);
+        EXPECT_EQ(first.image("QyvCard01").size(), QSize(4, 3));
+    }
+    EXPECT_EQ(rootEntries(), before);
+
+    // One load after another, as every game start does, leaves nothing behind.
+    for (int i = 0; i < 50; ++i) {
+        AddOnLibrary lib(bundle_);
+        ASSERT_TRUE(lib.isOpen());
+    }
+    EXPECT_EQ(rootEntries(), before);
+}
