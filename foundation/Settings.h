@@ -2,6 +2,8 @@
 // The settings of the program, kept in "Vardelin.ini" in the program folder. The
 // options dialog changes them in memory; LoadSettings and SaveSettings move them
 // between memory and the file.
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace Settings {
@@ -40,11 +42,31 @@ inline QString StatServiceAddress;
 inline QString AccountServiceAddress;
 inline QString ServerGameCode;
 inline bool WorldTopTenOn = false;
+// The chat is open (the configuration page carries no chat pause switch).
+inline bool ChatOn = true;
+
+inline const QString SettingsFileName = QStringLiteral("Vardelin.ini");
+inline constexpr int SettingsLineCount = 27;
 
 // Reads the settings file (defaults first); refreshes the server addresses after a
 // complete read.
 void LoadSettings();
 // Writes the 27 lines of the settings file.
 void SaveSettings();
+
+// The account service's per-game field prefix of a game code: "solvd" for 71,
+// "soltu" 19, "solpg" 12, "solbo" 18, "soluq" 17, "sol" + the code above 400.
+QString ServerGameCodeFor(int gameId);
+
+// The steps of LoadSettings, for callers and tests that need one alone.
+// Every default, the world top ten identity and the built-in addresses included.
+void SetDefaultSettings();
+// Applies the file's lines over the defaults; true when the reading ran to its end
+// (only then are the server addresses refreshed).
+bool ApplySettingsLines(const QList<QByteArray>& lines);
+// The 27 lines SaveSettings writes, without line ends.
+QList<QByteArray> SettingsLines();
+// Asks the configuration page for the rating, statistics and account addresses.
+void RefreshServerAddresses();
 
 } // namespace Settings
