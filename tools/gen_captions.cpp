@@ -20,7 +20,7 @@ namespace {
 
 using tools::GenError;
 
-constexpr int Chinese = 5, Japanese = 8, Korean = 9;
+constexpr int Russian = 1, Chinese = 5, Japanese = 8, Korean = 9;
 
 // Display lettering: a serif with some flourish for the alphabets, the serif CJK face
 // of the language for Chinese, Japanese and Korean (each has its own glyph forms).
@@ -33,7 +33,9 @@ QFont letteringFont(int language, int pixelSize)
     case Korean: f = tools::requireFont(QStringLiteral("Noto Serif CJK KR"), pixelSize, QFont::Bold); break;
     default:
         f = tools::requireFont(QStringLiteral("Noto Serif Display"), pixelSize, QFont::Bold);
-        f.setItalic(true);
+        // Italic Cyrillic changes letter shapes (т, п, и) and reads poorly at the
+        // caption's shown size; the Latin italic stays clear.
+        f.setItalic(language != Russian);
         break;
     }
     // A missing glyph must fail here, not be borrowed from another face.
@@ -137,7 +139,7 @@ void drawGoldLettering(QImage& img, const QPainterPath& path, double unit)
     p.setOpacity(1.0);
 
     const QRectF ink = path.boundingRect();
-    p.setPen(QPen(QColor(0x3b, 0x22, 0x08), unit * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(0x3b, 0x22, 0x08), unit * 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
 
