@@ -34,15 +34,15 @@ struct Geometry {
     double rowTop, rowBottom;
     double ace;        // the single pip of an ace
     double idxCx, idxTop; // index column centre, top of the rank
-    int idxPx;         // rank font pixel size
+    double idxCap;     // height of the rank
     double idxSuit, idxSuitCy;
     QRectF court;      // frame of a court picture
 };
 
 const Geometry kClassic{69, 94, true, 0, 11, 34.5, 14, 15.5, 78.5, 29,
-                        7.0, 2.0, 13, 8, 17.0, QRectF(14.5, 8.5, 40, 77)};
+                        7.0, 2.0, 10, 8, 17.0, QRectF(14.5, 8.5, 40, 77)};
 const Geometry kLarge{146, 198, false, 8, 23, 73, 30, 33, 165, 62,
-                      15.0, 5.0, 24, 16, 36, QRectF(30.5, 20.5, 85, 157)};
+                      15.0, 5.0, 19, 16, 36, QRectF(30.5, 20.5, 85, 157)};
 
 QColor rgb(unsigned v) { return QColor((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF); }
 
@@ -77,34 +77,70 @@ QPainterPath bodyPath(const Geometry& g, double inset)
 
 // ---------------------------------------------------------------------------- index
 
+// The outline of one character of the index face, moved to the origin.
+QPainterPath glyphPath(QChar c)
+{
+    // The index face hangs its J below the line; the J of a face that sets it on the
+    // line keeps its hook readable once fitted to the index height.
+    QFont font = tools::requireFont(c == QLatin1Char('J') ? QStringLiteral("Liberation Sans") : kIndexFont,
+                                    200, QFont::Bold);
+    tools::requireGlyphs(font, QString(c));
+    QPainterPath path;
+    path.addText(0, 0, font, QString(c));
+    return path.translated(-path.boundingRect().topLeft());
+}
+
+// The rank, each character's outline fitted to the index height so that nothing hangs
+// below it (a J's hook, a Q's tail) into the suit sign. In the classic size every glyph
+// box lands on whole pixels and is filled without smoothing, which keeps it crisp.
+void drawRank(QPainter& p, const Geometry& g, const QString& text, const QColor& ink)
+{
+    const double h = g.idxCap;
+    const double gap = g.classic ? 1 : 1.5;
+    const double maxW = g.classic ? 12 : 24;
+    std::vector<QPainterPath> paths;
+    std::vector<double> widths;
+    double total = 0;
+    for (QChar c : text) {
+        paths.push_back(glyphPath(c));
+        const QRectF b = paths.back().boundingRect();
+        widths.push_back(b.width() * h / b.height());
+        total += widths.back();
+    }
+    total += gap * double(text.size() - 1);
+    const double squeeze = total > maxW ? (maxW - gap * double(text.size() - 1)) / (total - gap * double(text.size() - 1)) : 1.0;
+    double x = g.idxCx - std::min(total, maxW) / 2;
+    if (g.classic)
+        x = std::floor(x + 0.5);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, !g.classic);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        double w = widths[i] * squeeze;
+        if (g.classic)
+            w = std::max(2.0, std::floor(w + 0.5));
+        const QRectF b = paths[i].boundingRect();
+        QTransform t;
+        t.translate(x, g.idxTop);
+        t.scale(w / b.width(), h / b.height());
+        p.drawPath(t.map(paths[i]));
+        x += w + gap;
+    }
+    p.restore();
+}
+
 void drawIndex(QPainter& p, const Geometry& g, int rank, int suit)
 {
     const QColor ink = suitInk(suit);
     const QString text = QString::fromLatin1(kIndex[rank]);
-    // "10" must fit the index column: it takes the condensed cut of the same face.
-    const bool two = text.size() == 2;
-    QFont font = tools::requireFont(kIndexFont, g.idxPx, QFont::Bold);
-    if (two) {
-        font.setStretch(QFont::Condensed);
-        font.setLetterSpacing(QFont::AbsoluteSpacing, g.classic ? -1.0 : -2.0);
-    }
-    if (g.classic)
-        font.setHintingPreference(QFont::PreferFullHinting);
-    tools::requireGlyphs(font, text);
-    const QFontMetricsF fm(font);
-    const double adv = fm.horizontalAdvance(text);
     for (int corner = 0; corner < 2; ++corner) {
         p.save();
         if (corner == 1) {
             p.translate(g.w, g.h);
             p.rotate(180);
         }
-        p.setFont(font);
-        p.setPen(ink);
-        // Baseline so that the cap height starts at idxTop.
-        const double x = std::floor(g.idxCx - adv / 2 + 0.5);
-        const double base = g.idxTop + std::ceil(fm.capHeight());
-        p.drawText(QPointF(x, base), text);
+        drawRank(p, g, text, ink);
         fillSuit(p, suit, QPointF(g.idxCx + (int(g.idxSuit) % 2 ? 0.5 : 0), g.idxSuitCy), g.idxSuit, false, ink);
         p.restore();
     }
@@ -289,7 +325,22 @@ void drawCourtHalf(QPainter& p, double hh, int rank, int suit, double px)
     p.drawLine(QPointF(0.22, shoulderY + 0.05), QPointF(0.27, hh + 0.02));
     p.drawLine(QPointF(0.78, shoulderY + 0.05), QPointF(0.73, hh + 0.02));
     p.restore();
-    // The hand holding the object.
+    // The arm raised to the held object: an outlined sleeve with a cuff, then the hand.
+    {
+        const double side = handX < 0.5 ? -1 : 1;
+        QPainterPath arm;
+        arm.moveTo(0.5 + side * 0.2, shoulderY + 0.05);
+        arm.quadTo(handX + side * 0.05, shoulderY + 0.08, handX, handY - 0.05);
+        const double sleeve = 0.12;
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(line, sleeve + 1.8 * px, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(arm);
+        p.setPen(QPen(cc.robe.lighter(112), sleeve, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(arm);
+        p.setPen(QPen(cc.trim, 0.035, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(handX - 0.055, handY - 0.05), QPointF(handX + 0.055, handY - 0.05));
+        p.setPen(outline);
+    }
     p.setBrush(skin);
     p.drawEllipse(QPointF(handX, handY), 0.05, 0.045);
     // Collar: ermine for the king, a necklace for the queen, a ruff for the jack.
