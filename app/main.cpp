@@ -1,11 +1,12 @@
+#include "app/Qyv__Form1.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.resize(760, 500);
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("Vardelin"));
+    TForm1 form;
+    form.show();
     return app.exec();
 }

@@ -83,15 +83,15 @@ public:
     // The window's own canvas (drawing "on the form" rather than on a picture): the
     // balloons of the celebration and the sprite target 0 draw here.
     platform::Canvas& FormCanvas();
+    // The client area as a picture control (its mouse handlers are the form's).
+    platform::PictureControl* FormArea() const;
     // Client size of the window (the table area).
     int ClientWidth() const;
     int ClientHeight() const;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
+    void SetClientSize(int width, int height);
 
 private:
-    platform::Canvas* formCanvas_ = nullptr;
+    platform::PictureControl* formArea_ = nullptr;
 };
 
 // The main window; set when it is created (by the app, or by a test).
