@@ -7,9 +7,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QFontMetricsF>
+#include <QRadialGradient>
 #include <array>
 #include <cmath>
+#include <vector>
 
 using namespace cardshapes;
 
@@ -511,7 +512,7 @@ void drawCourt(QPainter& p, const Geometry& g, int rank, int suit)
     if (g.classic) {
         p.drawLine(QPointF(f.left(), std::floor(f.center().y()) + 0.5),
                    QPointF(f.right(), std::floor(f.center().y()) + 0.5));
-        p.drawRect(f.adjusted(0, 0, 0, 0));
+        p.drawRect(f);
     } else {
         p.drawLine(QPointF(f.left(), f.center().y()), QPointF(f.right(), f.center().y()));
         p.drawRect(f);
