@@ -154,9 +154,16 @@ public:
         // The table repaints while the sound plays, but clicks and keys wait.
         QEventLoop loop;
         waiting_ = &loop;
-        QObject::connect(audio_.get(), &QAudioSink::stateChanged, &loop, [&loop](QAudio::State s) {
-            if (s == QAudio::IdleState || s == QAudio::StoppedState)
+        QAudioSink* audio = audio_.get();
+        const std::int64_t durationUs = w.durationMs() * 1000;
+        QObject::connect(audio, &QAudioSink::stateChanged, &loop, [&loop, audio, durationUs](QAudio::State s) {
+            if (s == QAudio::StoppedState) {
                 loop.quit();
+            } else if (s == QAudio::IdleState) {
+                // Idle means all data went to the device; let what it still holds play out.
+                const std::int64_t leftMs = std::clamp<std::int64_t>((durationUs - audio->processedUSecs()) / 1000, 0, 500);
+                QTimer::singleShot(static_cast<int>(leftMs) + 20, &loop, &QEventLoop::quit);
+            }
         });
         // A device that stalls must not hang the program.
         QTimer::singleShot(static_cast<int>(std::min<std::int64_t>(w.durationMs() + 1000, 600000)),
