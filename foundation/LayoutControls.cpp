@@ -47,7 +47,7 @@ void FitTableToWindow()
 {
     if (!Form1)
         return;
-    PlacePicture(Picture::Stol, 0, 0, Scaling::TableWidth, Scaling::TableHeight);
+    PlacePicture(Picture::Stol, 0, 0, Form1->ClientWidth(), Form1->ClientHeight());
 }
 
 void PrepareWindowForRound(int helpContext)
