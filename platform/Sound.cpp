@@ -58,10 +58,12 @@ QAudioFormat::SampleFormat sampleFormatOf(const PcmWave& w)
     return QAudioFormat::Unknown; // 24-bit has no Qt format: converted
 }
 
-// Converts the samples to `fmt` (channels mixed or copied, rate changed by linear
-// interpolation) for a device that does not take the file's own format.
-QByteArray convert(const PcmWave& w, const QAudioFormat& fmt)
+} // namespace
+
+QByteArray convertPcm(const PcmWave& w, const QAudioFormat& fmt)
 {
+    if (w.bytesPerFrame() <= 0 || w.rate <= 0 || fmt.sampleRate() <= 0 || w.data.isEmpty())
+        return {};
     const int inCh = w.channels;
     const int outCh = std::max(1, fmt.channelCount());
     const qsizetype inFrames = w.data.size() / w.bytesPerFrame();
@@ -118,6 +120,8 @@ QByteArray convert(const PcmWave& w, const QAudioFormat& fmt)
     return out;
 }
 
+namespace {
+
 class QtSoundSink final : public SoundSink {
 public:
     void play(const QByteArray& wav, bool wait) override
@@ -141,7 +145,7 @@ public:
             fmt = device.preferredFormat();
             if (!fmt.isValid())
                 return;
-            pcm_ = convert(w, fmt);
+            pcm_ = convertPcm(w, fmt);
         }
 
         audio_ = std::make_unique<QAudioSink>(device, fmt);

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+class QAudioFormat;
+
 namespace platform::sound {
 
 class SoundSink {
@@ -34,6 +36,10 @@ struct PcmWave {
 // Reads the format and data chunks of a RIFF/WAVE file. False for anything else or for a
 // file whose chunks do not fit; a data chunk longer than the file is cut to what is there.
 bool parseWav(const QByteArray& wav, PcmWave& out);
+
+// The samples converted for a device that does not take the file's own format: channels
+// mixed down or copied, rate changed by linear interpolation, any Qt sample format.
+QByteArray convertPcm(const PcmWave& w, const QAudioFormat& to);
 
 // True when the system offers at least one audio output.
 bool hasAudioDevice();

@@ -1,5 +1,6 @@
 #include "platform/Sound.h"
 
+#include <QAudioFormat>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 #include <string>
@@ -192,4 +193,67 @@ TEST(SoundSinkTest, WithoutDeviceWaitingReturnsAtOnce)
     sink().play(QByteArray("not a sound"), true);
     sink().stop();
     EXPECT_LT(t.elapsed(), 10000);
+}
+
+namespace {
+std::vector<float> samplesOf(const QByteArray& pcm, const QAudioFormat& f)
+{
+    std::vector<float> out;
+    const int n = f.bytesPerSample();
+    for (qsizetype i = 0; n > 0 && i + n <= pcm.size(); i += n)
+        out.push_back(f.normalizedSampleValue(pcm.constData() + i));
+    return out;
+}
+QAudioFormat fmtOf(int rate, int channels, QAudioFormat::SampleFormat sf)
+{
+    QAudioFormat f;
+    f.setSampleRate(rate);
+    f.setChannelCount(channels);
+    f.setSampleFormat(sf);
+    return f;
+}
+PcmWave pcmOf(int rate, int channels, int bits, bool isFloat, QByteArray data)
+{
+    PcmWave w;
+    w.rate = rate;
+    w.channels = channels;
+    w.bitsPerSample = bits;
+    w.isFloat = isFloat;
+    w.data = std::move(data);
+    return w;
+}
+} // namespace
+
+TEST(SoundConvert, ReachesTheDeviceFormat)
+{
+    struct Case {
+        const char* what;
+        PcmWave in;
+        QAudioFormat to;
+        std::vector<float> expected;
+    };
+    const std::vector<Case> cases = {
+        // 24-bit has no device format of its own; negative samples keep their sign.
+        {"24-bit stereo mixed to 16-bit mono",
+         pcmOf(8000, 2, 24, false, QByteArray("\x00\x00\x40" "\x00\x00\xC0" "\xFF\xFF\x7F" "\xFF\xFF\x7F"
+                                             "\x00\x00\x80" "\x00\x00\x80", 18)),
+         fmtOf(8000, 1, QAudioFormat::Int16), {0.0f, 1.0f, -1.0f}},
+        {"rate halved",
+         pcmOf(16000, 1, 16, false, QByteArray("\x00\x00" "\x00\x20" "\x00\x40" "\x00\x60", 8)),
+         fmtOf(8000, 1, QAudioFormat::Int16), {0.0f, 0.5f}},
+        {"8-bit mono copied to float stereo",
+         pcmOf(8000, 1, 8, false, QByteArray("\x80\xC0", 2)), fmtOf(8000, 2, QAudioFormat::Float),
+         {0.0f, 0.0f, 0.5f, 0.5f}},
+        {"float out of range or not a number",
+         pcmOf(8000, 1, 32, true, QByteArray("\x00\x00\xC0\x7F" "\x00\x00\x00\x40", 8)),
+         fmtOf(8000, 1, QAudioFormat::Int32), {0.0f, 1.0f}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<float> got = samplesOf(convertPcm(c.in, c.to), c.to);
+        ASSERT_EQ(got.size(), c.expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_NEAR(got[i], c.expected[i], 1.0 / 256) << "sample " << i;
+    }
+    EXPECT_TRUE(convertPcm(PcmWave{}, fmtOf(8000, 1, QAudioFormat::Int16)).isEmpty());
 }
