@@ -6,16 +6,6 @@ namespace GameState::LayoutParts {
 
 namespace {
 
-// Eight places symmetric about the centre line, S(1) + S(1) apart at the centre and
-// S(2) apart elsewhere; `shift` moves the whole row.
-int eightAboutCentre(int C, int i, int shift)
-{
-    const int W = CardWidth;
-    if (i <= 4)
-        return shift + C - S(1) + (i - 5) * W + (i - 4) * S(2);
-    return shift + C + S(1) + (i - 5) * (W + S(2));
-}
-
 // Only the card size scales here: the gaps stay one pixel at every zoom.
 void layoutPictureGallery(int C)
 {
@@ -171,7 +161,7 @@ void layoutFig(int C)
     const int W = CardWidth;
     const int H = CardHeight;
     for (int i = 1; i <= 8; ++i) {
-        PosX[i] = eightAboutCentre(C, i, 0);
+        PosX[i] = EightAboutCentre(C, i);
         PosY[i] = S(10);
     }
     for (int i = 9; i <= 15; ++i) {
@@ -204,7 +194,7 @@ void layoutEightSages(int C)
     const int W = CardWidth;
     const int H = CardHeight;
     for (int i = 1; i <= 8; ++i) {
-        ColumnX[i] = eightAboutCentre(C, i, S(60));
+        ColumnX[i] = S(60) + EightAboutCentre(C, i);
         FoundationX[i] = ColumnX[i];
     }
     ColumnTop = H + 2 * S(10);

@@ -74,15 +74,6 @@ void layoutLucie()
     }
 }
 
-// Eight places symmetric about the centre line (as in the eight-column games).
-int eightAboutCentre(int C, int i)
-{
-    const int W = CardWidth;
-    if (i <= 4)
-        return C - S(1) + (i - 5) * W + (i - 4) * S(2);
-    return C + S(1) + (i - 5) * (W + S(2));
-}
-
 // Four foundations in the middle of the eight places.
 int middleFour(int C, int i)
 {
@@ -129,7 +120,7 @@ void layoutAlzhir(int C)
     const int H = CardHeight;
     const int TH = Scaling::TableHeight;
     for (int i = 1; i <= 8; ++i) {
-        ColumnX[i] = eightAboutCentre(C, i);
+        ColumnX[i] = EightAboutCentre(C, i);
         FoundationX[i] = ColumnX[i];
     }
     ColumnTop = H + 2 * S(10);
@@ -170,7 +161,7 @@ void layoutClover(int C)
     for (int i = 1; i <= 16; ++i)
         ColumnStep[i] = S(17);
     for (int i = 1; i <= 8; ++i) {
-        PosX[i] = eightAboutCentre(C, i);
+        PosX[i] = EightAboutCentre(C, i);
         PosX[i + 8] = PosX[i];
     }
     PosY[1] = H + 2 * S(2);

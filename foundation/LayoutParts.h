@@ -20,6 +20,16 @@ inline void SetRect(TRect4& r, int left, int top, int right, int bottom)
     r[4] = bottom;
 }
 
+// Place i of eight in a row symmetric about the centre line C: S(1) + S(1) apart at
+// the centre, S(2) apart elsewhere.
+inline int EightAboutCentre(int C, int i)
+{
+    const int W = CardWidth;
+    if (i <= 4)
+        return C - S(1) + (i - 5) * W + (i - 4) * S(2);
+    return C + S(1) + (i - 5) * (W + S(2));
+}
+
 // Grid places [1..columns, 1..rows] whose x depends on the column and y on the row.
 template <class XOf, class YOf>
 void SetGrid(int columns, int rows, XOf x, YOf y)
