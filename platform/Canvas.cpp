@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 namespace platform {
@@ -86,16 +87,29 @@ QString resolvedFamily(const QString& name)
     } else {
         QStringList candidates;
         QFont::StyleHint hint = QFont::SansSerif;
-        if (key.contains(QLatin1String("comic"))) {
+        auto any = [&key](std::initializer_list<const char*> words) {
+            for (const char* w : words)
+                if (key.contains(QLatin1String(w)))
+                    return true;
+            return false;
+        };
+        if (any({"comic"})) {
             candidates = {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
                           QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
-        } else if (key.contains(QLatin1String("fixedsys")) || key.contains(QLatin1String("courier"))
-                   || key.contains(QLatin1String("mono")) || key.contains(QLatin1String("console"))) {
+        } else if (any({"fixedsys", "courier", "mono", "console", "terminal"})) {
             hint = QFont::Monospace;
             candidates = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
                           QStringLiteral("Noto Mono")};
-        } else if (key.contains(QLatin1String("times")) || key.contains(QLatin1String("serif"))
-                   || key.contains(QLatin1String("georgia"))) {
+        } else if (any({"simsun", "simhei", "yahei", "mingliu", "pmingliu", "kaiti", "fangsong"})) {
+            candidates = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC"),
+                          QStringLiteral("Droid Sans Fallback")};
+        } else if (any({"gothic", "mincho", "meiryo", "yu "})) {
+            candidates = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Serif CJK JP"),
+                          QStringLiteral("Droid Sans Fallback")};
+        } else if (any({"gulim", "batang", "dotum", "gungsuh", "malgun"})) {
+            candidates = {QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Noto Serif CJK KR"),
+                          QStringLiteral("Droid Sans Fallback")};
+        } else if (!any({"sans"}) && any({"times", "serif", "roman", "georgia", "garamond", "book"})) {
             hint = QFont::Serif;
             candidates = {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
                           QStringLiteral("Nimbus Roman")};

@@ -1,6 +1,8 @@
 #include "platform/Canvas.h"
 
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 #include <set>
 #include <utility>
@@ -306,21 +308,59 @@ TEST(Canvas, TextPaintsWithFontAndBrush)
 
 TEST(Canvas, MissingFontFamiliesAreSubstituted)
 {
+    enum Kind { Mono, Serif, Sans, Any };
     struct Case {
         const char* stored;
-        bool fixedPitch;
+        Kind kind;
     };
-    const Case cases[] = {{"Courier New", true}, {"Fixedsys", true}, {"times", false}, {"Comic Sans MS", false}};
+    const Case cases[] = {
+        {"Courier New", Mono}, {"Fixedsys", Mono}, {"times", Serif}, {"Times New Roman", Serif},
+        {"MS Sans Serif", Sans}, {"Arial", Sans}, {"Comic Sans MS", Any},
+    };
+    const QString serif = resolvedFamily(QStringLiteral("times"));
+    const QString sans = resolvedFamily(QStringLiteral("Arial"));
+    ASSERT_NE(serif, sans);
     for (const Case& c : cases) {
         Font f;
         f.name = QString::fromLatin1(c.stored);
         f.height = 16;
-        const QFontInfo info(qFontFor(f));
-        EXPECT_FALSE(resolvedFamily(f.name).isEmpty()) << c.stored;
-        if (c.fixedPitch) {
-            EXPECT_TRUE(info.fixedPitch()) << c.stored << " -> " << info.family().toStdString();
+        const QString family = resolvedFamily(f.name);
+        ASSERT_FALSE(family.isEmpty()) << c.stored;
+        EXPECT_EQ(QFontInfo(qFontFor(f)).fixedPitch(), c.kind == Mono) << c.stored << " -> " << family.toStdString();
+        if (c.kind == Serif) {
+            EXPECT_EQ(family, serif) << c.stored;
+        }
+        if (c.kind == Sans) {
+            EXPECT_EQ(family, sans) << c.stored;
         }
         EXPECT_EQ(f.name, QString::fromLatin1(c.stored)); // the stored name stays
+    }
+}
+
+TEST(Canvas, CjkTextHasGlyphs)
+{
+    const QString text = QString::fromUtf8("\u7EB8\u724C\uD328\u30AB\u30FC\u30C9");
+    for (const char* name : {"Comic Sans MS", "SimSun", "MS Gothic", "Gulim"}) {
+        Font f;
+        f.name = QString::fromLatin1(name);
+        f.height = 24;
+        QTextLayout layout(text, qFontFor(f));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        int glyphs = 0;
+        for (const QGlyphRun& run : layout.glyphRuns())
+            for (quint32 g : run.glyphIndexes()) {
+                EXPECT_NE(g, 0u) << name << ": a character without a glyph";
+                ++glyphs;
+            }
+        EXPECT_EQ(glyphs, text.size()) << name;
+
+        Canvas cv(200, 40);
+        cv.font = f;
+        cv.brush.style = BrushStyle::Clear;
+        cv.textOut(2, 2, text);
+        EXPECT_FALSE(painted(cv).empty()) << name;
     }
 }
 
