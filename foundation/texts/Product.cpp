@@ -1,17 +1,81 @@
-// Placeholder entries: English in every language until the translations land.
+// The product's name, the release date, the language codes and the intro's credit line.
+// Ten entries per table, one per line, in the language order of the comments.
 #include "foundation/Texts.h"
 
 namespace Texts {
 
-namespace {
-TText En(const char* e) { return Ten(e, e, e, e, e, e, e, e, e, e); }
-} // namespace
+// the codes that resource names append
+const TText LanguageCodes = Ten(
+    "Eng",                                         // Eng
+    "Rus",                                         // Rus
+    "Deu",                                         // Deu
+    "Fra",                                         // Fra
+    "Spa",                                         // Spa
+    "Chi",                                         // Chi
+    "Ita",                                         // Ita
+    "Cze",                                         // Cze
+    "Jap",                                         // Jap
+    "Kor");                                         // Kor
 
-const TText LanguageCodes = Ten("Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor");
-const TText LanguageNames = Ten("English", "Русский", "Deutsch", "Français", "Español", "中文", "Italiano", "Čeština", "日本語", "한국어");
-const TText ProductNames = En("Vardelin");
-const TText ProductNamesUpper = En("VARDELIN");
-const TText ReleaseDateTexts = En("March 15, 2024");
-const TText CreditTexts = En("Made by the Vardelin team");
+// the language list of the options dialog; the same ten entries in every language
+const TText LanguageNames = Ten(
+    "English",                                     // Eng
+    "Русский",                                     // Rus
+    "Deutsche",                                    // Deu
+    "Français",                                    // Fra
+    "Español",                                     // Spa
+    "中文",                                        // Chi
+    "Italiano",                                    // Ita
+    "Čeština",                                     // Cze
+    "日本",                                        // Jap
+    "한국인");                                      // Kor
+
+const TText ProductNames = Ten(
+    "Vardelin",                                    // Eng
+    "Варделин",                                    // Rus
+    "Vardelin",                                    // Deu
+    "Vardelin",                                    // Fra
+    "Vardelin",                                    // Spa
+    "瓦尔德林",                                    // Chi
+    "Vardelin",                                    // Ita
+    "Vardelin",                                    // Cze
+    "ヴァルデリン",                                // Jap
+    "바르델린");                                    // Kor
+
+const TText ProductNamesUpper = Ten(
+    "VARDELIN",                                    // Eng
+    "ВАРДЕЛИН",                                    // Rus
+    "VARDELIN",                                    // Deu
+    "VARDELIN",                                    // Fra
+    "VARDELIN",                                    // Spa
+    "瓦尔德林",                                    // Chi
+    "VARDELIN",                                    // Ita
+    "VARDELIN",                                    // Cze
+    "ヴァルデリン",                                // Jap
+    "바르델린");                                    // Kor
+
+const TText ReleaseDateTexts = Ten(
+    "March 15, 2024",                              // Eng
+    "15 Марта, 2024",                              // Rus
+    "15. März 2024",                               // Deu
+    "15 mars 2024",                                // Fra
+    "15 de marzo de 2024",                         // Spa
+    "2024年3月15日",                               // Chi
+    "15 marzo 2024",                               // Ita
+    "15. března 2024",                             // Cze
+    "2024年3月15日",                               // Jap
+    "2024년 3월 15일");                             // Kor
+
+const TText CreditTexts = Ten(
+    "Made by the Vardelin team",                   // Eng
+    "Создано командой «Варделин»",                 // Rus
+    "Entwickelt vom Vardelin-Team",                // Deu
+    "Créé par l'équipe Vardelin",                  // Fra
+    "Creado por el equipo de Vardelin",            // Spa
+    "瓦尔德林团队出品",                            // Chi
+    "Realizzato dal team Vardelin",                // Ita
+    "Vytvořil tým Vardelin",                       // Cze
+    "ヴァルデリン・チーム制作",                    // Jap
+    "바르델린 팀 제작");                            // Kor
 
 } // namespace Texts
