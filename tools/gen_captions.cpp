@@ -402,9 +402,11 @@ void renderFlag(int language)
     p.setBrush(Qt::NoBrush);
     p.drawRect(flag.adjusted(-0.5, -0.5, 0.5, 0.5));
 
-    const QString name = Texts::LanguageNames[language];
-    if (name.trimmed().isEmpty())
-        throw GenError(QStringLiteral("no name for language %1").arg(language));
+    // Each language by its own name, the same in every interface language.
+    static const char* const OwnNames[Texts::LanguageCount] = {
+        "English", "Русский", "Deutsch", "Français", "Español", "中文", "Italiano", "Čeština", "日本語", "한국어",
+    };
+    const QString name = QString::fromUtf8(OwnNames[language]);
     const QRectF nameBox(2, 70, w - 4, 26);
     const QPainterPath text = fittedText(name, labelFont(language, 100), nameBox.adjusted(0, 3, 0, -3));
     p.setPen(Qt::NoPen);
