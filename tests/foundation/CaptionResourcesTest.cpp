@@ -122,7 +122,7 @@ TEST(CaptionResources, FiveHundredThirtyPicturesAndNoOthers)
     EXPECT_EQ(other, 0);
 }
 
-TEST(CaptionResources, EachLanguageShowsItsOwnGameName)
+TEST(CaptionResources, EachLanguageShowsItsOwnNames)
 {
     // Where a language names a game differently from English its caption must differ
     // too: catches pictures rendered before a translation changed, or rendered from
@@ -135,6 +135,16 @@ TEST(CaptionResources, EachLanguageShowsItsOwnGameName)
                 continue;
             const bool differs = platform::resources::find(Captions::GameCaptionName(g.code, lang)) != english;
             EXPECT_TRUE(differs) << Captions::GameCaptionName(g.code, lang).toStdString()
+                                 << " shows the English name; render the captions again";
+        }
+    }
+    for (const bool large : {false, true}) {
+        const QByteArray english = platform::resources::find(Captions::TitleCaptionName(0, large));
+        for (int lang = 1; lang < 10; ++lang) {
+            if (Texts::ProductNames[lang] == Texts::ProductNames[0])
+                continue;
+            const bool differs = platform::resources::find(Captions::TitleCaptionName(lang, large)) != english;
+            EXPECT_TRUE(differs) << Captions::TitleCaptionName(lang, large).toStdString()
                                  << " shows the English name; render the captions again";
         }
     }
