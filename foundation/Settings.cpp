@@ -26,9 +26,24 @@ const char* const DefaultFontNames[4] = {"Comic Sans MS", "Comic Sans MS", "Fixe
 QString* fontNames[4] = {&FontTimesName, &FontSerifName, &FontCouriName, &FontConewName};
 int* fontPercents[4] = {&FontTimesPercent, &FontSerifPercent, &FontCouriPercent, &FontConewPercent};
 
-QString text(const QByteArray& bytes)
+// Control characters read as blanks, as the writer puts them.
+QString text(QByteArray bytes)
 {
+    for (char& c : bytes)
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = ' ';
     return platform::cp1251::toUnicode(bytes);
+}
+
+// Scrambled texts hold only the 64 characters of their alphabet.
+bool scrambledForm(const QString& s)
+{
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (!((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '+' || u == '/'))
+            return false;
+    }
+    return true;
 }
 
 // A decimal number of digits only; -1 for anything else.
@@ -65,7 +80,7 @@ bool plainAddress(const QString& plain)
 bool takeAddress(const QString& coded, std::uint16_t key, QString& codedOut, QString& plainOut)
 {
     const QString c = coded.trimmed();
-    if (c.isEmpty() || c.size() > MaxAddress)
+    if (c.isEmpty() || c.size() > MaxAddress || !scrambledForm(c))
         return false;
     const QString plain = Scrambler::UnscrambleText(c, key);
     if (!plainAddress(plain))

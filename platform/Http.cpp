@@ -110,7 +110,8 @@ private:
             else
                 result.ok = true;
         }
-        reply->deleteLater();
+        // Finished and out of its signals: nothing else refers to it.
+        delete reply;
         return result;
     }
 

@@ -265,6 +265,9 @@ TEST_F(SettingsTest, MalformedFilesGiveDefinedResults)
          }},
         {"city too long", 24, "Ciudad de Buenos Aires", false, true, [] { EXPECT_EQ(PassportCity, "Ciudad de Bueno"); }},
         {"sex X", 25, "X", false, true, [] { EXPECT_EQ(PassportSex, "M"); }},
+        // Unscrambles to a web address, but the bytes after it would not survive a save.
+        {"address with junk after it", 27, ServerAddresses::BuiltInStatAddressCoded.toLatin1() + QByteArray("\xEC\0\0", 3),
+         false, true, [] { EXPECT_EQ(StatServiceAddressCoded, ServerAddresses::BuiltInStatAddressCoded); }},
         {"stat address empty", 27, "", false, false,
          [] { EXPECT_EQ(StatServiceAddressCoded, ServerAddresses::BuiltInStatAddressCoded); }},
     };

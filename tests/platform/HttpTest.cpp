@@ -80,6 +80,18 @@ TEST(HttpTest, MultipartCarriesOneFilePartNamedFile)
     EXPECT_EQ(q.body, expected);
 }
 
+TEST(HttpTest, RedirectsAreFollowed)
+{
+    LoopbackServer server;
+    server.setPage("/new/file.dll", "payload");
+    server.setRedirect("/old/file.dll", server.url("/new/file.dll").toLatin1());
+    auto r = platform::httpGet(server.url("/old/file.dll"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.body, "payload");
+    ASSERT_EQ(server.requests().size(), 2);
+    EXPECT_EQ(server.requests()[1].path, "/new/file.dll");
+}
+
 TEST(HttpTest, FailuresComeBackAsResultsNeverAsExceptions)
 {
     LoopbackServer server;

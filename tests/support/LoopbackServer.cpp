@@ -48,7 +48,12 @@ void LoopbackServer::stop()
 void LoopbackServer::setPage(const QByteArray& path, const QByteArray& body, const QByteArray& contentType,
                              int status)
 {
-    pages_.insert(path, Page{body, contentType, status});
+    pages_.insert(path, Page{body, contentType, status, {}});
+}
+
+void LoopbackServer::setRedirect(const QByteArray& path, const QByteArray& location)
+{
+    pages_.insert(path, Page{"moved", "text/plain", 302, location});
 }
 
 void LoopbackServer::removePage(const QByteArray& path)
@@ -136,11 +141,13 @@ void LoopbackServer::answer(QTcpSocket* socket, const Request& request)
     }
     Page page;
     if (failure == Failure::ServerError)
-        page = Page{"Internal Server Error", "text/plain", 500};
+        page = Page{"Internal Server Error", "text/plain", 500, {}};
     else
-        page = lookup(pages_, request.path, Page{"Not Found", "text/plain", 404});
+        page = lookup(pages_, request.path, Page{"Not Found", "text/plain", 404, {}});
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(page.status) + " Status\r\n";
     reply += "Content-Type: " + page.contentType + "\r\n";
+    if (!page.location.isEmpty())
+        reply += "Location: " + page.location + "\r\n";
     reply += "Content-Length: " + QByteArray::number(page.body.size()) + "\r\n";
     reply += "Connection: close\r\n\r\n";
     reply += page.body;

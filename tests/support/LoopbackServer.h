@@ -54,6 +54,8 @@ public:
     void setPage(const QByteArray& path, const QByteArray& body,
                  const QByteArray& contentType = "text/html", int status = 200);
     void removePage(const QByteArray& path);
+    // Answers path with 302 and a Location header.
+    void setRedirect(const QByteArray& path, const QByteArray& location);
     // Delay before the reply of path, or of every path when path is empty.
     void setDelay(const QByteArray& path, int ms);
     // How path fails (every path when path is empty).
@@ -67,6 +69,7 @@ private:
         QByteArray body;
         QByteArray contentType;
         int status = 200;
+        QByteArray location;
     };
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
