@@ -105,13 +105,26 @@ void ResizePngSmooth(QImage& Png, int NewWidth, int NewHeight)
     const int h = Png.height();
     if (w <= 1 || h <= 1 || NewWidth <= 1 || NewHeight <= 1)
         return;
-    const bool alpha = Png.format() == QImage::Format_ARGB32;
-    if (!alpha && Png.format() != QImage::Format_RGB32)
+    switch (Png.format()) {
+    case QImage::Format_Invalid:
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+    case QImage::Format_Indexed8:
+    case QImage::Format_Alpha8:
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Grayscale16:
         throw std::runtime_error("Only COLOR_RGBALPHA and COLOR_RGB formats are supported");
+    default:
+        break;
+    }
+    // Any other layout of colour (with or without alpha) is read as 8-bit straight RGB(A).
+    const bool alpha = Png.hasAlphaChannel();
+    const QImage::Format work = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    const QImage source = Png.format() == work ? Png : Png.convertToFormat(work);
 
     // The target starts fully transparent white; every pixel is overwritten below, so
     // only an opaque result for a picture without alpha differs from it.
-    QImage target(NewWidth, NewHeight, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage target(NewWidth, NewHeight, work);
     target.fill(alpha ? qRgba(255, 255, 255, 0) : qRgb(255, 255, 255));
 
     const float SX = static_cast<float>(NewWidth) / static_cast<float>(w - 1);
@@ -123,8 +136,8 @@ void ResizePngSmooth(QImage& Png, int NewWidth, int NewHeight)
         // Rounding of the quotient must never take a sample past the last source row.
         const int IY = std::min(static_cast<int>(FY), h - 2);
         const float DY = FY - static_cast<float>(IY);
-        const QRgb* row0 = reinterpret_cast<const QRgb*>(Png.constScanLine(IY));
-        const QRgb* row1 = reinterpret_cast<const QRgb*>(Png.constScanLine(IY + 1));
+        const QRgb* row0 = reinterpret_cast<const QRgb*>(source.constScanLine(IY));
+        const QRgb* row1 = reinterpret_cast<const QRgb*>(source.constScanLine(IY + 1));
         QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(y));
         for (int x = 0; x < NewWidth; ++x) {
             const float FX = static_cast<float>(x) / SX;

@@ -41,8 +41,8 @@ bool LoadJpegResource(const platform::resources::AddOnLibrary* Module, const QSt
 
 // Resamples Png in place to NewWidth x NewHeight by bilinear weights in single
 // precision. Pictures of 1 pixel or less (either way) and targets of 1 or less are left
-// unchanged. Only 32-bit RGB and RGB-with-alpha pictures are accepted; any other
-// format throws std::runtime_error.
+// unchanged. Colour pictures (RGB, or RGB with alpha) give a Format_RGB32 or
+// Format_ARGB32 result; indexed, grey and mono pictures throw std::runtime_error.
 void ResizePngSmooth(QImage& Png, int NewWidth, int NewHeight);
 
 // Plays the WAV resource Name; Wait returns only when it has ended. Enabled false does

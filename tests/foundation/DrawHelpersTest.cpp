@@ -191,6 +191,30 @@ TEST(DrawHelpers, ResizePngSmoothWithoutAlphaIsOpaque)
     EXPECT_EQ(qRed(png.pixel(2, 4)), 117);
 }
 
+TEST(DrawHelpers, ResizePngSmoothReadsOtherColourLayouts)
+{
+    struct Case {
+        QImage::Format format;
+        QImage::Format result;
+    };
+    const Case cases[] = {
+        {QImage::Format_RGB888, QImage::Format_RGB32},
+        {QImage::Format_ARGB32_Premultiplied, QImage::Format_ARGB32},
+        {QImage::Format_RGBA64, QImage::Format_ARGB32},
+    };
+    for (const Case& c : cases) {
+        QImage png(2, 2, QImage::Format_ARGB32);
+        png.fill(qRgba(0, 0, 0, 255));
+        png.setPixel(1, 0, qRgba(255, 255, 255, 255));
+        png.setPixel(1, 1, qRgba(255, 255, 255, 255));
+        png = png.convertToFormat(c.format);
+        ResizePngSmooth(png, 4, 4);
+        EXPECT_EQ(png.format(), c.result) << c.format;
+        EXPECT_EQ(qRed(png.pixel(2, 1)), 128) << c.format; // 127.5 -> 128
+        EXPECT_EQ(qAlpha(png.pixel(2, 1)), 255) << c.format;
+    }
+}
+
 TEST(DrawHelpers, ResizePngSmoothLeavesTinySizesAndRefusesOtherFormats)
 {
     QImage png(3, 3, QImage::Format_ARGB32);
@@ -205,7 +229,8 @@ TEST(DrawHelpers, ResizePngSmoothLeavesTinySizesAndRefusesOtherFormats)
     ResizePngSmooth(line, 10, 10);
     EXPECT_EQ(line.size(), QSize(1, 5));
 
-    for (QImage::Format f : {QImage::Format_Indexed8, QImage::Format_Grayscale8, QImage::Format_RGB888}) {
+    for (QImage::Format f : {QImage::Format_Indexed8, QImage::Format_Grayscale8, QImage::Format_Grayscale16,
+                             QImage::Format_Mono}) {
         QImage other(4, 4, f);
         try {
             ResizePngSmooth(other, 8, 8);
