@@ -1,11 +1,11 @@
 #include "foundation/Layout.h"
 
 #include "foundation/GameTables.h"
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 
 namespace GameState {
 
-using namespace LayoutParts;
+using namespace LayoutCommon;
 
 void LayoutTable()
 {

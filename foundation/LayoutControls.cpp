@@ -1,12 +1,12 @@
 // The main window's side of the table layout: the controls a layout hides and places.
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
 #include "platform/PictureControl.h"
 
 #include <QLabel>
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 namespace {
 
@@ -66,4 +66,4 @@ void PrepareWindowForRound(int helpContext)
         hide(w);
 }
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon

@@ -1,7 +1,7 @@
 // Table layout of Vardelin, Yukon, Scorpion, Spider and Free Cell.
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 namespace {
 
@@ -81,4 +81,4 @@ void LayoutGroup1(int C)
     }
 }
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon

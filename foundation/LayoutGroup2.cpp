@@ -1,9 +1,9 @@
 // Table layout of the Golf games, the Tulip family, Fun Deuces and Napoleon Square.
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 
 #include <algorithm>
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 namespace {
 
@@ -132,4 +132,4 @@ void LayoutGroup2(int C)
     }
 }
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon

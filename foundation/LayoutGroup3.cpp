@@ -1,8 +1,8 @@
 // Table layout of Picture Gallery, Desire, Twenty, Calculation, Sultan, Backbone, Carpet,
 // Fig., Flower garden and 8 Sages.
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 namespace {
 
@@ -224,4 +224,4 @@ void LayoutGroup3(int C)
     }
 }
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon

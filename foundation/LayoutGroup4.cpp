@@ -1,7 +1,7 @@
 // Table layout of Book, Pairs, Wish, the Monte Carlo, Pyramid and Diamond games.
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 namespace {
 
@@ -139,4 +139,4 @@ void LayoutGroup4(int C)
     }
 }
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon

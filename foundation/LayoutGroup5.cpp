@@ -1,11 +1,11 @@
 // Table layout of Uncle Pelk, Busy Aces, "Labelel Lucie", the Crescents, Algerian
 // patience, Daemon, Clover, 40 Thieves and Miss Milligan.
 #include "foundation/FanSteps.h"
-#include "foundation/LayoutParts.h"
+#include "foundation/LayoutCommon.h"
 
 #include <algorithm>
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 namespace {
 
@@ -224,4 +224,4 @@ void LayoutGroup5(int C)
     }
 }
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon

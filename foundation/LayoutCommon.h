@@ -1,9 +1,9 @@
 #pragma once
-// Shared pieces of the table layout, split by game group behind LayoutTable.
+// Helpers shared by the table layouts of the five game groups behind LayoutTable.
 #include "foundation/GameState.h"
 #include "foundation/Scaling.h"
 
-namespace GameState::LayoutParts {
+namespace GameState::LayoutCommon {
 
 // Notation of the layout formulas: S = Scaled, SL = ScaledLeft, ST = ScaledTop,
 // R = rounding with halves to the even neighbour.
@@ -59,4 +59,4 @@ void LayoutGroup3(int C);
 void LayoutGroup4(int C);
 void LayoutGroup5(int C);
 
-} // namespace GameState::LayoutParts
+} // namespace GameState::LayoutCommon
