@@ -32,7 +32,7 @@ const TText TxtAccountEMail = Ten(
 const TText TxtAddQyvs = Ten(
     /* English  */ "Add Qyvs to Your account",
     /* Russian  */ "Пополнить счёт Qyvs",
-    /* German   */ "Qyvs auf Ihr Konto laden",
+    /* German   */ "Konto mit Qyvs aufladen",
     /* French   */ "Ajouter des Qyvs à votre compte",
     /* Spanish  */ "Añadir Qyvs a su cuenta",
     /* Chinese  */ "为账户充值 Qyvs",
@@ -68,7 +68,7 @@ const TText TxtTransferHeading = Ten(
 const TText TxtTransferAmount = Ten(
     /* English  */ "Transfer amount",
     /* Russian  */ "Сумма перевода",
-    /* German   */ "Betrag der Überweisung",
+    /* German   */ "Überweisungsbetrag",
     /* French   */ "Montant du transfert",
     /* Spanish  */ "Importe de la transferencia",
     /* Chinese  */ "转账金额",
