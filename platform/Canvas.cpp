@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
 #include <vector>
@@ -267,33 +268,52 @@ void Canvas::moveTo(int x, int y)
 
 void Canvas::lineTo(int x, int y)
 {
-    int x0 = penPos_.x();
-    int y0 = penPos_.y();
-    const int dx = std::abs(x - x0);
-    const int dy = -std::abs(y - y0);
-    const int sx = x0 < x ? 1 : -1;
-    const int sy = y0 < y ? 1 : -1;
-    int err = dx + dy;
+    // Bresenham in the system's octant convention: the end pixel is left out, and a
+    // step that falls exactly half-way is taken so that a line and its reverse cover
+    // the same pixels.
+    const std::int64_t dx = static_cast<std::int64_t>(x) - penPos_.x();
+    const std::int64_t dy = static_cast<std::int64_t>(y) - penPos_.y();
+    int octant;
+    if (dy > 0)
+        octant = dx > 0 ? (dx > dy ? 1 : 2) : (-dx > dy ? 4 : 3);
+    else
+        octant = dx < 0 ? (-dx > -dy ? 5 : 6) : (dx > -dy ? 8 : 7);
+    const bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
+    const int bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
+    const int xInc = dx > 0 ? 1 : -1;
+    const int yInc = dy > 0 ? 1 : -1;
+    const std::int64_t major = xMajor ? std::abs(dx) : std::abs(dy);
+    const std::int64_t minor = xMajor ? std::abs(dy) : std::abs(dx);
+    const std::int64_t errMinorStep = 2 * minor - 2 * major;
+    const std::int64_t errMajorStep = 2 * minor;
+    std::int64_t err = 2 * minor - major;
+
     // A wide pen in an inverting mode must touch each pixel once, however many stamps
     // overlap it: collect the covered pixels first.
     const bool collect = pen.width > 1 && pen.mode != PenMode::Copy;
     QRegion covered;
-    while (!(x0 == x && y0 == y)) {
+    int px = penPos_.x();
+    int py = penPos_.y();
+    for (std::int64_t n = 0; n < major; ++n) {
         if (collect) {
             const int from = -(pen.width - 1) / 2;
-            covered += QRect(x0 + from, y0 + from, pen.width, pen.width);
+            covered += QRect(px + from, py + from, pen.width, pen.width);
         } else {
-            stampPen(x0, y0);
+            stampPen(px, py);
         }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
+        if (err + bias > 0) {
+            if (xMajor)
+                py += yInc;
+            else
+                px += xInc;
+            err += errMinorStep;
+        } else {
+            err += errMajorStep;
         }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
+        if (xMajor)
+            px += xInc;
+        else
+            py += yInc;
     }
     for (const QRect& r : covered)
         for (int yy = r.top(); yy <= r.bottom(); ++yy)
