@@ -15,6 +15,7 @@ bool requestPage(const QString& address, QString& page)
     const QString url = Scrambler::UnscrambleText(address, Scrambler::KeySettings);
     platform::HttpOptions options;
     options.userAgent.clear();
+    options.timeoutMs = PageTimeoutMs;
     const platform::HttpResult r = platform::httpGet(url, options);
     if (!r.ok)
         return false;

@@ -20,6 +20,9 @@ inline const QString BuiltInStatAddressCoded = QStringLiteral("PrCc3/rwwm+8sk6UV
 inline const QString BuiltInAccountAddressCoded =
     QStringLiteral("IEO8piPH/osCIddciTWpwF2QU+LYvW2ZkdKhpaK0iQSiVuOmuDti");
 
+// How long a page request may take before it counts as failed.
+inline int PageTimeoutMs = 10000;
+
 // Keys of the status page.
 inline const QString NewsKey = QStringLiteral("NewsVardelin2.1");
 inline const QString DownloadKey = QStringLiteral("DownLoad_Link_Vardelin");

@@ -146,6 +146,24 @@ TEST(ServerAddressesTest, FailedRequestsKeepWhatTheCallerHas)
     }
 }
 
+TEST(ServerAddressesTest, ASilentServerCountsAsAFailedPage)
+{
+    LoopbackServer server;
+    server.setPage("/config.txt", "WTGamesPatt=new#StatPath=new#AccPath=new#CTGamesPause#");
+    server.setDelay("/config.txt", 3000);
+    const int saved = PageTimeoutMs;
+    PageTimeoutMs = 200;
+    const QString a = scrambled(server.url("/config.txt"));
+    bool chat = false;
+    QString path;
+    FetchRatingPath(a, 2, chat, path);
+    EXPECT_EQ(path, "old");
+    EXPECT_TRUE(chat);
+    FetchStatPath(a, path);
+    EXPECT_EQ(path, "");
+    PageTimeoutMs = saved;
+}
+
 TEST(ServerAddressesTest, ConfigurationPageGivesEachAddress)
 {
     LoopbackServer server;
