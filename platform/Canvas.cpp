@@ -203,10 +203,11 @@ void Canvas::assign(const QImage& picture)
     else if (picture.format() == QImage::Format_RGB32)
         image_ = picture;
     else if (picture.hasAlphaChannel()) {
-        // Whatever lies under transparent parts is dropped, as a plain bitmap would.
-        image_ = picture.convertToFormat(QImage::Format_ARGB32);
-        image_.reinterpretAsFormat(QImage::Format_RGB32);
-        image_ = image_.copy();
+        // A bitmap has no alpha: the picture is laid on a new (white) bitmap.
+        image_ = QImage(picture.size(), QImage::Format_RGB32);
+        image_.fill(toQRgb(clWhite));
+        QPainter p(&image_);
+        p.drawImage(0, 0, picture);
     } else {
         image_ = picture.convertToFormat(QImage::Format_RGB32);
     }

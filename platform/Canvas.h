@@ -79,7 +79,8 @@ public:
     Canvas() = default;
     // A new picture is white.
     Canvas(int width, int height, TColor fill = clWhite);
-    // Takes a copy of the picture, converted to 32-bit RGB (alpha dropped).
+    // Takes a copy of the picture, converted to 32-bit RGB; a picture with alpha is
+    // laid on white.
     explicit Canvas(const QImage& picture);
     // Copies picture and drawing state; the change listener stays with each canvas.
     Canvas(const Canvas& other);
@@ -94,7 +95,7 @@ public:
     bool isEmpty() const { return image_.isNull() || image_.width() == 0 || image_.height() == 0; }
     // Changes the size; the overlapping part is kept, new parts are white.
     void setSize(int width, int height);
-    // Replaces the picture (converted to 32-bit RGB).
+    // Replaces the picture (converted as by the constructor).
     void assign(const QImage& picture);
     const QImage& image() const { return image_; }
     // Direct access for bulk pixel work; call notifyChanged() afterwards.

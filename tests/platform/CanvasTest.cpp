@@ -379,3 +379,16 @@ TEST(Canvas, ResizeKeepsTheOverlapAndWhitensTheRest)
     EXPECT_EQ(cv.pixel(2, 0), clWhite);
     EXPECT_EQ(cv.pixel(0, 1), invalidColor);
 }
+
+TEST(Canvas, PictureWithAlphaIsLaidOnWhite)
+{
+    QImage pic(3, 1, QImage::Format_ARGB32);
+    pic.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    pic.setPixel(1, 0, qRgba(255, 0, 0, 255));
+    pic.setPixel(2, 0, qRgba(0, 0, 0, 128));
+    const Canvas cv(pic);
+    EXPECT_EQ(cv.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(cv.pixel(0, 0), clWhite);
+    EXPECT_EQ(cv.pixel(1, 0), clRed);
+    EXPECT_NEAR(redOf(cv.pixel(2, 0)), 127, 1);
+}
