@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <exception>
 
 namespace platform {
 
@@ -40,7 +41,37 @@ ShiftState shiftOf(const QMouseEvent* e)
     return s;
 }
 
+std::function<void(const QString&)>& errorReporter()
+{
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+
+template <typename F>
+void guarded(F&& call)
+{
+    try {
+        call();
+    } catch (const std::exception& e) {
+        const QString message = QString::fromLocal8Bit(e.what());
+        if (errorReporter())
+            errorReporter()(message);
+        else
+            qWarning("Mouse handler failed: %s", e.what());
+    } catch (...) {
+        if (errorReporter())
+            errorReporter()(QStringLiteral("Unknown error"));
+        else
+            qWarning("Mouse handler failed");
+    }
+}
+
 } // namespace
+
+void setEventErrorReporter(std::function<void(const QString& message)> reporter)
+{
+    errorReporter() = std::move(reporter);
+}
 
 PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
 {
@@ -120,7 +151,7 @@ void PictureControl::mousePressEvent(QMouseEvent* e)
         clicked_ = true;
     if (onMouseDown) {
         const QPoint p = e->position().toPoint();
-        onMouseDown(buttonOf(e->button()), shiftOf(e), p.x(), p.y());
+        guarded([&] { onMouseDown(buttonOf(e->button()), shiftOf(e), p.x(), p.y()); });
     }
 }
 
@@ -128,7 +159,7 @@ void PictureControl::mouseMoveEvent(QMouseEvent* e)
 {
     if (onMouseMove) {
         const QPoint p = e->position().toPoint();
-        onMouseMove(shiftOf(e), p.x(), p.y());
+        guarded([&] { onMouseMove(shiftOf(e), p.x(), p.y()); });
     }
 }
 
@@ -138,10 +169,10 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton && clicked_) {
         clicked_ = false;
         if (onClick && rect().contains(p))
-            onClick();
+            guarded([&] { onClick(); });
     }
     if (onMouseUp)
-        onMouseUp(buttonOf(e->button()), shiftOf(e), p.x(), p.y());
+        guarded([&] { onMouseUp(buttonOf(e->button()), shiftOf(e), p.x(), p.y()); });
 }
 
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* e)
@@ -150,10 +181,10 @@ void PictureControl::mouseDoubleClickEvent(QMouseEvent* e)
     // press handler; its release is no click of its own.
     clicked_ = false;
     if (onDblClick)
-        onDblClick();
+        guarded([&] { onDblClick(); });
     if (onMouseDown) {
         const QPoint p = e->position().toPoint();
-        onMouseDown(buttonOf(e->button()), shiftOf(e) | ssDouble, p.x(), p.y());
+        guarded([&] { onMouseDown(buttonOf(e->button()), shiftOf(e) | ssDouble, p.x(), p.y()); });
     }
 }
 

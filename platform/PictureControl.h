@@ -5,6 +5,7 @@
 // + press, release; moves arrive without a button held.
 #include "platform/Canvas.h"
 
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -21,6 +22,11 @@ inline constexpr ShiftState ssLeft = 1u << 3;
 inline constexpr ShiftState ssRight = 1u << 4;
 inline constexpr ShiftState ssMiddle = 1u << 5;
 inline constexpr ShiftState ssDouble = 1u << 6;
+
+// Exceptions must not cross Qt's event loop: a mouse handler that throws is stopped at
+// the control and its message goes to this reporter (the main window shows it and the
+// program goes on). Without a reporter the message is logged. nullptr restores that.
+void setEventErrorReporter(std::function<void(const QString& message)> reporter);
 
 class PictureControl : public QWidget {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace platform;
 
@@ -101,4 +102,20 @@ TEST(PictureControl, ShowsThePictureOneToOne)
     const QImage shot = c.grab().toImage();
     EXPECT_EQ(fromQRgb(shot.pixel(0, 0)), clBlue);
     EXPECT_EQ(fromQRgb(shot.pixel(3, 3)), clRed);
+}
+
+TEST(PictureControl, AThrowingHandlerIsReportedAndTheNextEventStillArrives)
+{
+    PictureControl c;
+    c.setGeometry(0, 0, 50, 40);
+    QStringList reported;
+    setEventErrorReporter([&](const QString& m) { reported << m; });
+    Recorder r;
+    r.attach(c);
+    c.onMouseDown = [](MouseButton, ShiftState, int, int) { throw std::out_of_range("index 105 out of 1..104"); };
+    send(c, QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+    send(c, QEvent::MouseButtonRelease, {1, 1}, Qt::LeftButton, Qt::NoButton);
+    setEventErrorReporter(nullptr);
+    EXPECT_EQ(reported, QStringList{"index 105 out of 1..104"});
+    EXPECT_EQ(r.events, (QStringList{"click", "up 0 1,1"}));
 }
