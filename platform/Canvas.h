@@ -135,7 +135,7 @@ public:
     void textOut(int x, int y, const QString& text);
     int textWidth(const QString& text) const;
     int textHeight(const QString& text) const;
-    // Text in a rectangle aligned by Qt::Alignment flags (single line).
+    // Text in a rectangle aligned by Qt::Alignment flags: one line, no background.
     void textRect(const QRect& r, const QString& text, int alignment);
 
     // --- pictures ---
