@@ -102,14 +102,14 @@ const TText TxtChangeName = Ten(
 
 const TText TxtExitToMenu = Ten(
     "Exit to menu",                                // Eng
-    "Выйти в меню",                                // Rus
-    "Zurück zum Menü",                             // Deu
-    "Retour au menu",                              // Fra
+    "Выйти",                                       // Rus
+    "Ins Menü",                                    // Deu
+    "Quitter",                                     // Fra
     "Salir al menú",                               // Spa
     "退出到菜单",                                  // Chi
     "Esci al menu",                                // Ita
-    "Odejít do menu",                              // Cze
-    "メニューに戻る",                              // Jap
+    "Odejít",                                      // Cze
+    "やめる",                                      // Jap
     "메뉴로 나가기");                               // Kor
 
 const TText TxtDownload = Ten(
@@ -178,7 +178,7 @@ const TText TxtToBegin = Ten(
     "To Begin",                                    // Eng
     "Начать",                                      // Rus
     "Beginnen",                                    // Deu
-    "Commencer",                                   // Fra
+    "Jouer",                                       // Fra
     "Empezar",                                     // Spa
     "开始",                                        // Chi
     "Inizia",                                      // Ita
@@ -203,7 +203,7 @@ const TText TxtThatsAll = Ten(
     "That`s all",                                  // Eng
     "Сдаюсь",                                      // Rus
     "Aufgeben",                                    // Deu
-    "Abandonner",                                  // Fra
+    "Abandon",                                     // Fra
     "Rendirse",                                    // Spa
     "放弃",                                        // Chi
     "Mi arrendo",                                  // Ita
@@ -213,7 +213,7 @@ const TText TxtThatsAll = Ten(
 
 const TText TxtToReshuffle = Ten(
     "To reshuffle",                                // Eng
-    "Перетасовать",                                // Rus
+    "Перемешать",                                  // Rus
     "Neu mischen",                                 // Deu
     "Rebattre",                                    // Fra
     "Rebarajar",                                   // Spa
@@ -225,14 +225,14 @@ const TText TxtToReshuffle = Ten(
 
 const TText TxtCollectCards = Ten(
     "Collect cards",                               // Eng
-    "Собрать карты",                               // Rus
-    "Karten sammeln",                              // Deu
+    "Собрать",                                     // Rus
+    "Einsammeln",                                  // Deu
     "Ramasser",                                    // Fra
-    "Recoger cartas",                              // Spa
+    "Recoger",                                     // Spa
     "收牌",                                        // Chi
-    "Raccogli carte",                              // Ita
+    "Raccogli",                                    // Ita
     "Sebrat karty",                                // Cze
-    "カードを集める",                              // Jap
+    "集める",                                      // Jap
     "카드 모으기");                                 // Kor
 
 const TText TxtUndo = Ten(

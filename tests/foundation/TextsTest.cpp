@@ -5,6 +5,7 @@
 #include "foundation/Texts.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFontDatabase>
 #include <QRawFont>
 #include <QSet>
@@ -340,4 +341,36 @@ TEST(TextTables, CjkEntriesHaveGlyphsInTheInstalledFont)
                         << e.name.toStdString() << " U+" << std::hex << static_cast<unsigned>(c);
                 }
     }
+}
+
+// Button captions have to fit their buttons. The round's two action buttons share
+// one width sized for the longest English caption; the others have fixed widths
+// (less the card-styled button's two caps of 8 pixels).
+TEST(TextTables, ButtonCaptionsFitTheirButtons)
+{
+    QFont font;
+    font.setBold(true);
+    const QFontMetrics fm(font);
+    const std::vector<const TText*> round = {&TxtToBegin, &TxtToMenu,       &TxtExitToMenu, &TxtThatsAll,
+                                             &TxtUndo,    &TxtInfo,         &TxtCollectCards, &TxtToReshuffle};
+    int longestEnglish = 0;
+    for (const TText* t : round)
+        longestEnglish = std::max(longestEnglish, fm.horizontalAdvance((*t)[Eng]));
+    struct Group {
+        const char* what;
+        std::vector<const TText*> tables;
+        int limit;
+    };
+    const std::vector<Group> groups = {
+        {"round buttons", round, longestEnglish * 110 / 100},
+        {"menu buttons, 100 wide", {&TxtTopTen, &TxtOptions, &TxtExit}, 100 - 16},
+        {"new player, 200 wide", {&TxtNewPlayer}, 200 - 16},
+        {"move question, 90 wide", {&TxtAll, &TxtCancel}, 90 - 16},
+        {"gallery button, 70 wide", {&TxtGame}, 70 - 8},
+    };
+    for (const auto& g : groups)
+        for (const TText* t : g.tables)
+            for (int lang = 0; lang < LanguageCount; ++lang)
+                EXPECT_LE(fm.horizontalAdvance((*t)[lang]), g.limit)
+                    << g.what << ": " << (*t)[lang].toStdString() << " language " << lang;
 }
