@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class TTableSurface;
 
@@ -33,6 +34,28 @@ template <class C>
 void Caption(C* control, TextSource text)
 {
     Register(control, [control, text = std::move(text)] { control->setText(text()); });
+}
+
+// The entries of a list control (a combo box, or anything with count() and
+// setItemText), replaced in place from a text list: entry i takes list entry
+// first + i, for the entries the control holds (a list that dropped its last entries
+// keeps the rest translated). The selection stays.
+template <class C, int N, int Base>
+void Items(C* list, const Texts::TTextList<N, Base>& texts, int first = Base)
+{
+    Register(list, [list, &texts, first] {
+        for (int i = 0; i < list->count() && Texts::TTextList<N, Base>::inRange(first + i); ++i)
+            list->setItemText(i, Texts::Shown(Texts::Tx(texts[first + i])));
+    });
+}
+
+// Buttons that stand for the entries of a list (the radio buttons of a group), in
+// order, from a text list.
+template <class B, int N, int Base>
+void Items(std::vector<B*> buttons, const Texts::TTextList<N, Base>& texts)
+{
+    for (std::size_t i = 0; i < buttons.size() && Texts::TTextList<N, Base>::inRange(Base + int(i)); ++i)
+        Caption(buttons[i], texts[Base + int(i)]);
 }
 
 // Window title, group-box title, tool tip (hint) and any other Qt property.

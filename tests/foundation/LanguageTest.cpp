@@ -7,6 +7,8 @@
 #include "foundation/Texts.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QGlyphRun>
 #include <QLabel>
 #include <QMap>
@@ -170,6 +172,40 @@ TEST_F(LanguageTest, OtherPropertiesAndComputedTexts)
     // a stored "\n\r" reaches the control as one line break
     EXPECT_TRUE(label.text().startsWith("Attention!\nThese installations"));
     EXPECT_FALSE(label.text().contains('\r'));
+}
+
+TEST_F(LanguageTest, ListEntriesAreReplacedInPlaceAndKeepTheSelection)
+{
+    QComboBox sizes; // the two largest window sizes removed, as on a small screen
+    for (int i = 0; i < 3; ++i)
+        sizes.addItem(QString());
+    sizes.setCurrentIndex(2);
+    QComboBox games;
+    for (int i = 0; i < 50; ++i)
+        games.addItem(QString());
+    games.setCurrentIndex(27);
+    QComboBox tooLong; // more entries than the list has texts
+    for (int i = 0; i < 5; ++i)
+        tooLong.addItem("x");
+    std::vector<QRadioButton*> radios = {new QRadioButton(&sizes), new QRadioButton(&sizes), new QRadioButton(&sizes)};
+    Language::Items(&sizes, WindowSizeNames);
+    Language::Items(&games, GameNames);
+    Language::Items(&tooLong, MoveModeNames);
+    Language::Items(radios, BackModeNames);
+
+    for (int lang : {Rus, Eng}) {
+        Language::SetLanguage(lang);
+        ASSERT_EQ(sizes.count(), 3);
+        EXPECT_EQ(sizes.itemText(0), WindowSizeNames[0][lang]);
+        EXPECT_EQ(sizes.itemText(2), WindowSizeNames[2][lang]);
+        EXPECT_EQ(sizes.currentIndex(), 2);
+        EXPECT_EQ(games.itemText(0), GameNames[1][lang]);
+        EXPECT_EQ(games.itemText(49), GameNames[50][lang]);
+        EXPECT_EQ(games.currentIndex(), 27);
+        EXPECT_EQ(tooLong.itemText(2), MoveModeNames[2][lang]);
+        EXPECT_EQ(tooLong.itemText(3), "x");
+        EXPECT_EQ(radios[1]->text(), BackModeNames[1][lang]);
+    }
 }
 
 TEST_F(LanguageTest, AnEmptyEntryShowsNothing)
