@@ -53,7 +53,7 @@ private:
             result.error = QStringLiteral("no application object");
             return result;
         }
-        const QUrl url(request.url, QUrl::StrictMode);
+        const QUrl url(request.url);
         if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
             result.error = QStringLiteral("bad address");
             return result;

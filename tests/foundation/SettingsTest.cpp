@@ -39,6 +39,9 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        savedGame = GameState::CurrentGameId;
+        savedGroup = GameState::CurrentGroup;
+        savedLanguage = Texts::LanguageIndex;
         ASSERT_TRUE(dir.isValid());
         platform::setProgramFolderForTest(dir.path() + "/");
         // Where the configuration page is asked; nobody listens unless a test says so.
@@ -51,6 +54,9 @@ protected:
         platform::setProgramFolderForTest(QString());
         ServerAddresses::ConfigPageAddress = savedConfig;
         SetDefaultSettings();
+        GameState::CurrentGameId = savedGame;
+        GameState::CurrentGroup = savedGroup;
+        Texts::LanguageIndex = savedLanguage;
     }
     QString path() const { return dir.path() + "/Vardelin.ini"; }
     void writeLines(const QList<QByteArray>& lines)
@@ -79,6 +85,7 @@ protected:
     testsupport::LoopbackServer server;
     testsupport::ScriptedPresenter presenter;
     QString savedConfig;
+    int savedGame = 0, savedGroup = 0, savedLanguage = 0;
 };
 
 } // namespace

@@ -16,6 +16,15 @@ TEST(HttpTest, GetReturnsTheBodyAndSendsTheMarkerOnlyWhenAsked)
     auto r = platform::httpGet(server.url("/page.txt"));
     EXPECT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.status, 200);
+
+    // A path with characters that are not encoded yet goes out encoded in UTF-8.
+    server.setPage("/Ava/%D0%81%D0%B6.jpg", "photo");
+    r = platform::httpGet(server.url(QString::fromUtf8("/Ava/Ёж.jpg")));
+    EXPECT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.body, "photo");
+    server.clearRequests();
+    r = platform::httpGet(server.url("/page.txt"));
+    EXPECT_EQ(r.status, 200);
     EXPECT_EQ(r.body, QByteArray("Hello\r\nworld \xE9", 14));
 
     HttpOptions plain;
