@@ -66,16 +66,17 @@ const TText ReleaseDateTexts = Ten(
     "2024年3月15日",                               // Jap
     "2024년 3월 15일");                             // Kor
 
+// the intro's credit line: the maker's label, a name written alike in every language
 const TText CreditTexts = Ten(
-    "Made by the Vardelin team",                   // Eng
-    "Создано командой «Варделин»",                 // Rus
-    "Entwickelt vom Vardelin-Team",                // Deu
-    "Créé par l'équipe Vardelin",                  // Fra
-    "Creado por el equipo de Vardelin",            // Spa
-    "瓦尔德林团队出品",                            // Chi
-    "Realizzato dal team Vardelin",                // Ita
-    "Vytvořil tým Vardelin",                       // Cze
-    "ヴァルデリン・チーム制作",                    // Jap
-    "바르델린 팀 제작");                            // Kor
+    "Qyv Games",                                   // Eng
+    "Qyv Games",                                   // Rus
+    "Qyv Games",                                   // Deu
+    "Qyv Games",                                   // Fra
+    "Qyv Games",                                   // Spa
+    "Qyv Games",                                   // Chi
+    "Qyv Games",                                   // Ita
+    "Qyv Games",                                   // Cze
+    "Qyv Games",                                   // Jap
+    "Qyv Games");                                  // Kor
 
 } // namespace Texts

@@ -33,6 +33,8 @@ const QSet<QString> RussianOnly = {QStringLiteral("TxtCameOut"), QStringLiteral(
 // Names and codes: an entry may equal the English one.
 const QSet<QString> SameAsEnglishAllowed = {
     "ProductNames", "ProductNamesUpper", "TxtQyvs",
+    // the maker's label on the intro, a name written alike in every language
+    "CreditTexts",
     // proper names of card faces, games, places and months
     "FaceDeckNames[6]", "FaceDeckNames[15]",
     "FaceDeckNames[16]", "FaceDeckNames[24]", "FaceDeckNames[25]", "FaceDeckNames[33]",
@@ -44,7 +46,7 @@ const QSet<QString> SameAsEnglishAllowed = {
 
 // Entries of Chinese, Japanese and Korean that are written in Latin letters only.
 const QSet<QString> LatinInCjkAllowed = {
-    "LanguageCodes", "TxtQyvs", "FaceDeckNames[24]", "FaceDeckNames[25]", "TxtYourSkype",
+    "LanguageCodes", "TxtQyvs", "CreditTexts", "FaceDeckNames[24]", "FaceDeckNames[25]", "TxtYourSkype",
     "TxtYourOK", "TxtYourVK", "TxtYourTelegram", "TxtYourFacebook", "TxtYourTwitter",
     "TxtYourInstagram", "TxtYourYouTube"};
 
