@@ -72,23 +72,6 @@ const QImage& markerPicture(const char* name)
     return it.value();
 }
 
-const Canvas& markerBitmap(const char* name)
-{
-    static QHash<QString, Canvas> cache;
-    const QString key = QString::fromLatin1(name);
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        Canvas bmp;
-        const QImage img = platform::resources::image(key);
-        if (!img.isNull()) {
-            bmp = Canvas(img.width(), img.height(), platform::clWhite);
-            bmp.draw(0, 0, img);
-        }
-        it = cache.insert(key, bmp);
-    }
-    return it.value();
-}
-
 // The marker picture scaled to the card size, kept per size.
 const QImage& markerPictureAt(const char* name, int w, int h)
 {
@@ -145,9 +128,11 @@ void DrawCardFace(int x, int y, const TCardCode& code, Canvas& image)
         if (isPlainFace(code))
             blit(image, x + 1, y + 1, CardPictures::FaceBitmapOf(code));
         if (code.at(1) == '-') {
+            // The marker pictures are see-through washes over the table, as in the
+            // scaled drawing.
             const char* name = MarkerBitmapName(code.at(2));
             if (*name)
-                blit(image, x + 1, y + 1, markerBitmap(name));
+                image.draw(x + 1, y + 1, markerPicture(name));
         }
         return;
     }

@@ -55,15 +55,10 @@ void startCelebration()
     BalloonsActive = true;
     const int tw = Scaling::TableWidth;
     const int th = Scaling::TableHeight;
-    Sprite::SpriteBackground = platform::Canvas(tw, th);
-    if (Form1) {
-        const platform::Canvas* src = GameState::CurrentGameId == 17
-            ? &Form1->FormCanvas()
-            : (Form1->ImageStol ? &Form1->ImageStol->canvas() : nullptr);
-        if (src)
-            Sprite::SpriteBackground.bitBlt(0, 0, tw, th, *src, 0, 0, platform::RasterOp::SrcCopy);
-    }
-    Sprite::SpriteWork = Sprite::SpriteBackground;
+    if (Form1 && GameState::CurrentGameId == 17)
+        Sprite::TakeTableForSprite(Form1->FormCanvas());
+    else
+        Sprite::TakeTableForSprite();
     for (int i = 1; i <= 20; ++i) {
         BalloonX[i] = platform::randomBelow(tw - 100) + 5;
         BalloonY[i] = platform::randomBelow(300) + th;
@@ -108,8 +103,7 @@ void StopWinBalloons()
     stopTimer();
     if (BalloonsActive) {
         BalloonsActive = false;
-        Sprite::SpriteBackground = platform::Canvas();
-        Sprite::SpriteWork = platform::Canvas();
+        Sprite::FreeSpriteTables();
     }
 }
 
@@ -139,8 +133,7 @@ void PlayWinBalloons()
         stopTimer();
         // The last frame still shows the tops of the last balloons: put the table back.
         Sprite::ShowOnForm(Sprite::SpriteBackground, table);
-        Sprite::SpriteBackground = platform::Canvas();
-        Sprite::SpriteWork = platform::Canvas();
+        Sprite::FreeSpriteTables();
         return;
     }
     Sprite::ShowOnForm(work, table);

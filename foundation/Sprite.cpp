@@ -21,6 +21,24 @@ using platform::RasterOp;
 std::function<void(int, int)> g_stepListener;
 QRegion g_lastUpdate;
 
+// The table-sized pictures of the last drag or flight, kept for the next one: a fresh
+// picture of 1520 x 1000 costs far more in first-touch page faults than the copy itself.
+QImage g_spareBackground;
+QImage g_spareWork;
+
+Canvas tablePicture(QImage& spare, int w, int h)
+{
+    Canvas c;
+    if (spare.width() == w && spare.height() == h && spare.format() == QImage::Format_RGB32) {
+        c.assign(spare);
+        spare = QImage(); // the canvas holds the only reference: no copy on write
+    } else {
+        spare = QImage();
+        c = Canvas(w, h);
+    }
+    return c;
+}
+
 constexpr int ClassicW = 69;
 constexpr int ClassicH = 94;
 
@@ -190,16 +208,12 @@ void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code,
     if (x1 == x2 && y1 == y2)
         return;
     const int game = GameState::CurrentGameId;
-    const int tw = Scaling::TableWidth;
-    const int th = Scaling::TableHeight;
-    SpriteBackground = Canvas(tw, th);
-    if (Form1) {
-        const Canvas* src = game == 17 ? &Form1->FormCanvas()
-            : (Form1->ImageStol ? &Form1->ImageStol->canvas() : nullptr);
-        if (src)
-            SpriteBackground.bitBlt(0, 0, tw, th, *src, 0, 0, RasterOp::SrcCopy);
-    }
-    SpriteWork = SpriteBackground;
+    if (game == 17 && Form1)
+        TakeTableForSprite(Form1->FormCanvas());
+    else if (Form1 && Form1->ImageStol)
+        TakeTableForSprite(Form1->ImageStol->canvas());
+    else
+        TakeTableForSprite(Canvas());
     CurrentSprite = std::make_unique<TSprite>(x1, y1, x1 + GameState::CardWidth, y1 + GameState::CardHeight,
                                               code, false, count, GameState::DragRun);
     SpriteMoveTo(x1, y1, 0);
@@ -271,17 +285,36 @@ void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code,
 
 void TakeTableForSprite()
 {
+    if (Form1 && Form1->ImageStol)
+        TakeTableForSprite(Form1->ImageStol->canvas());
+    else
+        TakeTableForSprite(Canvas());
+}
+
+void TakeTableForSprite(const platform::Canvas& source)
+{
     const int tw = Scaling::TableWidth;
     const int th = Scaling::TableHeight;
-    SpriteBackground = Canvas(tw, th);
-    if (Form1 && Form1->ImageStol)
-        SpriteBackground.bitBlt(0, 0, tw, th, Form1->ImageStol->canvas(), 0, 0, RasterOp::SrcCopy);
-    SpriteWork = SpriteBackground;
+    SpriteBackground = tablePicture(g_spareBackground, tw, th);
+    SpriteWork = tablePicture(g_spareWork, tw, th);
+    if (source.width() < tw || source.height() < th) {
+        SpriteBackground.brush.color = platform::clWhite;
+        SpriteBackground.fillRect(0, 0, tw, th);
+    }
+    SpriteBackground.bitBlt(0, 0, tw, th, source, 0, 0, RasterOp::SrcCopy);
+    SpriteWork.bitBlt(0, 0, tw, th, SpriteBackground, 0, 0, RasterOp::SrcCopy);
 }
 
 void FreeSprite()
 {
     CurrentSprite.reset();
+    FreeSpriteTables();
+}
+
+void FreeSpriteTables()
+{
+    g_spareBackground = SpriteBackground.image();
+    g_spareWork = SpriteWork.image();
     SpriteBackground = Canvas();
     SpriteWork = Canvas();
 }

@@ -57,10 +57,13 @@ void SpriteHide(int x, int y, int target);
 // (x2, y2) one pixel a step, pausing by speed, and returns on arrival.
 void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code, int count);
 
-// Drag helpers: take the table picture of the table image into SpriteBackground and
-// SpriteWork; and free the sprite and both pictures after the drop.
+// Drag helpers: take the table picture (of the table image, or of `source`) into
+// SpriteBackground and SpriteWork, a white table where the source is smaller; free the
+// sprite and both pictures after the drop, or only the pictures.
 void TakeTableForSprite();
+void TakeTableForSprite(const platform::Canvas& source);
 void FreeSprite();
+void FreeSpriteTables();
 
 // Shows `region` of `source` on the main window's canvas. The table image lies above
 // that canvas, so while it is shown the same pixels go onto its picture too (they are

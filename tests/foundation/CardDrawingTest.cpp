@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSet>
 #include <functional>
 
@@ -127,16 +128,17 @@ TEST_F(CardDrawingTest, ClassicFaceShowsItsOwnBitmapInsideABlackFrame)
     EXPECT_EQ(table.pixel(X, Y), Ground);
 }
 
-TEST_F(CardDrawingTest, ClassicMarkerDrawsItsBitmapInTheFrame)
+TEST_F(CardDrawingTest, ClassicMarkerIsWashedOverTheTableInTheFrame)
 {
     if (!platform::resources::exists(QStringLiteral("N000")))
         GTEST_SKIP() << "marker pictures not rendered yet";
     CardDrawing::DrawCardFace(X, Y, TCardCode("-n"), table);
     const QImage marker = platform::resources::image(QStringLiteral("N000"));
     ASSERT_EQ(marker.size(), QSize(69, 94));
-    Canvas flat(69, 94, platform::clWhite);
-    flat.draw(0, 0, marker);
-    EXPECT_EQ(table.pixel(X + 35, Y + 48), flat.pixel(34, 47));
+    Canvas over(69, 94, Ground);
+    over.draw(0, 0, marker);
+    for (const Px& p : {Px{34, 47}, Px{10, 60}, Px{60, 10}, Px{0, 0}})
+        EXPECT_EQ(table.pixel(X + 1 + p.x, Y + 1 + p.y), over.pixel(p.x, p.y));
     EXPECT_EQ(table.pixel(X + 35, Y), platform::clBlack);
 }
 
@@ -267,6 +269,69 @@ TEST_F(CardDrawingTest, ChooseCardBackByWeekdayModeAndSet)
         EXPECT_EQ(CardDrawing::CurrentBackIndex, c.expected) << c.date.toString().toStdString() << " set " << c.set;
         EXPECT_EQ(asked, (c.set >= 8 && c.set <= 11) ? 10 : -1);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Draws the whole deck, the backs and the markers as a player sees them at zoom 1 and
+// zoom 2 and writes the pictures to the temporary folder, for looking at by eye:
+//   test_foundation --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_WriteDeckPictures*'
+TEST(CardDrawingLook, DISABLED_WriteDeckPictures)
+{
+    struct Size {
+        double scale;
+        int mode, w, h, windowSize;
+        const char* file;
+    } sizes[] = {{1.0, 1, 71, 96, 1, "vardelin-deck-zoom1.png"}, {2.0, 2, 146, 198, 5, "vardelin-deck-zoom2.png"}};
+    for (const Size& s : sizes) {
+        Scaling::Scale = Scaling::ScaleX = Scaling::ScaleY = s.scale;
+        Scaling::ClassicCardMode = s.mode;
+        Scaling::TableWidth = Scaling::RoundHalfEven(760 * s.scale);
+        Scaling::TableHeight = Scaling::RoundHalfEven(500 * s.scale);
+        Settings::WindowSize = s.windowSize;
+        Settings::FaceDeckNo = 0;
+        Settings::BackDeckNo = 0;
+        GameState::CardHeight = s.h;
+        CardPictures::LoadCardFaces();
+        CardPictures::LoadTableBackground();
+        const int stepX = s.w + Scaling::Scaled(4);
+        const int stepY = s.h + Scaling::Scaled(6);
+        Canvas table(13 * stepX + 20, 7 * stepY + 20, 0x008000);
+        if (!CardPictures::TableBackground.isNull())
+            table.draw(0, 0, CardPictures::TableBackground);
+        for (int r = 0; r < 13; ++r)
+            for (int su = 0; su < 4; ++su)
+                CardDrawing::DrawCardFace(10 + r * stepX, 10 + su * stepY,
+                                          TCardCode(cards::RankOrder[r], cards::SuitOrder[su]), table);
+        for (int b = 1; b <= 7; ++b) {
+            CardDrawing::CurrentBackIndex = b;
+            CardDrawing::DrawCardBack(10 + (b - 1) * stepX, 10 + 4 * stepY, table);
+        }
+        const char* markers = "*01234xabcdny";
+        for (int m = 0; m < 13; ++m) {
+            const char code[3] = {'-', markers[m], 0};
+            CardDrawing::DrawCardFace(10 + m * stepX, 10 + 5 * stepY, TCardCode(code), table);
+        }
+        const char* specials[] = {"No", "--", "##"};
+        for (int i = 0; i < 3; ++i)
+            CardDrawing::DrawCardFace(10 + i * stepX, 10 + 6 * stepY, TCardCode(specials[i]), table);
+        // A selected card and a target frame.
+        CardDrawing::DrawCardFace(10 + 4 * stepX, 10 + 6 * stepY, TCardCode("\xC4\xF7"), table);
+        CardDrawing::DrawCardOutline(10 + 4 * stepX, 10 + 6 * stepY, 1, table);
+        CardDrawing::DrawCardFace(10 + 5 * stepX, 10 + 6 * stepY, TCardCode("\xCA\xEF"), table);
+        GameState::CardWidth = s.w;
+        CardDrawing::DrawCardOutline(10 + 5 * stepX, 10 + 6 * stepY, 0, table);
+        ASSERT_TRUE(table.image().save(QDir::temp().filePath(QString::fromLatin1(s.file))));
+    }
+    Scaling::Scale = Scaling::ScaleX = Scaling::ScaleY = 1.0;
+    Scaling::ClassicCardMode = 1;
+    Scaling::TableWidth = 760;
+    Scaling::TableHeight = 500;
+    Settings::WindowSize = 1;
+    GameState::CardWidth = 71;
+    GameState::CardHeight = 96;
 }
 
 } // namespace
