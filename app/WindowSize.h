@@ -1,0 +1,20 @@
+#pragma once
+// Applying the window size: the table size, the zoom factors and the card size that go
+// with a WindowSize of 1 to 5.
+
+class TTableSurface;
+
+namespace WindowSize {
+
+// Table size and zoom for a window size; full screen takes the available screen.
+void SetZoomFor(int windowSize, int screenWidth, int screenHeight);
+// The card size and drawing class that go with the current zoom.
+void SetCardSize();
+// A stored size whose window does not fit on the screen falls back to the largest
+// that fits.
+int FittingWindowSize(int windowSize, int screenWidth, int screenHeight);
+// Applies Settings::WindowSize to the main window: zoom, client size, background,
+// fonts, the menu at the new size, card size and pictures.
+void ApplyWindowSize(TTableSurface& form);
+
+} // namespace WindowSize

@@ -1,0 +1,168 @@
+// The player's first minute: start-up to the intro, the click that opens the menu, the
+// start-up statistics post, and closing the window.
+#include "app/Qyv__Form1.h"
+#include "foundation/ClubFile.h"
+#include "foundation/GameState.h"
+#include "foundation/QyvCardsButton.h"
+#include "foundation/Scrambler.h"
+#include "foundation/Settings.h"
+#include "foundation/TextFileLines.h"
+#include "foundation/Texts.h"
+#include "platform/PictureControl.h"
+#include "platform/ProgramFolder.h"
+#include "support/LoopbackServer.h"
+#include "support/ScriptedPresenter.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowStartup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        platform::setProgramFolderForTest(dir.path());
+        GameState::ResetGameState();
+        Texts::LanguageIndex = 0;
+        Settings::WindowSize = 1;
+    }
+    void TearDown() override
+    {
+        delete form;
+        platform::setProgramFolderForTest({});
+    }
+
+    void writeClubFile(const QByteArray& label)
+    {
+        ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName),
+                                                  TextFileLines::JoinLines(ClubFile::EmptyClubLines(label))));
+    }
+
+    // A settings file whose statistics address is the loopback server and whose
+    // "start-up post done" flag is clear.
+    void writeSettingsPointingAt(const QString& statUrl)
+    {
+        Settings::SetDefaultSettings();
+        Settings::StatServiceAddressCoded = Scrambler::ScrambleText(statUrl, Scrambler::KeySettings);
+        Settings::StatServiceAddress = statUrl;
+        Settings::StartStatPosted = false;
+        Settings::SaveSettings();
+    }
+
+    void start()
+    {
+        form = new TForm1;
+        form->show();
+        form->FormFirstShow();
+    }
+
+    bool settingsFileExists() const { return QFile::exists(dir.filePath(QStringLiteral("Vardelin.ini"))); }
+
+    QTemporaryDir dir;
+    testsupport::ScriptedPresenter presenter;
+    TForm1* form = nullptr;
+};
+
+TEST_F(MainWindowStartup, ReachesTheIntroAndAClickOpensTheMenuWithEmptyMembers)
+{
+    writeClubFile("ozk");
+    start();
+    EXPECT_TRUE(form->startupDone());
+    EXPECT_TRUE(GameState::IntroActive);
+    EXPECT_TRUE(form->Image1->isVisible());
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_TRUE(presenter.messages.empty());
+    form->Timer1Timer(); // one intro step must not fail
+
+    form->Image1Click();
+    EXPECT_FALSE(GameState::IntroActive);
+    EXPECT_TRUE(GameState::MenuActive);
+    EXPECT_FALSE(form->Image1->isVisible());
+    const QString empty = QString(20, '#') + QString(7, ' ') + "###" + QString(7, ' ') + "######";
+    for (TQyvCardsButton* b : {form->Button1, form->Button2, form->Button3, form->Button4, form->Button5}) {
+        EXPECT_TRUE(b->isVisible());
+        EXPECT_EQ(b->text(), empty);
+    }
+    EXPECT_EQ(form->Panel4->text(), Texts::Tx(Texts::TxtClubMembersTitle));
+    EXPECT_EQ(form->Button6->text(), QStringLiteral("New Player"));
+    EXPECT_EQ(form->Timer1->interval(), 20);
+    form->Timer1Timer(); // one candle step must not fail
+}
+
+TEST_F(MainWindowStartup, LabelOzkSendsNoStatisticsPost)
+{
+    testsupport::LoopbackServer server;
+    server.setPage("/stat", "$ok#");
+    writeSettingsPointingAt(server.url("/stat"));
+    writeClubFile("ozk");
+    start();
+    for (const auto& r : server.requests())
+        EXPECT_NE(r.path, QByteArray("/stat"));
+    EXPECT_FALSE(Settings::StartStatPosted);
+}
+
+TEST_F(MainWindowStartup, AnotherLabelPostsAStartAndAUniqueStartOnce)
+{
+    testsupport::LoopbackServer server;
+    server.setPage("/stat", "$ok#");
+    writeSettingsPointingAt(server.url("/stat"));
+    writeClubFile("vrd");
+    start();
+    int posts = 0;
+    for (const auto& r : server.requests()) {
+        if (r.path != QByteArray("/stat"))
+            continue;
+        ++posts;
+        EXPECT_EQ(r.body, QByteArray("gid=71&R1=0&R2=0&R3=1&R4=1&R5=0&R6=0&R7=0&R8=0&R9=0&R10=0&R11=0&R12=0"));
+        EXPECT_EQ(r.header("user-agent"), QByteArray("QyvOpenRelays"));
+    }
+    EXPECT_EQ(posts, 1);
+    EXPECT_TRUE(Settings::StartStatPosted);
+}
+
+TEST_F(MainWindowStartup, MissingClubFileIsReportedAndTheWindowCloses)
+{
+    start();
+    ASSERT_EQ(presenter.messages.size(), 1u);
+    EXPECT_TRUE(presenter.messages[0].text.contains(Texts::Tx(Texts::TxtCantFindFile)));
+    EXPECT_TRUE(presenter.messages[0].text.contains(QStringLiteral("Vardelin.clb")));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->Timer1->isActive());
+}
+
+TEST_F(MainWindowStartup, ClosingFromTheMenuAsksNothingAndSavesTheSettings)
+{
+    writeClubFile("ozk");
+    start();
+    form->Image1Click();
+    ASSERT_FALSE(settingsFileExists());
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(presenter.messages.empty());
+    EXPECT_TRUE(settingsFileExists());
+}
+
+TEST_F(MainWindowStartup, ClosingDuringARoundAsksAndNoKeepsTheWindow)
+{
+    writeClubFile("ozk");
+    start();
+    form->Image1Click();
+    GameState::MenuActive = 0; // a round is on the table
+    GameState::RoundActive = 1;
+    presenter.answers.push_back(platform::Answer::No);
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(presenter.messages.size(), 1u);
+    EXPECT_EQ(presenter.messages[0].buttons, platform::Buttons::YesNo);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(settingsFileExists());
+
+    presenter.answers.push_back(platform::Answer::Yes);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(settingsFileExists());
+}
+
+} // namespace
