@@ -455,3 +455,109 @@ TEST(QyvCardsButton, PaintsOnScreenThroughTheWidget)
     ASSERT_EQ(shot.size(), QSize(100, 30));
     EXPECT_EQ(fromQRgb(shot.pixel(50, 27)), 0x005FEEu);
 }
+
+namespace {
+
+// Left-top corner of the pixels of one colour; (-1, -1) when there are none.
+QPoint firstOf(const QImage& img, TColor c)
+{
+    QPoint p(-1, -1);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (at(img, x, y) == c) {
+                if (p.x() < 0 || x < p.x())
+                    p.setX(x);
+                if (p.y() < 0 || y < p.y())
+                    p.setY(y);
+            }
+    return p;
+}
+
+} // namespace
+
+TEST(QyvCardsButton, GlyphPlacedByLayoutAndHeightClass)
+{
+    QImage glyph(6, 6, QImage::Format_ARGB32);
+    glyph.fill(qRgba(0, 255, 0, 255));
+    struct Case {
+        int height;
+        TButtonLayout layout;
+        QPoint at;
+    };
+    const Case cases[] = {
+        {30, blGlyphLeft, {15, 12}}, // (29 - 6) / 2 = 11.5 goes to the even 12
+        {45, blGlyphLeft, {18, 19}},
+        {60, blGlyphLeft, {20, 26}}, // 26.5 to 26
+        {25, blGlyphLeft, {11, 9}},  // CapW 7 x 1.6 = 11.2
+        {30, blGlyphRight, {120 - 6 - 15, 12}},
+        {45, blGlyphRight, {120 - 6 - 18, 19}},
+        {30, blGlyphBottom, {57, 12}},
+        {30, blGlyphTop, {-1, -1}},
+    };
+    for (const auto& c : cases) {
+        TQyvCardsButton b;
+        b.resize(120, c.height);
+        b.SetGlyph(glyph);
+        b.SetLayout(c.layout);
+        EXPECT_EQ(firstOf(paint(b), clLime), c.at) << c.height << " layout " << c.layout;
+    }
+    // a glyph without alpha leaves out the colour of its bottom-left pixel
+    QImage keyed(6, 6, QImage::Format_RGB32);
+    keyed.fill(qRgb(255, 255, 255));
+    keyed.setPixel(2, 2, qRgb(0, 255, 0));
+    TQyvCardsButton b;
+    b.resize(120, 30);
+    b.SetGlyph(keyed);
+    const QImage img = paint(b);
+    EXPECT_EQ(firstOf(img, clLime), QPoint(17, 14));
+    EXPECT_FALSE(hasColour(img, clWhite));
+}
+
+TEST(QyvCardsButton, MarginPutsTheCaptionAfterTheGlyph)
+{
+    QImage glyph(6, 6, QImage::Format_ARGB32);
+    glyph.fill(qRgba(0, 0, 0, 0));
+    for (int margin : {-1, 0}) {
+        TQyvCardsButton b(QStringLiteral("M"));
+        b.resize(200, 30);
+        QFont f = b.font();
+        f.setPixelSize(24);
+        f.setBold(true);
+        b.setFont(f);
+        b.SetFontColor(clWhite);
+        b.SetGlyph(glyph);
+        b.SetMargin(margin);
+        const int left = firstOf(paint(b), clWhite).x();
+        if (margin == -1) {
+            EXPECT_GT(left, 80) << "centred";
+        } else {
+            EXPECT_GE(left, 15 + 6 + 10);
+            EXPECT_LT(left, 15 + 6 + 10 + 5);
+        }
+    }
+}
+
+TEST(QyvCardsButton, AlternativeSeriesShowsFocusDotsInsteadOfTheRing)
+{
+    struct Case {
+        int height;
+        TColorSB scheme;
+        TColor dot;
+        QPoint left, right; // a pixel inside each dot
+    };
+    // height 30: d 4, Y 13, K 10; height 45: d 5, Y 20, K 13
+    const Case cases[] = {{30, DRed, 0x00FFFF, {11, 14}, {87, 14}}, {45, DNavy, 0x00FF00, {14, 21}, {83, 21}}};
+    for (const auto& c : cases) {
+        TQyvCardsButton b;
+        b.resize(100, c.height);
+        b.SetColorSB(c.scheme);
+        b.SetOvila(true);
+        b.SetButtonStyle(true);
+        const QImage img = paint(b, odFocused);
+        EXPECT_EQ(at(img, c.left.x(), c.left.y()), c.dot) << c.height;
+        EXPECT_EQ(at(img, c.right.x(), c.right.y()), c.dot) << c.height;
+        EXPECT_FALSE(hasColour(img, FocusRingColor(c.scheme))) << c.height;
+        // the face is painted from the master pictures all the same
+        EXPECT_NE(img.pixel(50, c.height - 3), kBack) << c.height;
+    }
+}
