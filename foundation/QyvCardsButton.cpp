@@ -312,6 +312,14 @@ void TQyvCardsButton::SetGlyph(const QImage& value)
     update();
 }
 
+QImage TQyvCardsButton::GlyphPicture() const
+{
+    if (!FGlyph.isNull() || icon().isNull())
+        return FGlyph;
+    // An icon is drawn as it is: it never has a colour keyed out.
+    return icon().pixmap(iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
 void TQyvCardsButton::SetLayout(TButtonLayout value)
 {
     FLayout = value;
@@ -356,6 +364,7 @@ void TQyvCardsButton::DrawButton(QImage& Canvas, const QRect& Rect, TOwnerDrawSt
     const int heightClass = HeightClassOf(H);
     const int capW = CapWidthFor(H);
     const bool recoloured = FColorSB != DRed || FKLightSB != 0;
+    const QImage glyphPicture = GlyphPicture();
 
     // What shows behind the button, so the rounded corners keep it.
     QImage work = Canvas.copy(0, 0, W, H).convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -402,8 +411,8 @@ void TQyvCardsButton::DrawButton(QImage& Canvas, const QRect& Rect, TOwnerDrawSt
                                platform::toQColor(RecolourColor(rows[static_cast<size_t>(y)], FColorSB, FKLightSB)));
         }
 
-        if (!FGlyph.isNull() && FLayout != blGlyphTop) {
-            const QImage glyph = transparentGlyph(FGlyph);
+        if (!glyphPicture.isNull() && FLayout != blGlyphTop) {
+            const QImage glyph = transparentGlyph(glyphPicture);
             const int gy = Scaling::RoundHalfEven((H - 1 - glyph.height()) / 2.0);
             const int offset = heightClass == 0 ? Scaling::RoundHalfEven(capW * 1.6) : edgeOffset(heightClass, capW);
             int gx = offset;
@@ -439,7 +448,7 @@ void TQyvCardsButton::DrawButton(QImage& Canvas, const QRect& Rect, TOwnerDrawSt
     int flags = Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignCenter;
     if (FMargin != -1) {
         flags = Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignVCenter | Qt::AlignLeft;
-        const int shift = edgeOffset(heightClass, capW) + FGlyph.width() + 10;
+        const int shift = edgeOffset(heightClass, capW) + glyphPicture.width() + 10;
         if (FLayout == blGlyphLeft)
             textRect.setLeft(textRect.left() + shift);
         else if (FLayout == blGlyphRight)
@@ -506,7 +515,8 @@ QSize TQyvCardsButton::sizeHint() const
     const QFontMetrics fm(font());
     QString caption = text();
     caption.remove(QLatin1Char('&'));
-    const int w = fm.horizontalAdvance(caption) + 2 * CapWidthFor(h) + 20 + (FGlyph.isNull() ? 0 : FGlyph.width() + 10);
+    const QImage glyph = GlyphPicture();
+    const int w = fm.horizontalAdvance(caption) + 2 * CapWidthFor(h) + 20 + (glyph.isNull() ? 0 : glyph.width() + 10);
     return {std::max(w, 75), h};
 }
 

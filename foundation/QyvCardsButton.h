@@ -99,6 +99,8 @@ public:
     // without alpha leaves out the colour of its bottom-left pixel).
     const QImage& Glyph() const { return FGlyph; }
     void SetGlyph(const QImage& value);
+    // The picture drawn as the glyph: Glyph, or the button's icon when there is none.
+    QImage GlyphPicture() const;
     TButtonLayout Layout() const { return FLayout; }
     void SetLayout(TButtonLayout value);
     // -1 centres the caption; any other value left-aligns it after the glyph.

@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
@@ -500,6 +502,14 @@ TEST(QyvCardsButton, GlyphPlacedByLayoutAndHeightClass)
         b.SetGlyph(glyph);
         b.SetLayout(c.layout);
         EXPECT_EQ(firstOf(paint(b), clLime), c.at) << c.height << " layout " << c.layout;
+    }
+    // the button's icon serves when no glyph is set
+    {
+        TQyvCardsButton b;
+        b.resize(120, 30);
+        b.setIconSize(QSize(6, 6));
+        b.setIcon(QIcon(QPixmap::fromImage(glyph)));
+        EXPECT_EQ(firstOf(paint(b), clLime), QPoint(15, 12));
     }
     // a glyph without alpha leaves out the colour of its bottom-left pixel
     QImage keyed(6, 6, QImage::Format_RGB32);
