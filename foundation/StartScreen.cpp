@@ -127,7 +127,7 @@ void layoutMenuControls()
     TTableSurface& f = *Form1;
     const int H = RoundHalfEven(Scale * 30);
     const int listTop = RoundHalfEven(ScaleY * 265);
-    QLabel* panels[3] = {f.Panel1, f.Panel2, f.Panel3};
+    TQyvCardsButton* panels[3] = {f.Panel1, f.Panel2, f.Panel3};
     for (int k = 1; k <= 3; ++k)
         panels[k - 1]->setGeometry(RoundHalfEven(ScaleX * 230), RoundHalfEven(ScaleY * 90) + (k - 1) * H,
                                    RoundHalfEven(ScaleX * 300), H);
@@ -181,7 +181,7 @@ void fillMembers()
         f.Button5->setText(MemberText(PlayerLines2[5]));
     }
 
-    QLabel* panels[3] = {f.Panel1, f.Panel2, f.Panel3};
+    TQyvCardsButton* panels[3] = {f.Panel1, f.Panel2, f.Panel3};
     for (int k = 6; k <= 8; ++k)
         panels[k - 6]->setText(columns(PlayerLines2[k], 1, 20) + QStringLiteral("  ") + columns(PlayerLines2[k], 21, 26));
 }

@@ -56,10 +56,16 @@ TTableSurface::TTableSurface(QWidget* parent) : QMainWindow(parent)
     ImSt = makeHidden<PictureControl>(area, "ImSt");
     ImHp = makeHidden<PictureControl>(area, "ImHp");
     ImAc = makeHidden<PictureControl>(area, "ImAc");
-    Panel1 = makeHidden<QLabel>(area, "Panel1");
-    Panel2 = makeHidden<QLabel>(area, "Panel2");
-    Panel3 = makeHidden<QLabel>(area, "Panel3");
-    Panel4 = makeHidden<QLabel>(area, "Panel4");
+    Panel1 = makeHidden<TQyvCardsButton>(area, "Panel1");
+    Panel2 = makeHidden<TQyvCardsButton>(area, "Panel2");
+    Panel3 = makeHidden<TQyvCardsButton>(area, "Panel3");
+    Panel4 = makeHidden<TQyvCardsButton>(area, "Panel4");
+    for (TQyvCardsButton* p : {Panel1, Panel2, Panel3}) {
+        p->SetColorSB(DRed);
+        p->setEnabled(false);
+    }
+    Panel4->SetColorSB(DOrang);
+    Panel4->setEnabled(false);
 
     Button1 = makeHidden<TQyvCardsButton>(area, "Button1");
     Button2 = makeHidden<TQyvCardsButton>(area, "Button2");

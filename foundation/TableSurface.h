@@ -54,10 +54,12 @@ public:
     platform::PictureControl* ImSt = nullptr;
     platform::PictureControl* ImHp = nullptr;
     platform::PictureControl* ImAc = nullptr;
-    QLabel* Panel1 = nullptr;
-    QLabel* Panel2 = nullptr;
-    QLabel* Panel3 = nullptr;
-    QLabel* Panel4 = nullptr;
+    // Places 1 to 3 of the top ten and the column title of the member list:
+    // disabled card buttons.
+    TQyvCardsButton* Panel1 = nullptr;
+    TQyvCardsButton* Panel2 = nullptr;
+    TQyvCardsButton* Panel3 = nullptr;
+    TQyvCardsButton* Panel4 = nullptr;
 
     // Buttons 1..5 club members, 6 new player, 7 and 8 the two action buttons of a
     // round, 9..11 the menu screen's further buttons.

@@ -376,7 +376,7 @@ void saveGif(const QList<QImage>& frames, int delayCs, const QString& relPath)
     QTemporaryDir tmp;
     if (!tmp.isValid())
         throw tools::GenError(QStringLiteral("no temporary folder"));
-    QStringList args{QStringLiteral("-dispose"), QStringLiteral("Background"), QStringLiteral("-delay"),
+    QStringList args{QStringLiteral("-background"), QStringLiteral("none"), QStringLiteral("-dispose"), QStringLiteral("Background"), QStringLiteral("-delay"),
                      QString::number(delayCs), QStringLiteral("-loop"), QStringLiteral("0")};
     for (int i = 0; i < frames.size(); ++i) {
         const QString f = tmp.filePath(QStringLiteral("f%1.png").arg(i, 3, 10, QLatin1Char('0')));
@@ -393,11 +393,33 @@ void saveGif(const QList<QImage>& frames, int delayCs, const QString& relPath)
                               QString::fromLocal8Bit(convert.readAllStandardError()));
 }
 
+// GIF keeps only on/off transparency: soft edges are blended with the felt's own
+// colour, then every pixel is either kept or dropped.
+QImage toGifFrame(const QImage& frame, const QColor& felt)
+{
+    QImage out = frame.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int a = qAlpha(row[x]);
+            if (a < 96) {
+                row[x] = 0;
+                continue;
+            }
+            auto mix = [a](int c, int f) { return (c * a + f * (255 - a)) / 255; };
+            row[x] = qRgb(mix(qRed(row[x]), felt.red()), mix(qGreen(row[x]), felt.green()),
+                          mix(qBlue(row[x]), felt.blue()));
+        }
+    }
+    return out;
+}
+
 // Left decoration: a fan of four aces opening and closing. Right: a card turning over
-// to show each suit in turn. Both 160 x 200 on the table green (GIF has no alpha blend).
+// to show each suit in turn. Both 160 x 200, transparent around the cards.
 void renderMenuAnimations()
 {
-    const QColor table(0, 128, 0);
+    const QColor table(Qt::transparent);
+    const QColor felt(14, 107, 36);
     QList<QImage> left, right;
     const int frames = 24;
     for (int n = 0; n < frames; ++n) {
@@ -409,12 +431,12 @@ void renderMenuAnimations()
         for (int i = 0; i < 4; ++i) {
             p.save();
             p.translate(80, 170);
-            p.rotate((i - 1.5) * (6 + 16 * open));
+            p.rotate((i - 1.5) * (5 + 11 * open));
             drawMiniCard(p, QRectF(-30, -130, 60, 84), i, QStringLiteral("A"));
             p.restore();
         }
         p.end();
-        left << img;
+        left << toGifFrame(img, felt);
     }
     for (int n = 0; n < frames; ++n) {
         QImage img(160, 200, QImage::Format_ARGB32);
@@ -436,7 +458,7 @@ void renderMenuAnimations()
             p.drawRoundedRect(card.adjusted(4, 4, -4, -4), 4, 4);
         }
         p.end();
-        right << img;
+        right << toGifFrame(img, felt);
     }
     saveGif(left, 8, QStringLiteral("menu/GMenuL"));
     saveGif(right, 8, QStringLiteral("menu/GMenuR"));
