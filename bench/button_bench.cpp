@@ -1,29 +1,15 @@
 // Cost of painting one push button face: at an exact height (caps 1:1, middle from the
 // row table) and at a free height, where the caps are resized smoothly.
+#include "bench/BenchApplication.h"
 #include "foundation/QyvCardsButton.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 namespace {
-
-// Widgets need an application; the bench program has none of its own.
-void ensureButtonApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vardelin_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 void BM_PaintButtonFace(benchmark::State& state)
 {
-    ensureButtonApplication();
+    bench::ensureApplication();
     const int height = static_cast<int>(state.range(0));
     TQyvCardsButton b(QStringLiteral("Ok"));
     b.resize(260, height);

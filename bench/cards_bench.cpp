@@ -1,5 +1,6 @@
 // Costs of what a player waits on most: painting the deck at the largest size, one drag
 // step on the largest table, and a flight without pauses.
+#include "bench/BenchApplication.h"
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
@@ -10,24 +11,9 @@
 #include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <memory>
 
 namespace {
-
-// Widgets need an application; the bench program has none of its own.
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "vardelin_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 // Window size 5: 1520 x 1000, zoom 2, the largest pictures, the built-in deck.
 void useLargestTable()
@@ -46,7 +32,7 @@ void useLargestTable()
 
 void BM_DrawWholeDeckZoom2(benchmark::State& state)
 {
-    ensureApplication();
+    bench::ensureApplication();
     useLargestTable();
     platform::Canvas table(1520, 1000, 0x008000);
     for (auto _ : state) {
@@ -62,7 +48,7 @@ BENCHMARK(BM_DrawWholeDeckZoom2)->Unit(benchmark::kMillisecond);
 // One mouse move of a dragged run of five cards, including the copy to the table image.
 void BM_DragStep1520x1000(benchmark::State& state)
 {
-    ensureApplication();
+    bench::ensureApplication();
     useLargestTable();
     auto window = std::make_unique<TTableSurface>();
     Form1 = window.get();
@@ -89,7 +75,7 @@ BENCHMARK(BM_DragStep1520x1000)->Unit(benchmark::kMicrosecond);
 // A 500-pixel flight at speed 0: every step drawn, no pauses.
 void BM_Flight500Speed0(benchmark::State& state)
 {
-    ensureApplication();
+    bench::ensureApplication();
     useLargestTable();
     auto window = std::make_unique<TTableSurface>();
     Form1 = window.get();

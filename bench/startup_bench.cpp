@@ -1,0 +1,62 @@
+// Start-up to the intro, and the memory the program holds once the menu is shown.
+#include "app/Qyv__Form1.h"
+#include "foundation/ClubFile.h"
+#include "foundation/TextFileLines.h"
+#include "platform/ProgramFolder.h"
+
+#include "bench/BenchApplication.h"
+
+#include <QTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Resident set size of this process in kilobytes.
+long residentKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+struct ProgramFolder {
+    ProgramFolder()
+    {
+        platform::setProgramFolderForTest(dir.path());
+        TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName),
+                                      TextFileLines::JoinLines(ClubFile::EmptyClubLines("ozk")));
+    }
+    ~ProgramFolder() { platform::setProgramFolderForTest({}); }
+    QTemporaryDir dir;
+};
+
+void BM_StartupToIntro(benchmark::State& state)
+{
+    bench::ensureApplication();
+    ProgramFolder folder;
+    for (auto _ : state) {
+        TForm1 form;
+        form.show();
+        form.FormFirstShow();
+        benchmark::DoNotOptimize(form.startupDone());
+        form.Timer1->stop();
+    }
+    {
+        TForm1 form;
+        form.show();
+        form.FormFirstShow();
+        form.Image1Click();
+        QApplication::processEvents();
+        state.counters["rss_at_menu_MB"] = residentKb() / 1024.0;
+        form.Timer1->stop();
+    }
+}
+BENCHMARK(BM_StartupToIntro)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
