@@ -1,5 +1,7 @@
 #include "foundation/FontsAndCursors.h"
 
+#include <QFontMetricsF>
+
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
@@ -100,10 +102,25 @@ void ApplyFontChoice(QWidget* control, const FontChoice& choice)
     }
     QFont f = control->font();
     f.setFamily(platform::resolvedFamily(choice.name));
-    if (choice.height != 0)
-        f.setPixelSize(std::abs(choice.height));
     f.setBold(choice.bold);
+    if (choice.height != 0)
+        f.setPixelSize(ControlPixelSize(f, choice.height));
     control->setFont(f);
+}
+
+int ControlPixelSize(const QFont& font, int height)
+{
+    if (height <= 0)
+        return std::max(1, -height);
+    // A positive height is the whole cell, internal leading included, as the stored
+    // font settings mean it; the glyphs themselves are smaller by that leading.
+    QFont probe(font);
+    probe.setPixelSize(100);
+    const QFontMetricsF m(probe);
+    const double cell = m.ascent() + m.descent();
+    if (cell <= 0)
+        return height;
+    return std::max(1, Scaling::RoundHalfEven(height * 100.0 / cell));
 }
 
 void ApplyFormFonts()

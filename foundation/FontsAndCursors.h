@@ -49,6 +49,9 @@ void ClearFontRowsForTest();
 void ApplyFormFonts();
 // Sets one control's font by a choice (also used by ApplyFormFonts).
 void ApplyFontChoice(QWidget* control, const FontChoice& choice);
+// The pixel size of a control font: a positive height is the whole character cell, a
+// negative one the glyph size alone.
+int ControlPixelSize(const QFont& font, int height);
 
 // The program's folder, always with a trailing '/'.
 void ProgramFolder(QString& Folder);

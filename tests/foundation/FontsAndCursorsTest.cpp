@@ -14,6 +14,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QFontMetricsF>
 #include <gtest/gtest.h>
 
 using namespace FontsAndCursors;
@@ -89,13 +90,26 @@ TEST_F(FontsTest, RegisteredRowsGetTheirRoleFonts)
     }
     ApplyFormFonts(); // the destroyed control's row is dropped, not touched
 
-    EXPECT_EQ(label->font().pixelSize(), 8);
+    EXPECT_EQ(label->font().pixelSize(), ControlPixelSize(label->font(), 8));
     EXPECT_TRUE(QFontInfo(label->font()).fixedPitch());
     EXPECT_FALSE(label->font().bold());
     EXPECT_EQ(keep->font().pixelSize(), 17); // height 0 keeps the control's own
     EXPECT_TRUE(keep->font().bold());
     EXPECT_EQ(picture.canvas().font.name, QStringLiteral("times"));
     EXPECT_EQ(picture.canvas().font.height, 20);
+}
+
+TEST_F(FontsTest, APositiveHeightIsTheWholeCharacterCell)
+{
+    QFont mono(platform::resolvedFamily(QStringLiteral("Courier New")));
+    for (int height : {12, 32, 60}) {
+        QFont f(mono);
+        f.setPixelSize(ControlPixelSize(mono, height));
+        const QFontMetricsF m(f);
+        EXPECT_NEAR(m.ascent() + m.descent(), height, 1.5) << height;
+        EXPECT_LT(f.pixelSize(), height) << height;
+    }
+    EXPECT_EQ(ControlPixelSize(mono, -13), 13); // a negative height is the glyph size itself
 }
 
 TEST_F(FontsTest, TextColoursMatchTheirComponents)
