@@ -1,0 +1,200 @@
+#include "foundation/Qyv_FQuest.h"
+
+#include "foundation/CardCode.h"
+#include "foundation/CardPictures.h"
+#include "foundation/FontsAndCursors.h"
+#include "foundation/GameState.h"
+#include "foundation/Language.h"
+#include "foundation/QyvCardsButton.h"
+#include "foundation/Texts.h"
+#include "platform/PictureControl.h"
+#include "platform/Presenter.h"
+#include "platform/Resources.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace FQuest {
+
+int RankButtonOf(unsigned char rank)
+{
+    const int order = cards::rankOrder(char(rank));
+    // Order 12 is the Ace: no button.
+    return order >= 0 && order <= 11 ? order + 1 : 0;
+}
+
+} // namespace FQuest
+
+namespace {
+
+platform::PictureControl* pictureAt(QWidget* parent, int x, int y, int w, int h)
+{
+    auto* p = new platform::PictureControl(parent);
+    p->setGeometry(x, y, w, h);
+    p->setPictureSize(w, h);
+    return p;
+}
+
+void clearToFace(platform::PictureControl& control)
+{
+    platform::Canvas& c = control.canvas();
+    c.brush.color = platform::fromQColor(control.palette().color(QPalette::Window));
+    c.brush.style = platform::BrushStyle::Solid;
+    c.fillRect(0, 0, c.width(), c.height());
+}
+
+const char* const RankCaptions[12] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+
+} // namespace
+
+TFormQuest::TFormQuest(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormQuest"));
+    setFixedSize(268, 256);
+    // No title-bar buttons: only the dialog's own buttons close it.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+    Label1 = new QLabel(this);
+    Label1->setGeometry(16, 78, 233, 17);
+    Label1->setAlignment(Qt::AlignCenter);
+    Image1 = pictureAt(this, 5, 5, 48, 48);
+    Image0 = pictureAt(this, 60, 5, 204, 48);
+    ImageDiv = pictureAt(this, 5, 60, 258, 6);
+    static constexpr int ColumnX[4] = {8, 72, 136, 200};
+    static constexpr int RowY[3] = {102, 134, 166};
+    for (int k = 1; k <= 12; ++k) {
+        auto* b = new TQyvCardsButton(QString::fromLatin1(RankCaptions[k - 1]), this);
+        b->setObjectName(QStringLiteral("BitBtn%1").arg(k));
+        // Column by column: 2, 3, 4 down the first column.
+        b->setGeometry(ColumnX[(k - 1) / 3], RowY[(k - 1) % 3], 57, 33);
+        b->SetLayout(blGlyphRight);
+        b->setCursor(Qt::PointingHandCursor);
+        connect(b, &QPushButton::clicked, this, [this, k] { BitBtnClick(k); });
+        FontsAndCursors::RegisterFontRow(b, QStringLiteral("serif"), 24);
+        BitBtn[k] = b;
+    }
+    Button1 = new TQyvCardsButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(27, 216, 90, 30);
+    Button1->setCursor(Qt::PointingHandCursor);
+    Button2 = new TQyvCardsButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(150, 216, 90, 30);
+    Button2->setCursor(Qt::PointingHandCursor);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    FontsAndCursors::RegisterFontRow(Label1, QStringLiteral("serif"), 20);
+    FontsAndCursors::RegisterFontRow(Button1, QStringLiteral("times"), 20);
+    FontsAndCursors::RegisterFontRow(Button2, QStringLiteral("times"), 20);
+    Language::Caption(Label1, Texts::TxtWhatCardsToShift);
+    Language::Caption(Button1, Texts::TxtAll);
+    Language::Caption(Button2, Texts::TxtCancel);
+    setWindowTitle(QStringLiteral("?"));
+    FormCreate();
+}
+
+TFormQuest::~TFormQuest() = default;
+
+void TFormQuest::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+}
+
+void TFormQuest::FormShow()
+{
+    using namespace Texts;
+    Label1->setText(Shown(Tx(TxtWhatCardsToShift)));
+    Button1->setText(Shown(Tx(TxtAll)));
+    Button2->setText(Shown(Tx(TxtCancel)));
+    setWindowTitle(QStringLiteral("?"));
+
+    clearToFace(*Image1);
+    if (const QImage p = platform::resources::image(QStringLiteral("Quest")); !p.isNull())
+        Image1->canvas().draw(0, 0, p);
+    Image1->canvas().notifyChanged();
+    clearToFace(*Image0);
+    if (const QImage p = platform::resources::image(QStringLiteral("GChoiceCap")); !p.isNull())
+        Image0->canvas().draw(27, 0, p);
+    Image0->canvas().notifyChanged();
+    clearToFace(*ImageDiv);
+    if (QImage d = platform::resources::image(QStringLiteral("GDivider260")); !d.isNull())
+        ImageDiv->canvas().stretchDraw(QRect(0, 0, 258, 6), d);
+    ImageDiv->canvas().notifyChanged();
+
+    FontsAndCursors::ApplyFontChoice(Label1, FontsAndCursors::RoleFont(QStringLiteral("serif"), 20));
+    for (TQyvCardsButton* b : {Button1, Button2})
+        FontsAndCursors::ApplyFontChoice(b, FontsAndCursors::RoleFont(QStringLiteral("times"), 20));
+    for (int k = 1; k <= 12; ++k) {
+        FontsAndCursors::ApplyFontChoice(BitBtn[k], FontsAndCursors::RoleFont(QStringLiteral("serif"), 24));
+        BitBtn[k]->setEnabled(false);
+    }
+
+    const int pile = GameState::SelectedPile;
+    if (pile < 1 || pile > 19)
+        return; // no such pile: every rank stays disabled
+    const auto& cardsOfPile = GameState::PileCards[pile];
+    for (int slot = 1; slot <= 13; ++slot) {
+        const int k = FQuest::RankButtonOf(static_cast<unsigned char>(cardsOfPile[slot].rank()));
+        if (k > 0)
+            BitBtn[k]->setEnabled(true);
+    }
+
+    // An empty first slot keeps the colours and glyphs of the previous show.
+    int suit = 0;
+    switch (cardsOfPile[1].suit()) {
+    case cards::SuitHearts: suit = 1; break;
+    case cards::SuitDiamonds: suit = 2; break;
+    case cards::SuitClubs: suit = 3; break;
+    case cards::SuitSpades: suit = 4; break;
+    default: break;
+    }
+    if (suit == 0)
+        return;
+    const platform::TColor colour = suit <= 2 ? platform::clRed : platform::clBlack;
+    for (int k = 1; k <= 12; ++k) {
+        BitBtn[k]->SetFontColor(colour);
+        BitBtn[k]->SetGlyph(CardPictures::ExtraBitmaps[suit]);
+    }
+}
+
+void TFormQuest::BitBtnClick(int k)
+{
+    FQuest::QuestAnswer = k;
+    accept();
+}
+
+void TFormQuest::Button1Click()
+{
+    FQuest::QuestAnswer = 13;
+    accept();
+}
+
+void TFormQuest::Button2Click()
+{
+    FQuest::QuestAnswer = 0;
+    reject();
+}
+
+void TFormQuest::keyPressEvent(QKeyEvent* e)
+{
+    // Escape would close the window without an answer; only the buttons close it.
+    if (e->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(e);
+}
+
+TFormQuest& FormQuest()
+{
+    // Kept for the program's life; a static owner would outlive the application object.
+    static TFormQuest* form = new TFormQuest;
+    return *form;
+}
+
+int AskMoveQuestion()
+{
+    TFormQuest& form = FormQuest();
+    FQuest::QuestAnswer = 0;
+    form.FormShow();
+    platform::presenter().exec(form);
+    return FQuest::QuestAnswer;
+}
