@@ -31,7 +31,14 @@ Size fixedSize(int windowSize)
     }
 }
 
+QRect g_screenForTest;
+
 } // namespace
+
+void SetScreenAreaForTest(const QRect& area)
+{
+    g_screenForTest = area;
+}
 
 void SetZoomFor(int windowSize, int screenWidth, int screenHeight)
 {
@@ -88,7 +95,9 @@ int FittingWindowSize(int windowSize, int screenWidth, int screenHeight)
 void ApplyWindowSize(TTableSurface& form)
 {
     const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
-    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QRect avail = !g_screenForTest.isEmpty() ? g_screenForTest
+                        : screen                     ? screen->availableGeometry()
+                                                     : QRect(0, 0, 1920, 1080);
     Settings::WindowSize = FittingWindowSize(Settings::WindowSize, avail.width(), avail.height());
     if (Settings::WindowSize == 2) {
         form.setMinimumSize(0, 0);

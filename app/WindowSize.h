@@ -2,6 +2,7 @@
 // Applying the window size: the table size, the zoom factors and the card size that go
 // with a WindowSize of 1 to 5.
 
+class QRect;
 class TTableSurface;
 
 namespace WindowSize {
@@ -16,5 +17,9 @@ int FittingWindowSize(int windowSize, int screenWidth, int screenHeight);
 // Applies Settings::WindowSize to the main window: zoom, client size, background,
 // fonts, the menu at the new size, card size and pictures.
 void ApplyWindowSize(TTableSurface& form);
+
+// Test hook: the screen area ApplyWindowSize fits the window into; an empty rectangle
+// returns to the real screen.
+void SetScreenAreaForTest(const QRect& area);
 
 } // namespace WindowSize
