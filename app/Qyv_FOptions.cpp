@@ -82,8 +82,6 @@ namespace {
 using GameState::CardHeight;
 using GameState::CardWidth;
 
-constexpr platform::TColor clBtnFace = 0xF0F0F0;
-
 // The language whose flag marks a face deck (the country the deck comes from).
 int DeckFlagLanguage(int deck)
 {
@@ -132,10 +130,16 @@ void SetIndexQuietly(QComboBox* box, int index)
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
 }
 
+platform::TColor ButtonFaceOf(const QWidget* w)
+{
+    const QColor q = w->palette().color(QPalette::Window);
+    return platform::TColor(q.red() | (q.green() << 8) | (q.blue() << 16));
+}
+
 void FillButtonFace(platform::PictureControl* image)
 {
     platform::Canvas& c = image->canvas();
-    c.brush.color = clBtnFace;
+    c.brush.color = ButtonFaceOf(image);
     c.brush.style = platform::BrushStyle::Solid;
     c.fillRect(-1, -1, c.width() + 1, c.height() + 1);
 }
@@ -461,6 +465,8 @@ void TFormOptions::registerCaptions()
         Language::Hint(button, [file] { return Tx(TxtDownload) + QLatin1Char(' ') + file; });
     }
     Language::Register(ImageFlag, [this] { DrawLanguageFlag(); });
+    Language::Register(Image00, [this] { DrawCaption(); });
+    Language::Register(ComboBoxLan, [this] { SetIndexQuietly(ComboBoxLan, Texts::LanguageIndex); });
 }
 
 void TFormOptions::registerFonts()
@@ -489,24 +495,15 @@ void TFormOptions::FormShow()
     }
     FillButtonFace(Image01);
     const QImage icon = platform::resources::image(QStringLiteral("Options"));
-    if (!icon.isNull())
+    if (!icon.isNull()) {
         Image01->canvas().draw(0, 0, icon);
+    } else if (!CardPictures::SuitPngs[4].isNull()) {
+        // Without its own picture the corner shows the spade of the current deck.
+        CardPictures::DrawImageScaled(4, 4, CardPictures::SuitPngs[4], Image01->canvas(), 40, 40);
+    }
     Image01->invalidate();
 
-    FillButtonFace(Image00);
-    const QImage cap = platform::resources::image(QStringLiteral("GOptionsCap"));
-    if (!cap.isNull()) {
-        Image00->canvas().draw(178, 0, cap);
-    } else {
-        // Without its picture the caption is the window's title in large type.
-        platform::Canvas& c = Image00->canvas();
-        c.brush.style = platform::BrushStyle::Clear;
-        c.font.bold = true;
-        c.font.height = 30;
-        c.font.color = 0x00206090;
-        c.textOut(178, 6, Texts::Tx(Texts::TxtOptions));
-    }
-    Image00->invalidate();
+    DrawCaption();
 
     QImage div = platform::resources::image(QStringLiteral("GDivider260"));
     FillButtonFace(ImageDiv);
@@ -521,6 +518,14 @@ void TFormOptions::FormShow()
         c.fillRect(0, 3, 590, 4);
     }
     ImageDiv->invalidate();
+
+    // Other windows may have changed the settings since the last showing.
+    SetIndexQuietly(ComboBoxSol, Options::GameEntryOf(GameState::CurrentGameId));
+    SetIndexQuietly(ComboBoxWSize, Settings::WindowSize - 1);
+    SetIndexQuietly(ComboBox1, Settings::FaceDeckNo);
+    SetIndexQuietly(ComboBox2, Settings::BackDeckNo);
+    SetIndexQuietly(ComboBoxBG1, Settings::BackgroundNo - 1);
+    SetIndexQuietly(ComboBoxBG2, Settings::BackgroundColorIndex);
 
     ShowOptionsAnimation();
     DrawFacePreview();
@@ -567,7 +572,7 @@ void TFormOptions::DrawFacePreview()
     CardHeight = 96;
     Scaling::Scale = 1.0;
     platform::Canvas& c = Image1->canvas();
-    c.brush.color = clBtnFace;
+    c.brush.color = ButtonFaceOf(Image1);
     c.brush.style = platform::BrushStyle::Solid;
     c.fillRect(0, 0, c.width(), c.height());
     // Jack of hearts, queen of diamonds, king of clubs, ace of spades.
@@ -603,6 +608,24 @@ void TFormOptions::DrawLogo()
         GameTables::DrawGameLogo(GameState::CurrentGameId, 0, 0, true, ImageLogo->canvas(),
                                  ImageLogo->canvas().width());
     ImageLogo->invalidate();
+}
+
+void TFormOptions::DrawCaption()
+{
+    FillButtonFace(Image00);
+    const QImage cap = platform::resources::image(QStringLiteral("GOptionsCap"));
+    if (!cap.isNull()) {
+        Image00->canvas().draw(178, 0, cap);
+    } else {
+        // Without its picture the caption is the window's title in large type.
+        platform::Canvas& c = Image00->canvas();
+        c.brush.style = platform::BrushStyle::Clear;
+        c.font.bold = true;
+        c.font.height = 30;
+        c.font.color = 0x00206090;
+        c.textOut(178, 6, Texts::Tx(Texts::TxtOptions));
+    }
+    Image00->invalidate();
 }
 
 void TFormOptions::DrawLanguageFlag()

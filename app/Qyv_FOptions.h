@@ -129,6 +129,7 @@ public:
     void DrawBackPreview();
     void DrawLogo();
     void DrawLanguageFlag();
+    void DrawCaption();
 
 protected:
     void showEvent(QShowEvent* e) override;

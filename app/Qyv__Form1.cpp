@@ -1,5 +1,6 @@
 #include "app/Qyv__Form1.h"
 
+#include "app/Qyv_FOptions.h"
 #include "app/WindowSize.h"
 #include "foundation/AccountClient.h"
 #include "foundation/CardPictures.h"
@@ -63,6 +64,10 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     connect(TimerCal, &QTimer::timeout, this, [this] { TimerCalTimer(); });
+
+    // --- options dialog (the options module's own) ---
+    connect(Button10, &QPushButton::clicked, this, [] { Options::ShowOptionsDialog(); });
+    // ---
 
     Language::RegisterSurface(*this);
     Language::Caption(Quit, Texts::TxtExitToMenu);
