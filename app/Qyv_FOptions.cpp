@@ -360,9 +360,10 @@ void TFormOptions::createControls()
         ComboBox2->addItem(Texts::Tx(Texts::BackDeckNames[i]));
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this](int) { ComboBox2Change(); });
     RadioGroup3 = new TRadioGroup(3, TabSheet3);
-    RadioGroup3->setGeometry(105, 105, 136, 105);
+    // Wider to the left than the list above it: the longer translations need the room.
+    RadioGroup3->setGeometry(81, 105, 160, 105);
     for (int i = 0; i < 3; ++i)
-        RadioGroup3->Item(i)->setGeometry(8, 22 + i * 26, 125, 22);
+        RadioGroup3->Item(i)->setGeometry(6, 22 + i * 26, 152, 22);
     RadioGroup3->OnClick = [this] { RadioGroup3Click(); };
     ImageDeck = Picture(TabSheet3, 250, 112, 71, 96);
     ButtonDLLCardsB_2 = CardsButton(TabSheet3, 105, 240, 220, QStringLiteral("QyvCards06B"));

@@ -18,7 +18,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -381,7 +383,7 @@ TEST_F(OptionsDialog, TheSettingsFileWrittenAtExitHoldsTheChoices)
     EXPECT_FALSE(Settings::BackModeFlag);
 }
 
-TEST_F(OptionsDialog, OkClosesTheDialogWithAClick)
+TEST_F(OptionsDialog, OkAndEscapeCloseTheDialog)
 {
     presenter.onDialog = [](QDialog& d) {
         d.show();
@@ -391,5 +393,16 @@ TEST_F(OptionsDialog, OkClosesTheDialogWithAClick)
     Options::ShowOptionsDialog();
     EXPECT_EQ(presenter.dialogs, QStringList{QStringLiteral("FormOptions")});
     EXPECT_FALSE(FormOptions->isVisible());
-    ASSERT_FALSE(sound.calls.empty());
+    ASSERT_EQ(sound.calls.size(), 1u);
+
+    // Escape closes it too, without a sound.
+    presenter.onDialog = [](QDialog& d) {
+        d.show();
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&d, &esc);
+        return d.result();
+    };
+    Options::ShowOptionsDialog();
+    EXPECT_FALSE(FormOptions->isVisible());
+    EXPECT_EQ(sound.calls.size(), 1u);
 }
