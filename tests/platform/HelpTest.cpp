@@ -89,9 +89,11 @@ TEST(Help, EveryAskedContextHasAWellFormedPageInEnglishAndRussian)
     }
     checkPage(helpContentsPath(0), "en");
     checkPage(helpContentsPath(1), "ru");
-    // The score window shares its context number with a game, so it opens its page by name.
-    checkPage(helpNamedPagePath(QStringLiteral("score"), 0), "en");
-    checkPage(helpNamedPagePath(QStringLiteral("score"), 1), "ru");
+    // Windows whose context number is also a game's open their page by name.
+    for (const char* name : {"score", "endgame", "dedication"}) {
+        checkPage(helpNamedPagePath(QString::fromLatin1(name), 0), "en");
+        checkPage(helpNamedPagePath(QString::fromLatin1(name), 1), "ru");
+    }
 }
 
 TEST(Help, RussianPagesAreTranslationsNotCopies)
