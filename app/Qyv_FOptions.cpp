@@ -332,9 +332,10 @@ void TFormOptions::createControls()
     connect(CheckBoxCur, &QCheckBox::clicked, this, [this](bool) { CheckBoxCurMouseUp(); });
 
     RadioGroup2 = new TRadioGroup(3, TabSheet1);
-    RadioGroup2->setGeometry(5, 175, 200, 120);
+    // Reaches to just short of the flag: the move modes read long in some languages.
+    RadioGroup2->setGeometry(5, 175, 258, 120);
     for (int i = 0; i < 3; ++i)
-        RadioGroup2->Item(i)->setGeometry(10, 24 + i * 30, 185, 24);
+        RadioGroup2->Item(i)->setGeometry(10, 24 + i * 30, 244, 24);
     RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
 
     ImageFlag = Picture(TabSheet1, 270, 125, 100, 100);
@@ -380,7 +381,9 @@ void TFormOptions::createControls()
     FontComboBox1->setGeometry(115, 115, 200, 20);
     connect(FontComboBox1, &QFontComboBox::currentFontChanged, this, [this](const QFont&) { FontComboBox1Change(); });
     Label2 = new QLabel(TabSheet4);
-    Label2->setGeometry(165, 140, 100, 13);
+    // Taller and wider than a one-line label of the dialog's own font: the role
+    // fonts and some scripts need the room.
+    Label2->setGeometry(135, 135, 160, 19);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SpinEdit1 = new QSpinBox(TabSheet4);
     SpinEdit1->setGeometry(190, 154, 51, 22);
@@ -391,7 +394,7 @@ void TFormOptions::createControls()
     Button2->setGeometry(80, 185, 270, 25);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     Label1 = new QLabel(TabSheet4);
-    Label1->setGeometry(80, 215, 270, 61);
+    Label1->setGeometry(80, 215, 270, 110);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
     Label1->setStyleSheet(QStringLiteral("color: red"));
