@@ -58,6 +58,24 @@ QList<BoardRow> LeftBoardRows()
     }
 }
 
+QString BoardName()
+{
+    QString n = CountPlayerName;
+    while (n.endsWith(QLatin1Char(' ')))
+        n.chop(1);
+    return n;
+}
+
+QStringList OutcomeLines()
+{
+    using namespace Texts;
+    if (!GameState::GameOver)
+        return {Tx(TxtSolitaire), Tx(TxtIsUnfinished)};
+    if (GameState::GameWon)
+        return {Tx(TxtVictory), Tx(TxtCameOut)};
+    return {Tx(TxtLose), Tx(TxtNotCameOut)};
+}
+
 int NameFontSize(const std::function<int(int size)>& widthAt)
 {
     for (int size : NameFontSizes)
@@ -220,12 +238,7 @@ void TFormCount::DrawCountTabloY()
     c.font.color = 0xFF0000;
     DrawHelpers::TextOutCentered(Tx(TxtPlayer) + QLatin1Char(':'), LabelX, ValueRight, 40, c);
 
-    const QString name = [] {
-        QString n = FCount::CountPlayerName;
-        while (n.endsWith(QLatin1Char(' ')))
-            n.chop(1);
-        return n;
-    }();
+    const QString name = FCount::BoardName();
     c.font.color = 0x0000FF;
     const int size = FCount::NameFontSize([&](int s) {
         c.font.height = Scaling::FontHeightFor(s, QStringLiteral("times"));
@@ -253,19 +266,9 @@ void TFormCount::DrawCountTabloG()
     boardFont(c);
     c.font.color = 0xFF00FF;
 
-    QString line1, line2;
-    if (!GameState::GameOver) {
-        line1 = Tx(TxtSolitaire);
-        line2 = Tx(TxtIsUnfinished);
-    } else if (GameState::GameWon) {
-        line1 = Tx(TxtVictory);
-        line2 = Tx(TxtCameOut);
-    } else {
-        line1 = Tx(TxtLose);
-        line2 = Tx(TxtNotCameOut);
-    }
-    DrawHelpers::TextOutCentered(line1, LabelX, ValueRight, 40, c);
-    DrawHelpers::TextOutCentered(line2, LabelX, ValueRight, 57, c);
+    const QStringList lines = FCount::OutcomeLines();
+    DrawHelpers::TextOutCentered(lines[0], LabelX, ValueRight, 40, c);
+    DrawHelpers::TextOutCentered(lines[1], LabelX, ValueRight, 57, c);
 
     c.textOut(LabelX, 87, Tx(TxtScore) + QLatin1Char(':'));
     c.font.color = 0x4080FF;

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <cstdint>
 
 class QLabel;
@@ -44,6 +46,11 @@ struct BoardRow {
 };
 // The rows the left board shows for the current fields (after the player rows).
 QList<BoardRow> LeftBoardRows();
+
+// The name as the left board shows it: CountPlayerName without trailing blanks.
+QString BoardName();
+// The two outcome lines of the right board: unfinished, won or lost (GameState).
+QStringList OutcomeLines();
 
 // Height steps tried for the name on the left board (before FontHeightFor).
 inline constexpr int NameFontSizes[] = {23, 21, 19, 17, 15};
