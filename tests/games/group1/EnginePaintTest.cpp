@@ -1,0 +1,230 @@
+// Painting of group-1 piles, foundations, free cells, stock and waste on the table image,
+// checked against the same cards drawn one by one on a copy of the background.
+#include "EngineTestSupport.h"
+
+#include "foundation/CardDrawing.h"
+#include "foundation/CardPictures.h"
+#include "foundation/Layout.h"
+#include "foundation/QyvCardsButton.h"
+#include "foundation/Scaling.h"
+#include "foundation/Settings.h"
+#include "foundation/TableSurface.h"
+#include "platform/Canvas.h"
+#include "platform/PictureControl.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <memory>
+
+using namespace GameState;
+using namespace Group1;
+using engine_test::Cd;
+using engine_test::EmptyTable;
+using engine_test::SetFoundation;
+using engine_test::SetPile;
+using platform::Canvas;
+
+namespace {
+
+constexpr platform::TColor Ground = 0x30A050;
+
+class EnginePaint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Settings::FaceDeckNo = 0;
+        Settings::BackDeckNo = 0;
+        window = std::make_unique<TTableSurface>();
+        Form1 = window.get();
+        CardPictures::TableBackground = QImage(760, 500, QImage::Format_RGB32);
+        CardPictures::TableBackground.fill(platform::toQColor(Ground));
+    }
+    void TearDown() override
+    {
+        Form1 = nullptr;
+        window.reset();
+        CardPictures::TableBackground = QImage();
+        ApplyZoomForTest(760, 500, 1.0, true);
+        ResetGameState();
+    }
+
+    // The game's table laid out at 760 x 500, the table image holding the background.
+    void Table(int game)
+    {
+        EmptyTable(game);
+        ApplyZoomForTest(760, 500, 1.0, true);
+        CardPictures::LoadCardFaces();
+        CardPictures::LoadCardBacks();
+        LayoutTable();
+        for (int p = 1; p <= 10; ++p)
+            PileFanStep[p] = 20;
+        Form1->ImageStol->setPictureSize(760, 500);
+        Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
+        reference = Canvas(760, 500, Ground);
+    }
+    const QImage& Shown() { return Form1->ImageStol->canvas().image(); }
+
+    std::unique_ptr<TTableSurface> window;
+    Canvas reference;
+};
+
+TEST_F(EnginePaint, PileShowsBacksFacesAndItsBaseMarker)
+{
+    Table(VardelinDuo);
+    SetPile(3, {"9п", "8ч", "7п"}, 2);
+    RedrawColumn1(3, 0);
+    const int x = SpecialX[3];
+    CardDrawing::DrawCardFace(x, ColumnsTopY, Cd("-x"), reference);
+    CardDrawing::DrawCardBack(x, ColumnsTopY, reference);
+    CardDrawing::DrawCardBack(x, ColumnsTopY + 20, reference);
+    CardDrawing::DrawCardFace(x, ColumnsTopY + 40, Cd("7п"), reference);
+    EXPECT_EQ(Shown(), reference.image());
+    EXPECT_NE(reference.pixel(x + 30, ColumnsTopY + 10), Ground);
+    EXPECT_NE(reference.pixel(x + 30, ColumnsTopY + 90), reference.pixel(x + 30, ColumnsTopY + 10));
+
+    // A shorter pile wipes the cards it no longer has.
+    SetPile(3, {"9п"});
+    RedrawColumn1(3, 0);
+    reference.draw(0, 0, CardPictures::TableBackground);
+    CardDrawing::DrawCardFace(x, ColumnsTopY, Cd("-x"), reference);
+    CardDrawing::DrawCardFace(x, ColumnsTopY, Cd("9п"), reference);
+    EXPECT_EQ(Shown(), reference.image());
+}
+
+TEST_F(EnginePaint, EmptyPilesShowTheirGamesMarker)
+{
+    struct MarkerCase {
+        int game;
+        const char* marker;
+    };
+    const MarkerCase cases[] = {{VardelinSolo, "-x"}, {YukonDuo, "-x"}, {ScorpionSolo, "-x"},
+                                {SpiderDuo, "-*"},    {FreeCell, "-*"}};
+    for (const auto& c : cases) {
+        Table(c.game);
+        RedrawColumn1(1, 0);
+        const int x = c.game == FreeCell ? ColumnX[1] : SpecialX[1];
+        const int y = c.game == FreeCell ? ColumnTop : ColumnsTopY;
+        CardDrawing::DrawCardFace(x, y, Cd(c.marker), reference);
+        EXPECT_EQ(Shown(), reference.image()) << c.game;
+    }
+}
+
+TEST_F(EnginePaint, FreeCellDrawsEveryPileCardFaceUp)
+{
+    Table(FreeCell);
+    SetPile(2, {"Кп", "Дч"}, 2); // face-down flags are ignored in Free Cell
+    RedrawColumn1(2, 0);
+    CardDrawing::DrawCardFace(ColumnX[2], ColumnTop, Cd("-*"), reference);
+    CardDrawing::DrawCardFace(ColumnX[2], ColumnTop, Cd("Кп"), reference);
+    CardDrawing::DrawCardFace(ColumnX[2], ColumnTop + 20, Cd("Дч"), reference);
+    EXPECT_EQ(Shown(), reference.image());
+
+    FreeCellCards[3] = Cd("5б");
+    RedrawFreeCell1(3);
+    RedrawFreeCell1(4);
+    CardDrawing::DrawCardFace(FreeCellX[3], FreeCellY, Cd("5б"), reference);
+    CardDrawing::DrawCardFace(FreeCellX[4], FreeCellY, Cd("-*"), reference);
+    EXPECT_EQ(Shown(), reference.image());
+}
+
+TEST_F(EnginePaint, FoundationShowsItsHighestCardOverPileFPlusK)
+{
+    struct FoundationCase {
+        int game;
+        int pile; // pile under foundation 2
+    };
+    const FoundationCase cases[] = {{VardelinDuo, 4}, {VardelinSolo, 5}, {YukonSolo, 5},
+                                    {YukonDuo, 3},    {SpiderSolo, 4}};
+    for (const auto& c : cases) {
+        Table(c.game);
+        SetFoundation(2, {"Тб", "2б"});
+        RedrawFoundation1(2);
+        RedrawFoundation1(3);
+        CardDrawing::DrawCardFace(SpecialX[c.pile], TopRowY, Cd("2б"), reference);
+        CardDrawing::DrawCardFace(SpecialX[c.pile + 1], TopRowY, Cd("-0"), reference);
+        EXPECT_EQ(Shown(), reference.image()) << c.game;
+    }
+    // Scorpion has no foundations to paint.
+    Table(ScorpionDuo);
+    RedrawFoundation1(1);
+    EXPECT_EQ(Shown(), reference.image());
+}
+
+TEST_F(EnginePaint, StockAndWasteStacks)
+{
+    Table(VardelinDuo);
+    for (int s = 1; s <= 25; ++s) {
+        StockCards[s] = Cd("2ч");
+        WasteCards[s] = TCardCode(cards::RankOrder[s % 13], cards::SuitSpades);
+    }
+    StockCount = 25;
+    WasteCount = 26;
+    PassCount = 2;
+    RedrawStockWaste1(0);
+    // Three layers each; the waste shows its top three cards, the top one 4 pixels up.
+    CardDrawing::DrawCardFace(SpecialX[1], TopRowY, Cd("-y"), reference);
+    for (int l = 0; l < 3; ++l)
+        CardDrawing::DrawCardBack(SpecialX[1], TopRowY - 2 * l, reference);
+    for (int l = 0; l < 3; ++l)
+        CardDrawing::DrawCardFace(SpecialX[2], TopRowY - 2 * l, WasteCards[23 + l], reference);
+    EXPECT_EQ(Shown(), reference.image());
+    EXPECT_EQ(WasteTopY1(), TopRowY - 4);
+
+    // From the third pass on the stock shows "-n"; ten waste cards show only the top one.
+    PassCount = 3;
+    for (int s = 11; s <= 25; ++s)
+        WasteCards[s] = cards::Empty;
+    WasteCount = 11;
+    for (int s = 1; s <= 25; ++s)
+        StockCards[s] = cards::Empty;
+    StockCount = 0;
+    RedrawStockWaste1(0);
+    reference.draw(0, 0, CardPictures::TableBackground);
+    CardDrawing::DrawCardFace(SpecialX[1], TopRowY, Cd("-n"), reference);
+    CardDrawing::DrawCardFace(SpecialX[2], TopRowY, WasteCards[10], reference);
+    EXPECT_EQ(Shown(), reference.image());
+}
+
+TEST_F(EnginePaint, StockTurnInMoveModeZeroJumpsAndClearsTheWasteSelection)
+{
+    Table(VardelinSolo);
+    Settings::MoveMode = 0;
+    StockCards[1] = Cd("Дб");
+    StockCards[2] = Cd("3к");
+    StockCount = 2;
+    SelectedPile = 9;
+    DealFromKoloda1();
+    EXPECT_EQ(StockCount, 1);
+    EXPECT_EQ(StockCards[2], cards::Empty);
+    EXPECT_EQ(WasteCards[1], Cd("3к"));
+    EXPECT_EQ(WasteCount, 2);
+    EXPECT_EQ(SelectedPile, 0);
+    EXPECT_EQ(Form1->ImageStol->property(StockHintProperty).toString(), QStringLiteral("1"));
+    CardDrawing::DrawCardFace(SpecialX[1], TopRowY, Cd("-y"), reference);
+    CardDrawing::DrawCardBack(SpecialX[1], TopRowY, reference);
+    CardDrawing::DrawCardFace(SpecialX[2], TopRowY, Cd("3к"), reference);
+    EXPECT_EQ(Shown(), reference.image());
+}
+
+TEST_F(EnginePaint, ActionButtonsStandUnderThePiles)
+{
+    Table(VardelinDuo);
+    ActionButtonLeft = 575;
+    ActionButtonWidth = 180;
+    ActionButtonHeight = 30;
+    PlaceActionButtons1();
+    const int bottom = ColumnsTopY + ColumnsHeight;
+    const int mid = bottom + Scaling::RoundHalfEven((500 - bottom) / 2.0);
+    EXPECT_EQ(Form1->Button7->geometry(), QRect(575, mid - 30, 180, 30));
+    EXPECT_EQ(Form1->Button8->geometry(), QRect(575, mid, 180, 30));
+
+    Table(FreeCell);
+    ActionButtonHeight = 30;
+    PlaceActionButtons1();
+    const int width = ColumnX[8] + CardWidth - ColumnX[7];
+    EXPECT_EQ(Form1->Button7->geometry(), QRect(ColumnX[7], 500 - 60 - 20, width, 30));
+    EXPECT_EQ(Form1->Button8->geometry(), QRect(ColumnX[7], 500 - 60 - 20 + 30, width, 30));
+}
+
+} // namespace
