@@ -83,7 +83,7 @@ bool DownloadAddOnLibrary(int which)
     QGuiApplication::setOverrideCursor(Options::WaitCursors(Settings::YellowCursor ? 1 : 0));
 
     bool stored = false;
-    const platform::HttpResult reply = platform::httpGet(DownloadUrlOf(which), platform::HttpOptions{{}, 60000});
+    const platform::HttpResult reply = platform::httpGet(DownloadUrlOf(which), platform::HttpOptions{{}, platform::HttpDefaultTimeoutMs});
     if (reply.ok && looksLikeBundle(reply.body)) {
         // The folder above the program's folder first, as the loaders look there; a
         // folder that cannot be written leaves the program's own folder.

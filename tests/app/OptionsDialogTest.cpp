@@ -340,6 +340,16 @@ TEST_F(OptionsDialog, SwitchesAndMoveModeTakeEffectAtOnce)
     EXPECT_EQ(f().ComboBox1->cursor().shape(), Qt::BitmapCursor);
     f().CheckBoxCur->click();
     EXPECT_EQ(surface->Button10->cursor().shape(), Qt::PointingHandCursor);
+    const struct {
+        QWidget* control;
+        Qt::CursorShape shape;
+    } cursors[] = {
+        {f().ComboBox1, Qt::PointingHandCursor}, {f().RadioGroup3->Item(2), Qt::PointingHandCursor},
+        {f().ButtonDLLBackG_1, Qt::PointingHandCursor}, {f().SpinEdit1, Qt::IBeamCursor},
+        {f().TabSheet4, Qt::ArrowCursor}, {f().ComboBoxWSize, Qt::ArrowCursor},
+    };
+    for (const auto& c : cursors)
+        EXPECT_EQ(c.control->cursor().shape(), c.shape) << c.control->metaObject()->className();
 
     f().RadioGroup2->Item(2)->click();
     EXPECT_EQ(Settings::MoveMode, 2);
