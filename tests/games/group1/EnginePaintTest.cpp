@@ -227,4 +227,100 @@ TEST_F(EnginePaint, ActionButtonsStandUnderThePiles)
     EXPECT_EQ(Form1->Button8->geometry(), QRect(ColumnX[7], 500 - 60 - 20 + 30, width, 30));
 }
 
+// The box that holds every pixel that differs between two pictures (empty when equal).
+QRect ChangedBox(const QImage& before, const QImage& after)
+{
+    QRect box;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST_F(EnginePaint, InfoPanelStaysInTheStripUnderThePiles)
+{
+    for (int game : {VardelinDuo, YukonDuo, SpiderQuartet, ScorpionSolo}) {
+        Table(game);
+        const QImage before = Shown();
+        DrawInfoPanel1();
+        const QRect box = ChangedBox(before, Shown());
+        ASSERT_FALSE(box.isEmpty()) << game;
+        const int bottom = ColumnsTopY + ColumnsHeight;
+        EXPECT_GE(box.top(), bottom) << game;
+        EXPECT_LE(box.bottom(), 499) << game;
+        EXPECT_GE(box.left(), 12 - 2) << game; // an italic glyph may lean a pixel left
+        EXPECT_LE(box.right(), IsVardelin(game) ? 128 : 168) << game;
+    }
+    Table(FreeCell);
+    ActionButtonHeight = 30;
+    const QImage before = Shown();
+    DrawInfoPanel1();
+    const QRect box = ChangedBox(before, Shown());
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_GE(box.left(), ColumnX[1] - 2);
+    EXPECT_LE(box.right(), ColumnX[3]);
+    EXPECT_GE(box.top(), 500 - 60 - 20);
+}
+
+TEST_F(EnginePaint, RightAlignedShadowTextEndsAtItsX)
+{
+    Table(VardelinSolo);
+    Form1->ImageStol->canvas().font.height = 24;
+    DrawShadowText(QStringLiteral("8888"), 300, 420, 1, false);
+    DrawShadowText(QStringLiteral("8888"), 100, 420, 2, true);
+    // Right-aligned ink ends at X at the latest and close to it; left-aligned ink starts
+    // at X; both colours of the pair are there.
+    const QImage& img = Shown();
+    int lastInk = -1, firstInk = 1000;
+    bool shadow = false, face = false;
+    for (int y = 400; y < 470; ++y)
+        for (int x = 60; x < 320; ++x) {
+            const platform::TColor c = platform::fromQColor(QColor(img.pixel(x, y)));
+            if (c == Ground)
+                continue;
+            if (x > 200)
+                lastInk = std::max(lastInk, x);
+            else
+                firstInk = std::min(firstInk, x);
+            shadow = shadow || c == 0x800000;
+            face = face || c == 0xFF9696;
+        }
+    EXPECT_LE(lastInk, 300);
+    EXPECT_GE(lastInk, 296);
+    EXPECT_GE(firstInk, 100);
+    EXPECT_LE(firstInk, 104);
+    EXPECT_TRUE(shadow);
+    EXPECT_TRUE(face);
+}
+
+TEST_F(EnginePaint, SpiderVariantsCountWholeRunsOnce)
+{
+    struct VariantCase {
+        const char* what;
+        const char* secondTop;
+        bool emptyThird;
+        int variants;
+    };
+    const VariantCase cases[] = {
+        {"the run 4 onto a 5", "5б", false, 1},
+        {"moving onto a copy of the card under the run changes nothing", "5ч", false, 0},
+        // 4п onto 5б and the empty pile, 5б and the seven kings onto the empty pile; 5ч
+        // is no part of a run.
+        {"every run fits an empty pile", "5б", true, 10},
+    };
+    for (const auto& c : cases) {
+        EmptyTable(SpiderDuo);
+        SetPile(1, {"5ч", "4п"});
+        PileMarks[1][1] = 0; // the run on pile 1 is the 4 alone
+        SetPile(2, {c.secondTop});
+        SetPile(3, {"Кб"});
+        if (c.emptyThird)
+            SetPile(3, {});
+        for (int p = 4; p <= 10; ++p)
+            SetPile(p, {"Кб"});
+        EXPECT_EQ(SpiderVariants1(), c.variants) << c.what;
+    }
+}
+
 } // namespace
