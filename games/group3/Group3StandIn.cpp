@@ -1,0 +1,57 @@
+// Stand-in for game group 3 until its engine is built: a deal lays out an empty
+// table whose "To menu" finishes the round; the table handlers do nothing.
+#include "games/group3/Group3.h"
+
+#include "foundation/EmptyTable.h"
+
+namespace Group3 {
+
+void NewDeal3(bool Redeal)
+{
+    GameState::DealEmptyTable(Redeal, true);
+}
+
+void DrawTrafficLight(const QString& /*Colour*/) {}
+
+void GameResult3() {}
+
+void PGMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void PGMouseMove(platform::ShiftState, int, int) {}
+void PGMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void DesireMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void DesireMouseMove(platform::ShiftState, int, int) {}
+void DesireMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void DesireDblClick() {}
+void TwentyMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void TwentyMouseMove(platform::ShiftState, int, int) {}
+void TwentyMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void TwentyDblClick() {}
+void CalcMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void CalcMouseMove(platform::ShiftState, int, int) {}
+void CalcMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void SultanMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void SultanMouseMove(platform::ShiftState, int, int) {}
+void SultanMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void SultanDblClick() {}
+void PozMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void PozMouseMove(platform::ShiftState, int, int) {}
+void PozMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void PozDblClick() {}
+void CarpetMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void CarpetMouseMove(platform::ShiftState, int, int) {}
+void CarpetMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void CarpetDblClick() {}
+void FigMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void FigMouseMove(platform::ShiftState, int, int) {}
+void FigMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void FigDblClick() {}
+void SadMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void SadMouseMove(platform::ShiftState, int, int) {}
+void SadMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void SadDblClick() {}
+void MudMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void MudMouseMove(platform::ShiftState, int, int) {}
+void MudMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void MudDblClick() {}
+
+} // namespace Group3

@@ -1,0 +1,78 @@
+// Stand-in for game group 5 until its engine is built: a deal lays out an empty
+// table whose "To menu" finishes the round; the table handlers do nothing.
+#include "games/group5/Group5.h"
+
+#include "foundation/EmptyTable.h"
+
+namespace Group5 {
+
+void NewDeal5(bool Redeal)
+{
+    GameState::DealEmptyTable(Redeal, false);
+}
+
+void GameResult5() {}
+
+void DrawInfoPanel5() {}
+
+bool CountMoves5(int& Count)
+{
+    Count = 0;
+    return false;
+}
+
+void DealFromKoloda5() {}
+
+void RedrawKoloda5(int /*Mode*/) {}
+
+void RedrawColumn5(int /*Pile*/, int /*Row*/) {}
+
+void DrawTabloY5(bool /*Redraw*/) {}
+
+void DemonAutoFill() {}
+
+void KleverRedeal() {}
+
+void CrescentRotate(int /*Mode*/) {}
+
+void UnclePelkKolodaMouseMove(platform::ShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
+
+void UnclePelkKolodaMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
+
+void UnclePelkMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void UnclePelkMouseMove(platform::ShiftState, int, int) {}
+void UnclePelkMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void BAcesMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void BAcesMouseMove(platform::ShiftState, int, int) {}
+void BAcesMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void BAcesDblClick() {}
+void LucieMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void LucieMouseMove(platform::ShiftState, int, int) {}
+void LucieMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void LucieDblClick() {}
+void CrescentMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void CrescentMouseMove(platform::ShiftState, int, int) {}
+void CrescentMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void CrescentDblClick() {}
+void AlzhirMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void AlzhirMouseMove(platform::ShiftState, int, int) {}
+void AlzhirMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void AlzhirDblClick() {}
+void DemonMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void DemonMouseMove(platform::ShiftState, int, int) {}
+void DemonMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void DemonDblClick() {}
+void KleverMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void KleverMouseMove(platform::ShiftState, int, int) {}
+void KleverMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void KleverDblClick() {}
+void FortyThievesMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void FortyThievesMouseMove(platform::ShiftState, int, int) {}
+void FortyThievesMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void FortyThievesDblClick() {}
+void MissMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
+void MissMouseMove(platform::ShiftState, int, int) {}
+void MissMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
+void MissDblClick() {}
+
+} // namespace Group5
