@@ -186,6 +186,7 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent)
     for (TQyvCardsButton* b : {Button1, Button2}) {
         // Enter belongs to the edits (it acts as OK there), never to a focused Cancel.
         b->setAutoDefault(false);
+        b->SetFontColor(platform::clWhite);
         b->setCursor(Qt::PointingHandCursor);
         FontsAndCursors::RegisterFontRow(b, QStringLiteral("times"), 20);
     }

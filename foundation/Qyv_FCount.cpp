@@ -172,6 +172,7 @@ TFormCount::TFormCount(QWidget* parent) : QDialog(parent)
     Button1->setGeometry(215, 390, 200, 30);
     Button1->setCursor(Qt::PointingHandCursor);
     Button1->setDefault(true);
+    Button1->SetFontColor(platform::clWhite);
     FontsAndCursors::RegisterFontRow(Button1, QStringLiteral("times"), 20);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }

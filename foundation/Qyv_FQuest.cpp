@@ -12,7 +12,10 @@
 #include "platform/Resources.h"
 
 #include <QKeyEvent>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
 
 namespace FQuest {
 
@@ -63,11 +66,13 @@ TFormQuest::TFormQuest(QWidget* parent) : QDialog(parent)
     static constexpr int ColumnX[4] = {8, 72, 136, 200};
     static constexpr int RowY[3] = {102, 134, 166};
     for (int k = 1; k <= 12; ++k) {
-        auto* b = new TQyvCardsButton(QString::fromLatin1(RankCaptions[k - 1]), this);
+        auto* b = new QPushButton(QString::fromLatin1(RankCaptions[k - 1]), this);
         b->setObjectName(QStringLiteral("BitBtn%1").arg(k));
         // Column by column: 2, 3, 4 down the first column.
         b->setGeometry(ColumnX[(k - 1) / 3], RowY[(k - 1) % 3], 57, 33);
-        b->SetLayout(blGlyphRight);
+        b->setLayoutDirection(Qt::RightToLeft); // the glyph right of the caption
+        b->setIconSize(QSize(20, 20));
+        b->setAutoDefault(false);
         b->setCursor(Qt::PointingHandCursor);
         connect(b, &QPushButton::clicked, this, [this, k] { BitBtnClick(k); });
         FontsAndCursors::RegisterFontRow(b, QStringLiteral("serif"), 24);
@@ -81,6 +86,10 @@ TFormQuest::TFormQuest(QWidget* parent) : QDialog(parent)
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(150, 216, 90, 30);
     Button2->setCursor(Qt::PointingHandCursor);
+    for (TQyvCardsButton* b : {Button1, Button2}) {
+        b->SetFontColor(platform::clWhite);
+        b->setAutoDefault(false);
+    }
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     FontsAndCursors::RegisterFontRow(Label1, QStringLiteral("serif"), 20);
@@ -151,9 +160,12 @@ void TFormQuest::FormShow()
     if (suit == 0)
         return;
     const platform::TColor colour = suit <= 2 ? platform::clRed : platform::clBlack;
+    const QIcon glyph(QPixmap::fromImage(CardPictures::ExtraBitmaps[suit]));
     for (int k = 1; k <= 12; ++k) {
-        BitBtn[k]->SetFontColor(colour);
-        BitBtn[k]->SetGlyph(CardPictures::ExtraBitmaps[suit]);
+        QPalette p = BitBtn[k]->palette();
+        p.setColor(QPalette::ButtonText, platform::toQColor(colour));
+        BitBtn[k]->setPalette(p);
+        BitBtn[k]->setIcon(glyph);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 class TQyvCardsButton;
 
 namespace platform {
@@ -41,7 +42,8 @@ public:
     platform::PictureControl* Image1;
     platform::PictureControl* Image0;
     platform::PictureControl* ImageDiv;
-    platform::Arr<TQyvCardsButton*, 12> BitBtn{};
+    // Plain bitmap buttons: the rank as caption, the suit picture right of it.
+    platform::Arr<QPushButton*, 12> BitBtn{};
     TQyvCardsButton* Button1; // "All"
     TQyvCardsButton* Button2; // "Cancel"
 

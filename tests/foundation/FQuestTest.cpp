@@ -5,6 +5,7 @@
 #include "foundation/Qyv_FQuest.h"
 #include "tests/support/ScriptedPresenter.h"
 
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -129,8 +130,9 @@ TEST_F(MoveQuestionDialogTest, SuitOfTheFirstCardColoursTheButtonsAndAnEmptyFirs
             setPile(2, {});
         enabledRanks([&](TFormQuest& f) {
             for (int k = 1; k <= 12; ++k) {
-                EXPECT_EQ(f.BitBtn[k]->FontColor(), c.colour) << k;
-                EXPECT_EQ(f.BitBtn[k]->Glyph(), CardPictures::ExtraBitmaps[c.glyph]) << k;
+                EXPECT_EQ(platform::fromQColor(f.BitBtn[k]->palette().color(QPalette::ButtonText)), c.colour) << k;
+                EXPECT_EQ(f.BitBtn[k]->icon().pixmap(20, 20).toImage().pixel(10, 10),
+                          CardPictures::ExtraBitmaps[c.glyph].pixel(10, 10)) << k;
             }
         });
     }
