@@ -18,6 +18,7 @@
 #include "support/LoopbackServer.h"
 #include "support/ScriptedPresenter.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -197,6 +198,10 @@ protected:
     void SetUp() override
     {
         RoundEndTest::SetUp();
+        // An earlier test may have asked the application to quit, which stops every
+        // local event loop (and so every request) until the main loop has run once.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(server.isListening());
         platform::setProgramFolderForTest(dir.path());
