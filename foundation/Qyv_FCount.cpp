@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMovie>
+#include <algorithm>
 #include <array>
 
 namespace FCount {
@@ -227,6 +228,26 @@ void boardFont(platform::Canvas& c)
     c.brush.style = platform::BrushStyle::Clear;
 }
 
+// A board row: the label at LabelX, the value ending at ValueRight. A long label (some
+// languages) steps down like the name so that it never runs into its value.
+void drawRow(platform::Canvas& c, const QString& label, platform::TColor labelColour, std::int32_t number,
+             platform::TColor valueColour, int y)
+{
+    const int fullHeight = c.font.height;
+    const QString value = QString::number(number);
+    const int valueWidth = c.textWidth(value);
+    const int size = FCount::NameFontSize([&](int s) {
+        c.font.height = Scaling::FontHeightFor(s, QStringLiteral("times"));
+        return c.textWidth(label) + 4 + valueWidth;
+    });
+    c.font.height = Scaling::FontHeightFor(size, QStringLiteral("times"));
+    c.font.color = labelColour;
+    c.textOut(LabelX, y + (fullHeight - c.font.height) / 2, label);
+    c.font.height = fullHeight;
+    c.font.color = valueColour;
+    DrawHelpers::TextOutRight(value, ValueRight, y, c);
+}
+
 } // namespace
 
 void TFormCount::DrawCountTabloY()
@@ -250,12 +271,8 @@ void TFormCount::DrawCountTabloY()
     c.font.height = Scaling::FontHeightFor(23, QStringLiteral("times"));
 
     const QList<FCount::BoardRow> rows = FCount::LeftBoardRows();
-    for (int i = 0; i < rows.size() && i < int(std::size(RowY)); ++i) {
-        c.font.color = 0xFF0000;
-        c.textOut(LabelX, RowY[i], rows[i].label);
-        c.font.color = 0x0000FF;
-        DrawHelpers::TextOutRight(QString::number(rows[i].value), ValueRight, RowY[i], c);
-    }
+    for (int i = 0; i < rows.size() && i < int(std::size(RowY)); ++i)
+        drawRow(c, rows[i].label, 0xFF0000, rows[i].value, 0x0000FF, RowY[i]);
     c.notifyChanged();
 }
 
@@ -269,15 +286,12 @@ void TFormCount::DrawCountTabloG()
 
     const QStringList lines = FCount::OutcomeLines();
     DrawHelpers::TextOutCentered(lines[0], LabelX, ValueRight, 40, c);
-    DrawHelpers::TextOutCentered(lines[1], LabelX, ValueRight, 57, c);
+    // A tall script (CJK) would lay the second line over the first.
+    const int secondY = std::max(57, 40 + c.textHeight(lines[0]) - 6);
+    DrawHelpers::TextOutCentered(lines[1], LabelX, ValueRight, secondY, c);
 
-    c.textOut(LabelX, 87, Tx(TxtScore) + QLatin1Char(':'));
-    c.font.color = 0x4080FF;
-    DrawHelpers::TextOutRight(QString::number(FCount::CountDealScore), ValueRight, 87, c);
-    c.font.color = 0xFF00FF;
-    c.textOut(LabelX, 117, Tx(TxtGeneral));
-    c.font.color = 0x4080FF;
-    DrawHelpers::TextOutRight(QString::number(FCount::CountTotal), ValueRight, 117, c);
+    drawRow(c, Tx(TxtScore) + QLatin1Char(':'), 0xFF00FF, FCount::CountDealScore, 0x4080FF, 87);
+    drawRow(c, Tx(TxtGeneral), 0xFF00FF, FCount::CountTotal, 0x4080FF, 117);
     c.notifyChanged();
 }
 
