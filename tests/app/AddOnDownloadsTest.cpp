@@ -11,7 +11,9 @@
 #include "support/ScriptedPresenter.h"
 
 #include <QDir>
+#include <QComboBox>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -21,6 +23,29 @@ namespace {
 QByteArray bundleBytes()
 {
     return QByteArray("qres") + QByteArray(4000, '\x5A');
+}
+
+// A real resource bundle (one small picture), as the download server would hand out.
+QByteArray realBundle()
+{
+    QTemporaryDir work;
+    QImage img(2, 2, QImage::Format_ARGB32);
+    img.fill(Qt::red);
+    if (!work.isValid() || !img.save(work.filePath(QStringLiteral("Dummy.png"))))
+        return {};
+    QFile qrc(work.filePath(QStringLiteral("b.qrc")));
+    if (!qrc.open(QIODevice::WriteOnly))
+        return {};
+    qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource prefix=\"/\"><file>Dummy.png</file></qresource></RCC>\n");
+    qrc.close();
+    QProcess rcc;
+    rcc.setWorkingDirectory(work.path());
+    rcc.start(QStringLiteral("/usr/lib/qt6/libexec/rcc"),
+              {QStringLiteral("-binary"), QStringLiteral("b.qrc"), QStringLiteral("-o"), QStringLiteral("b.rcc")});
+    if (!rcc.waitForFinished(30000) || rcc.exitCode() != 0)
+        return {};
+    QFile out(work.filePath(QStringLiteral("b.rcc")));
+    return out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
 }
 
 class AddOnDownloadsTest : public ::testing::Test {
@@ -203,4 +228,17 @@ TEST_F(AddOnDownloadsTest, AddressesAndUnknownNumbers)
         EXPECT_FALSE(AddOnDownloads::DownloadAddOnLibrary(which)) << which;
     }
     EXPECT_TRUE(sound.calls.empty());
+}
+
+TEST_F(AddOnDownloadsTest, ADownloadedLibraryIsFoundAtTheNextChoiceOfADeck)
+{
+    const QByteArray bundle = realBundle();
+    if (bundle.isEmpty())
+        GTEST_SKIP() << "no resource compiler";
+    server.setPage("/downloads/varor/cards/QyvCards07A.dll", bundle, "application/octet-stream");
+    ASSERT_TRUE(AddOnDownloads::DownloadAddOnLibrary(1));
+    FormOptions->ComboBox1->setCurrentIndex(5);
+    EXPECT_TRUE(presenter.messages.empty());
+    EXPECT_EQ(Settings::FaceDeckNo, 5);
+    EXPECT_EQ(FormOptions->ComboBox1->currentIndex(), 5);
 }

@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,6 +74,27 @@ QStringList entries(const QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         out << box->itemText(i);
     return out;
+}
+
+const char* const kRcc = "/usr/lib/qt6/libexec/rcc";
+
+// A resource bundle holding one small picture: enough for a library to count as there.
+bool makeBundle(const QString& bundlePath)
+{
+    QTemporaryDir work;
+    QImage img(2, 2, QImage::Format_ARGB32);
+    img.fill(Qt::red);
+    if (!work.isValid() || !img.save(work.filePath(QStringLiteral("Dummy.png"))))
+        return false;
+    QFile qrc(work.filePath(QStringLiteral("b.qrc")));
+    if (!qrc.open(QIODevice::WriteOnly))
+        return false;
+    qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource prefix=\"/\"><file>Dummy.png</file></qresource></RCC>\n");
+    qrc.close();
+    QProcess rcc;
+    rcc.setWorkingDirectory(work.path());
+    rcc.start(QString::fromLatin1(kRcc), {QStringLiteral("-binary"), QStringLiteral("b.qrc"), QStringLiteral("-o"), bundlePath});
+    return rcc.waitForFinished(30000) && rcc.exitCode() == 0 && QFile::exists(bundlePath);
 }
 
 } // namespace
@@ -415,4 +438,37 @@ TEST_F(OptionsDialog, OkAndEscapeCloseTheDialog)
     Options::ShowOptionsDialog();
     EXPECT_FALSE(FormOptions->isVisible());
     EXPECT_EQ(sound.calls.size(), 1u);
+}
+
+TEST_F(OptionsDialog, WithTheCardLibrariesTheDeckWidthAndPadFollowSizeAndDeck)
+{
+    if (!QFile::exists(QString::fromLatin1(kRcc)))
+        GTEST_SKIP() << "no resource compiler";
+    for (const QString& lib : {CardPictures::LibraryA, CardPictures::LibraryB, CardPictures::LibraryC})
+        ASSERT_TRUE(makeBundle(platform::programFolder() + lib));
+
+    // A narrow deck at "Average window 2": 104 x 163.
+    f().ComboBox1->setCurrentIndex(33);
+    f().ComboBoxWSize->setCurrentIndex(3);
+    EXPECT_EQ(GameState::CardWidth, 104);
+    EXPECT_EQ(GameState::CardHeight, 163);
+    EXPECT_EQ(CardPictures::NarrowCardPad, 5);
+
+    // Wide deck 40: pad 5 after a size change at "Average window 1", 0 once it is chosen again.
+    f().ComboBox1->setCurrentIndex(40);
+    f().ComboBoxWSize->setCurrentIndex(2);
+    EXPECT_EQ(Settings::FaceDeckNo, 40);
+    EXPECT_EQ(CardPictures::NarrowCardPad, 5);
+    f().ComboBox1->setCurrentIndex(0);
+    f().ComboBox1->setCurrentIndex(40);
+    EXPECT_EQ(CardPictures::NarrowCardPad, 0);
+    // At the small size the pad is 0 whatever the deck.
+    f().ComboBoxWSize->setCurrentIndex(0);
+    EXPECT_EQ(CardPictures::NarrowCardPad, 0);
+
+    // Back set 9 now loads: "Random" with the other two disabled, the set kept.
+    f().ComboBox2->setCurrentIndex(9);
+    EXPECT_EQ(Settings::BackDeckNo, 9);
+    EXPECT_EQ(f().RadioGroup3->ItemIndex(), 2);
+    EXPECT_TRUE(presenter.messages.empty());
 }
