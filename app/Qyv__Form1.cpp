@@ -1,6 +1,7 @@
 #include "app/Qyv__Form1.h"
 
 #include "app/Qyv_FOptions.h"
+#include "app/RoundBinding.h"
 #include "app/WindowSize.h"
 #include "foundation/AccountClient.h"
 #include "foundation/CardPictures.h"
@@ -67,6 +68,10 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
 
     // --- options dialog (the options module's own) ---
     connect(Button10, &QPushButton::clicked, this, [] { Options::ShowOptionsDialog(); });
+    // ---
+
+    // --- the round: table dispatch, player and action buttons, "Exit to menu" ---
+    BindRoundHandlers(*this);
     // ---
 
     Language::RegisterSurface(*this);
