@@ -10,6 +10,7 @@
 #include "foundation/DrawHelpers.h"
 #include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
+#include "foundation/HelpCommand.h"
 #include "foundation/Language.h"
 #include "foundation/MenuDecorations.h"
 #include "foundation/MessageBox.h"
@@ -65,6 +66,9 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     connect(TimerCal, &QTimer::timeout, this, [this] { TimerCalTimer(); });
+
+    connect(Help, &QAction::triggered, this, [] { HelpCommand::HelpClick(); });
+    ImHp->onClick = [] { HelpCommand::HelpClick(); };
 
     // --- options dialog (the options module's own) ---
     connect(Button10, &QPushButton::clicked, this, [] { Options::ShowOptionsDialog(); });
