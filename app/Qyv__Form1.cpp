@@ -2,6 +2,9 @@
 
 #include "app/Qyv_FOptions.h"
 #include "app/RoundBinding.h"
+#include "app/Qyv_FAbout.h"
+#include "app/Qyv_FPapa.h"
+#include "app/Qyv_FTopTen.h"
 #include "app/WindowSize.h"
 #include "foundation/AccountClient.h"
 #include "foundation/CardPictures.h"
@@ -68,6 +71,15 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(TimerCal, &QTimer::timeout, this, [this] { TimerCalTimer(); });
 
     connect(Help, &QAction::triggered, this, [] { HelpCommand::HelpClick(); });
+    connect(About, &QAction::triggered, this, [this] { ShowFormAbout(this); });
+    connect(N1, &QAction::triggered, this, [this] {
+        Celebration::PlayClickSound(QStringLiteral("WavClick"), 0, Settings::SoundOn);
+        ShowFormPapa(this);
+    });
+    connect(Button9, &QPushButton::clicked, this, [this] {
+        Celebration::PlayClickSound(QStringLiteral("WavClick"), 0, Settings::SoundOn);
+        ShowFormTopTen(this);
+    });
     ImHp->onClick = [] { HelpCommand::HelpClick(); };
 
     // --- options dialog (the options module's own) ---
