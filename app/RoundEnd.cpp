@@ -1,5 +1,7 @@
 #include "app/RoundEnd.h"
 
+#include "app/Qyv_FEndGame.h"
+
 
 #include "foundation/AccountClient.h"
 #include "foundation/Celebration.h"
@@ -252,7 +254,7 @@ void postStatistics()
     }
 }
 
-void ratedSeriesComplete()
+void ratedSeriesComplete(TTableSurface& form)
 {
     SeriesServices& s = Services();
     Online::TQyvUser& user = Online::AccountUser;
@@ -273,7 +275,8 @@ void ratedSeriesComplete()
         }
         ClubFile::EndGamePlace = place;
         ClubFile::EndGameScore = NewTotalScore;
-        int reward = place == 1 ? 25 : (place >= 2 && place <= 10 ? 10 : 0);
+        int& reward = EndGame::EndGameReward;
+        reward = place == 1 ? 25 : (place >= 2 && place <= 10 ? 10 : 0);
         const QString account = Scrambler::UnscrambleText(Settings::AccountServiceAddress, Scrambler::KeyAccount);
         bool paid = true;
         if (place >= 1 && place <= 10) {
@@ -289,8 +292,7 @@ void ratedSeriesComplete()
             if (read)
                 user.R04 = balance;
         }
-        if (s.showEndGameWindow)
-            s.showEndGameWindow(reward);
+        ShowFormEndGame(&form);
         return;
     }
 }
@@ -334,15 +336,14 @@ void FinishRound(TTableSurface& form)
         ClubFile::InsertClubEntry(entry, ClubFile::ClubFileName, GameTables::GameSlotOf(CurrentGameId));
     }
     if (PlayerRounds == 10 && Online::OnlineState <= 2) {
-        if (Services().showEndGameWindow)
-            Services().showEndGameWindow(0);
+        ShowFormEndGame(&form);
         WorldSubmitScore = NewTotalScore;
         WorldSubmitPlace = -1;
         if (Services().showWorldResultWindow)
             Services().showWorldResultWindow();
     }
     if (Online::OnlineState == 3 && PlayerRounds == 10)
-        ratedSeriesComplete();
+        ratedSeriesComplete(form);
     if (Online::OnlineState == 3)
         Online::OnlineState = 2;
     backToMenu(form);

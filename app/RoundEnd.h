@@ -27,7 +27,7 @@ inline QString StatTableAddressCoded = QStringLiteral("gu8Hxt53bE16sWluTzcOz6wfL
 // second when lost. All zero for a game not in a group list.
 platform::Arr<int, 40> StatTableValues(int gameId, bool won);
 
-// The world-top-ten and currency services and the result window of a finished series;
+// The world-top-ten and currency services and the world result window of a series;
 // an empty one acts as an unreachable service (a failed request) or a window that is
 // not there yet.
 struct SeriesServices {
@@ -37,9 +37,6 @@ struct SeriesServices {
         submitWorldResult;
     std::function<void(const QString& Address, const QString& Nick, int Amount, bool& Ok)> saveBalance;
     std::function<int(const QString& Address, const QString& Nick, bool& Ok)> readBalance;
-    // The end-of-game window, with the currency reward of a rated series (25, 10, 0, or
-    // -1 when the payment failed; 0 for a local series).
-    std::function<void(int reward)> showEndGameWindow;
     std::function<void()> showWorldResultWindow;
 };
 SeriesServices& Services();

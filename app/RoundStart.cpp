@@ -4,7 +4,6 @@
 #include "foundation/AccountClient.h"
 #include "foundation/Celebration.h"
 #include "foundation/DrawHelpers.h"
-#include "foundation/EmptyTable.h"
 #include "foundation/GameState.h"
 #include "foundation/MenuDecorations.h"
 #include "foundation/MessageBox.h"
@@ -235,8 +234,7 @@ void StartDeal(TTableSurface& form)
 {
     MenuActive = 0;
     switch (CurrentGroup) {
-    // Until the group-1 deal is in the tree its games get the empty table.
-    case 1: DealEmptyTable(false, false); break;
+    case 1: Group1::NewDeal1(false); break;
     case 2: Group2::NewDeal2(false); break;
     case 3: Group3::NewDeal3(false); break;
     case 4: Group4::NewDeal4(false); break;
