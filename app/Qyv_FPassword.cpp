@@ -12,6 +12,7 @@
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "platform/Cp1251.h"
+#include "platform/Help.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
@@ -320,6 +321,10 @@ void TFormPassword::FormKeyPress(char& Key)
 
 void TFormPassword::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_F1) {
+        platform::showHelp(1, Texts::LanguageIndex);
+        return;
+    }
     if (e->key() == Qt::Key_Escape) {
         char key = 27;
         FormKeyPress(key);

@@ -10,6 +10,7 @@
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
+#include "platform/Help.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
@@ -315,6 +316,10 @@ void TFormCount::FormKeyPress(char& Key)
 
 void TFormCount::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_F1) {
+        platform::showHelp(GameTables::GameSlotOf(GameState::CurrentGameId) + 1, Texts::LanguageIndex);
+        return;
+    }
     if (e->key() == Qt::Key_Escape) {
         char key = 27;
         FormKeyPress(key);

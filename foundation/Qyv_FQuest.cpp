@@ -4,9 +4,11 @@
 #include "foundation/CardPictures.h"
 #include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
+#include "foundation/GameTables.h"
 #include "foundation/Language.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Texts.h"
+#include "platform/Help.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
@@ -189,6 +191,10 @@ void TFormQuest::Button2Click()
 
 void TFormQuest::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_F1) {
+        platform::showHelp(GameTables::GameSlotOf(GameState::CurrentGameId) + 1, Texts::LanguageIndex);
+        return;
+    }
     // Escape would close the window without an answer; only the buttons close it.
     if (e->key() == Qt::Key_Escape)
         return;
