@@ -8,6 +8,7 @@
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
 #include "foundation/QyvCardsButton.h"
+#include "foundation/RoundPlayer.h"
 #include "foundation/Scrambler.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
@@ -324,6 +325,35 @@ TEST_F(ClubRoundTest, NewPlayerWithMismatchedConfirmationIsRefused)
     EXPECT_EQ(bob.left(3), "Bob");
     EXPECT_EQ(bob.mid(30, 3), "  1");
     EXPECT_EQ(bob.mid(34, 6), "     0");
+}
+
+TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
+{
+    // Ann's entry with nine rounds played.
+    ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
+    const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
+                                                     ClubFile::EncodeClubField(QStringLiteral("pw1")));
+    ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
+    ClubFile::UpdateClubChecksums(lines);
+    ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
+    PlayerLines[1] = entry;
+    bool worldWindowShown = false;
+    RoundEnd::Services().showWorldResultWindow = [&] { worldWindowShown = true; };
+    signInWith({QStringLiteral("pw1")});
+    RoundStart::Button1Click(surface);
+    ASSERT_EQ(PlayerRounds, 10);
+    RoundStart::Button7Click(surface);
+    presenter.dialogs.clear();
+    RoundEnd::Button8Click(surface);
+    RoundEnd::Services().showWorldResultWindow = nullptr;
+
+    EXPECT_TRUE(ClubFile::IsEmptyClubEntry(memberLine(1))) << "a finished series leaves the members";
+    EXPECT_EQ(ClubFile::EndGamePlace, 1);
+    EXPECT_EQ(ClubFile::EndGameScore, 450);
+    EXPECT_EQ(presenter.dialogs, QStringList{QStringLiteral("FormEndGame")});
+    EXPECT_TRUE(worldWindowShown);
+    EXPECT_EQ(WorldSubmitScore, 450);
+    EXPECT_EQ(WorldSubmitPlace, -1);
 }
 
 TEST_F(ClubRoundTest, CancelledSignInDealsNothing)
