@@ -7,6 +7,7 @@
 #include "foundation/ClubFile.h"
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
+#include "foundation/OnlineResult.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/RoundPlayer.h"
 #include "foundation/Scrambler.h"
@@ -354,6 +355,43 @@ TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
     EXPECT_TRUE(worldWindowShown);
     EXPECT_EQ(WorldSubmitScore, 450);
     EXPECT_EQ(WorldSubmitPlace, -1);
+}
+
+TEST_F(ClubRoundTest, RatedRoundWritesNoClubEntryAndEndsRatedPlay)
+{
+    Online::AccountRequests service;
+    std::vector<Online::TQyvGame> saved;
+    service.readGame = [](const QString&, const QString&, const QString&, const QString&, bool& ok,
+                          Online::TQyvGame& game) {
+        game = Online::TQyvGame{};
+        game.Kon = 3;
+        ok = true;
+    };
+    service.saveGame = [&](const QString&, const QString&, const QString&, const QString&,
+                           const Online::TQyvGame& game) {
+        saved.push_back(game);
+        return true;
+    };
+    Online::SetAccountRequestsForTest(&service);
+    const QByteArray before = memberLine(1);
+    Online::OnlineState = 3;
+    PlayerSlot = 7;
+    PlayerRounds = 4;
+    PlayerScore = 100;
+    NewTotalScore = 130;
+    RoundActive = 1;
+    RoundPhase = 2;
+    GameOver = 1;
+    RoundEnd::Button8Click(surface);
+    Online::SetAccountRequestsForTest(nullptr);
+
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].KonL, 4);
+    EXPECT_EQ(saved[0].Score, 130);
+    EXPECT_EQ(memberLine(1), before) << "rated rounds keep out of the club file";
+    EXPECT_EQ(Online::OnlineState, 2);
+    EXPECT_FALSE(Online::OnlineGameRunning);
+    EXPECT_EQ(MenuActive, 1);
 }
 
 TEST_F(ClubRoundTest, CancelledSignInDealsNothing)
