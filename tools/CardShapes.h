@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 namespace cardshapes {
 
@@ -63,6 +64,15 @@ inline QPainterPath suitPath(int suit)
         break;
     }
     return p;
+}
+
+// The suit outline stretched to fill the box `r`.
+inline QPainterPath suitPathIn(int suit, const QRectF& r)
+{
+    QTransform t;
+    t.translate(r.center().x(), r.center().y());
+    t.scale(r.width(), r.height());
+    return t.map(suitPath(suit));
 }
 
 inline bool isRed(int suit) { return suit == Hearts || suit == Diamonds; }

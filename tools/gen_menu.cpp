@@ -20,15 +20,6 @@ const QColor kCream(250, 244, 225);
 const QColor kRed(200, 30, 40);
 const QColor kInk(25, 25, 35);
 
-// A suit outline (cardshapes order: hearts, diamonds, clubs, spades) filling `r`.
-QPainterPath suitPath(int suit, const QRectF& r)
-{
-    QTransform t;
-    t.translate(r.center().x(), r.center().y());
-    t.scale(r.width(), r.height());
-    return t.map(cardshapes::suitPath(suit));
-}
-
 QColor suitColor(int suit)
 {
     return cardshapes::isRed(suit) ? kRed : kInk;
@@ -44,7 +35,7 @@ void drawMiniCard(QPainter& p, const QRectF& r, int suit, const QString& rank)
     const double s = r.width() * 0.5;
     p.setPen(Qt::NoPen);
     p.setBrush(suitColor(suit));
-    p.drawPath(suitPath(suit, QRectF(r.center().x() - s / 2, r.center().y() - s / 2 + r.height() * 0.06, s, s)));
+    p.drawPath(cardshapes::suitPathIn(suit, QRectF(r.center().x() - s / 2, r.center().y() - s / 2 + r.height() * 0.06, s, s)));
     if (!rank.isEmpty()) {
         QFont f = tools::requireFont(QStringLiteral("DejaVu Serif"), qMax(6, int(r.width() * 0.28)), QFont::Bold);
         tools::drawText(p, QRectF(r.x() + r.width() * 0.08, r.y() + 1, r.width() * 0.5, r.height() * 0.3),
@@ -102,7 +93,7 @@ void renderIntroIcons()
         const int suit = (i < 2) ? i : (i == 2 ? cardshapes::Spades : cardshapes::Clubs);
         p.setPen(QPen(QColor(255, 255, 255, 200), 1.5));
         p.setBrush(suitColor(suit));
-        p.drawPath(suitPath(suit, QRectF(10, 8, 40, 46)));
+        p.drawPath(cardshapes::suitPathIn(suit, QRectF(10, 8, 40, 46)));
         p.end();
         tools::savePng(img, QStringLiteral("menu/Intro%1").arg(i));
     }
@@ -252,7 +243,7 @@ void renderIcons()
         p.drawRoundedRect(QRectF(12, 16, 24, 22), 3, 3);
         p.setPen(Qt::NoPen);
         p.setBrush(kRed);
-        p.drawPath(suitPath(cardshapes::Hearts, QRectF(18, 21, 12, 12)));
+        p.drawPath(cardshapes::suitPathIn(cardshapes::Hearts, QRectF(18, 21, 12, 12)));
         p.end();
         tools::savePng(img, QStringLiteral("menu/GPlay"));
     }

@@ -23,14 +23,6 @@ const QColor kLightGold(255, 236, 150);
 const QColor kRed(200, 30, 40);
 const QColor kInk(25, 25, 35);
 
-QPainterPath suitPath(int suit, const QRectF& r)
-{
-    QTransform t;
-    t.translate(r.center().x(), r.center().y());
-    t.scale(r.width(), r.height());
-    return t.map(cardshapes::suitPath(suit));
-}
-
 QColor suitColor(int suit)
 {
     return cardshapes::isRed(suit) ? kRed : kInk;
@@ -271,7 +263,7 @@ void resultAnimations()
             p.drawRoundedRect(QRectF(-22, -30, 44, 60), 4, 4);
             p.setPen(Qt::NoPen);
             p.setBrush(suitColor(3));
-            p.drawPath(suitPath(3, QRectF(-12, -12, 24, 24)));
+            p.drawPath(cardshapes::suitPathIn(3, QRectF(-12, -12, 24, 24)));
             p.restore();
             p.setPen(QPen(QColor(70, 110, 200), 2, Qt::SolidLine, Qt::RoundCap));
             for (int k = 0; k < 7; ++k) {
@@ -334,7 +326,7 @@ void currencyPictures()
         for (int s = 0; s < 4; ++s) {
             const double a = -M_PI / 2 + s * M_PI / 2;
             p.setBrush(QColor(150, 110, 20, 150));
-            p.drawPath(suitPath(s, QRectF(64 + 46 * qCos(a) - 7, 64 + 46 * qSin(a) - 7, 14, 14)));
+            p.drawPath(cardshapes::suitPathIn(s, QRectF(64 + 46 * qCos(a) - 7, 64 + 46 * qSin(a) - 7, 14, 14)));
         }
         p.end();
         tools::savePng(img, QStringLiteral("windows/GQyvsT128"));
@@ -406,7 +398,7 @@ void programIcon()
         p.setPen(Qt::NoPen);
         const int suit = k == 1 ? 0 : (k == 0 ? 3 : 1);
         p.setBrush(suitColor(suit));
-        p.drawPath(suitPath(suit, QRectF(-5, -25, 10, 10)));
+        p.drawPath(cardshapes::suitPathIn(suit, QRectF(-5, -25, 10, 10)));
         p.restore();
     }
     p.end();
@@ -549,7 +541,7 @@ void portrait()
         tools::drawText(p, QRectF(14, 10, 30, 24), Qt::AlignCenter, QStringLiteral("K"), f, kRed);
         p.setPen(Qt::NoPen);
         p.setBrush(kRed);
-        p.drawPath(suitPath(0, QRectF(19, 34, 20, 20)));
+        p.drawPath(cardshapes::suitPathIn(0, QRectF(19, 34, 20, 20)));
         p.restore();
     }
     p.end();
@@ -587,7 +579,7 @@ void dedicationPicture()
         p.drawRoundedRect(QRectF(-26, -110, 52, 74), 5, 5);
         p.setPen(Qt::NoPen);
         p.setBrush(suitColor(k % 4));
-        p.drawPath(suitPath(k % 4, QRectF(-12, -86, 24, 24)));
+        p.drawPath(cardshapes::suitPathIn(k % 4, QRectF(-12, -86, 24, 24)));
         p.restore();
     }
     // table edge and the cream field of the text
