@@ -277,10 +277,9 @@ void Button5Click(TTableSurface& form)
         ShowAccountWindow();
     if (Online::OnlineState == 3) {
         const QString address = Scrambler::UnscrambleText(Settings::AccountServiceAddress, Scrambler::KeyAccount);
-        const Online::TQyvUser& user = Online::AccountUser;
         Online::TQyvGame game;
         bool loaded = false;
-        Online::ServerReadGame(address, user.Nick, user.Pw, Settings::ServerGameCode, loaded, game);
+        Online::ReadAccountGame(address, loaded, game);
         Online::AccountGameLoaded = loaded;
         Online::AccountGame = game;
         bool saved = false;
@@ -294,7 +293,7 @@ void Button5Click(TTableSurface& form)
             g.Rating = Online::RatingOnGameStart(g.Kon, 1, 0, 10, oldRating);
             g.KonL = 0;
             g.Score = 0;
-            saved = Online::ServerSaveGame(address, user.Nick, user.Pw, Settings::ServerGameCode, g);
+            saved = Online::SaveAccountGame(address, g);
             if (!saved) {
                 g.Kon = oldKon;
                 g.Rating = oldRating;

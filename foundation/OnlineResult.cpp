@@ -14,7 +14,9 @@ namespace {
 
 const AccountRequests* requestsOverride = nullptr;
 
-void readGame(const QString& address, bool& ok, TQyvGame& game)
+} // namespace
+
+void ReadAccountGame(const QString& address, bool& ok, TQyvGame& game)
 {
     const TQyvUser& u = AccountUser;
     if (requestsOverride && requestsOverride->readGame)
@@ -23,15 +25,13 @@ void readGame(const QString& address, bool& ok, TQyvGame& game)
         ServerReadGame(address, u.Nick, u.Pw, Settings::ServerGameCode, ok, game);
 }
 
-bool saveGame(const QString& address, const TQyvGame& game)
+bool SaveAccountGame(const QString& address, const TQyvGame& game)
 {
     const TQyvUser& u = AccountUser;
     if (requestsOverride && requestsOverride->saveGame)
         return requestsOverride->saveGame(address, u.Nick, u.Pw, Settings::ServerGameCode, game);
     return ServerSaveGame(address, u.Nick, u.Pw, Settings::ServerGameCode, game);
 }
-
-} // namespace
 
 double RatingOnGameStart(int N, int B, int C, int D, double X)
 {
@@ -59,7 +59,7 @@ void SendOnlineResult(int roundScore, int seriesTotal)
             // A failed read leaves the record in memory as it was.
             TQyvGame read = AccountGame;
             bool loaded = false;
-            readGame(address, loaded, read);
+            ReadAccountGame(address, loaded, read);
             AccountGameLoaded = loaded;
             bool saved = false;
             if (loaded) {
@@ -78,7 +78,7 @@ void SendOnlineResult(int roundScore, int seriesTotal)
                     g.KonL = GameState::PlayerRounds;
                     g.Score = seriesTotal;
                 }
-                saved = saveGame(address, g);
+                saved = SaveAccountGame(address, g);
                 if (!saved) {
                     AccountGame = copy;
                     AccountGame.KonL = konL;

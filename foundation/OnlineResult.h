@@ -28,4 +28,9 @@ struct AccountRequests {
 // nullptr returns to the account client.
 void SetAccountRequestsForTest(const AccountRequests* requests);
 
+// The signed-in player's record of the current game (ServerGameCode), through the
+// requests above.
+void ReadAccountGame(const QString& Address, bool& Ok, TQyvGame& Game);
+bool SaveAccountGame(const QString& Address, const TQyvGame& Game);
+
 } // namespace Online

@@ -3,6 +3,7 @@
 #include "app/RoundStart.h"
 #include "foundation/AccountClient.h"
 #include "foundation/GameState.h"
+#include "foundation/OnlineResult.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
@@ -208,6 +209,66 @@ TEST_F(RoundStartTest, EmptyMemberSlotDoesNothing)
     RoundStart::Button5Click(surface);
     EXPECT_TRUE(presenter.dialogs.isEmpty());
     EXPECT_EQ(RoundActive, 0);
+}
+
+TEST_F(RoundStartTest, RatedStartThatCannotBeStoredSignsThePlayerOut)
+{
+    struct Case {
+        const char* what;
+        bool readOk, saveOk;
+        int stateAfter;
+        bool dealt;
+    };
+    for (const Case& c : {Case{"record unreadable", false, true, 1, false}, Case{"save refused", true, false, 1, false},
+                          Case{"stored", true, true, 3, true}}) {
+        SCOPED_TRACE(c.what);
+        ResetGameState();
+        CurrentGameId = 424;
+        CurrentGroup = 2;
+        presenter.messages.clear();
+        std::vector<Online::TQyvGame> saves;
+        Online::AccountRequests service;
+        service.readGame = [&](const QString&, const QString&, const QString&, const QString&, bool& ok,
+                               Online::TQyvGame& game) {
+            game.Kon = 4;
+            game.Rating = 2.0;
+            game.KonL = 3;
+            game.Score = 77;
+            ok = c.readOk;
+        };
+        service.saveGame = [&](const QString&, const QString&, const QString&, const QString&,
+                               const Online::TQyvGame& game) {
+            saves.push_back(game);
+            return c.saveOk;
+        };
+        Online::SetAccountRequestsForTest(&service);
+        Online::OnlineState = 2;
+        RoundStart::ShowAccountWindow = [] { Online::OnlineState = 3; };
+        RoundStart::Button5Click(surface);
+        RoundStart::ShowAccountWindow = nullptr;
+        Online::SetAccountRequestsForTest(nullptr);
+
+        EXPECT_EQ(Online::OnlineState, c.stateAfter);
+        EXPECT_EQ(presenter.messages.size(), c.dealt ? 0u : 1u);
+        EXPECT_EQ(RoundActive != 0, c.dealt);
+        EXPECT_EQ(Online::OnlineGameRunning, c.dealt);
+        if (c.readOk) {
+            ASSERT_EQ(saves.size(), 1u);
+            // The new game counts, with no points and no rounds yet.
+            EXPECT_EQ(saves[0].Kon, 5);
+            EXPECT_EQ(saves[0].KonL, 0);
+            EXPECT_EQ(saves[0].Score, 0);
+            EXPECT_DOUBLE_EQ(saves[0].Rating, Online::RatingOnGameStart(5, 1, 0, 10, 2.0));
+            // The series in memory stays as it was; a refused save keeps the old count.
+            EXPECT_EQ(Online::AccountGame.KonL, 3);
+            EXPECT_EQ(Online::AccountGame.Score, 77);
+            EXPECT_EQ(Online::AccountGame.Kon, c.saveOk ? 5 : 4);
+        }
+        if (c.dealt) {
+            EXPECT_EQ(PlayerSlot, 7);
+        }
+    }
+    Online::OnlineState = 1;
 }
 
 } // namespace
