@@ -1,10 +1,12 @@
 #include "app/Qyv__Form1.h"
 
-#include "app/Qyv_FOptions.h"
-#include "app/RoundBinding.h"
 #include "app/Qyv_FAbout.h"
+#include "app/Qyv_FOptions.h"
 #include "app/Qyv_FPapa.h"
+#include "app/Qyv_FPassword.h"
 #include "app/Qyv_FTopTen.h"
+#include "app/RoundBinding.h"
+#include "app/TableDispatch.h"
 #include "app/WindowSize.h"
 #include "foundation/AccountClient.h"
 #include "foundation/CardPictures.h"
@@ -18,6 +20,7 @@
 #include "foundation/MenuDecorations.h"
 #include "foundation/MessageBox.h"
 #include "foundation/QyvCardsButton.h"
+#include "foundation/Qyv_FCount.h"
 #include "foundation/Scaling.h"
 #include "foundation/Scrambler.h"
 #include "foundation/ServerAddresses.h"
@@ -25,6 +28,7 @@
 #include "foundation/StartScreen.h"
 #include "foundation/Texts.h"
 #include "foundation/TextsOnline.h"
+#include "games/group1/Qyv_Help2_1.h"
 #include "online/Qyv_UStatC.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -62,7 +66,11 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     N2->setObjectName(QStringLiteral("N2"));
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { PopupMenu1->popup(mapToGlobal(p)); });
+            [this](const QPoint& p) {
+                // Game 17 keeps the right button for itself while the pointer is on the table.
+                if (TableDispatch::PopupAutoPopup)
+                    PopupMenu1->popup(mapToGlobal(p));
+            });
 
     Image1->onClick = [this] { Image1Click(); };
     connect(Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
@@ -71,6 +79,9 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(TimerCal, &QTimer::timeout, this, [this] { TimerCalTimer(); });
 
     connect(Help, &QAction::triggered, this, [] { HelpCommand::HelpClick(); });
+    connect(N2, &QAction::triggered, this, [] { N2Click(); });
+    // The score window's boards are filled by the result routine of the current group.
+    FCount::SetGameResultRoutine(1, Group1::GameResult1);
     connect(About, &QAction::triggered, this, [this] { ShowFormAbout(this); });
     connect(N1, &QAction::triggered, this, [this] {
         Celebration::PlayClickSound(QStringLiteral("WavClick"), 0, Settings::SoundOn);
@@ -167,10 +178,11 @@ void TForm1::runStartupSequence()
 
     if (!ClubFile::OpenClubFile(ClubFile::ClubFileName)) {
         // The message has been shown; without a valid club file the program ends.
+        // Closing the only window ends the event loop.
         closing_ = true;
+        startupFailed_ = true;
         GameState::IntroActive = 1;
         close();
-        QTimer::singleShot(0, qApp, [] { QApplication::exit(1); });
         return;
     }
 
@@ -197,6 +209,7 @@ void TForm1::runStartupSequence()
     CardPictures::LoadCardBacks();
     CardPictures::LoadTableBackground();
 
+    Options::ApplyCursorSet(false);
     Language::SetLanguage(Texts::LanguageIndex);
     Timer1->setInterval(10);
     Timer1->start();

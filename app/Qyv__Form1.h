@@ -31,6 +31,8 @@ public:
 
     // True once the start-up has run (or has ended the program).
     bool startupDone() const { return !FirstPaintPending; }
+    // The start-up found no valid club file and closed the window.
+    bool startupFailed() const { return startupFailed_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -44,6 +46,7 @@ private:
 
     bool FirstPaintPending = true;
     bool closing_ = false;
+    bool startupFailed_ = false;
 };
 
 // Start-up status delivered by the status page while the window is created.

@@ -8,5 +8,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vardelin"));
     TForm1 form;
     form.show();
-    return app.exec();
+    const int code = app.exec();
+    return form.startupFailed() ? 1 : code;
 }

@@ -133,6 +133,7 @@ TEST_F(MainWindowStartup, MissingClubFileIsReportedAndTheWindowCloses)
     EXPECT_TRUE(presenter.messages[0].text.contains(QStringLiteral("Vardelin.clb")));
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_TRUE(form->startupFailed());
 }
 
 TEST_F(MainWindowStartup, ClosingFromTheMenuAsksNothingAndSavesTheSettings)
