@@ -56,26 +56,6 @@ QFont labelFont(int language, int pixelSize)
     return f;
 }
 
-// The text as an outline, scaled to the largest size that fits the box on one line
-// (never taller than the face's line height allows) and centred in it.
-QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& box)
-{
-    tools::requireGlyphs(font, text);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF ink = path.boundingRect();
-    if (ink.isEmpty())
-        throw GenError(QStringLiteral("nothing to draw for \"%1\"").arg(text));
-    const QFontMetricsF fm(font);
-    double s = std::min(box.width() / ink.width(), box.height() / fm.height());
-    s = std::min(s, box.height() / ink.height());
-    QTransform t;
-    t.translate(box.center().x(), box.center().y());
-    t.scale(s, s);
-    t.translate(-ink.center().x(), -ink.center().y());
-    return t.map(path);
-}
-
 // Separable box blur of the alpha channel, three passes (close to a Gaussian).
 QImage blurred(const QImage& src, int radius)
 {
@@ -175,7 +155,7 @@ void renderGameCaption(int gameCode, int number, int language)
     const QFont font = letteringFont(language, 100);
     const double unit = h / 40.0;
     const QRectF box(14, 8, w - 28, h - 16);
-    drawGoldLettering(img, fittedText(text, font, box), unit);
+    drawGoldLettering(img, tools::fittedText(text, font, box), unit);
     tools::savePng(img, QStringLiteral("captions/") + Captions::GameCaptionName(gameCode, language));
 }
 
@@ -184,7 +164,7 @@ void renderGameCaption(int gameCode, int number, int language)
 void drawSuit(QPainter& p, QChar suit, const QRectF& box, const QColor& fill, double unit)
 {
     const QFont f = tools::requireFont(QStringLiteral("DejaVu Sans"), 100, QFont::Normal);
-    QPainterPath path = fittedText(QString(suit), f, box);
+    QPainterPath path = tools::fittedText(QString(suit), f, box);
     p.setPen(QPen(QColor(0xff, 0xf3, 0xc4), unit * 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -204,7 +184,7 @@ void renderTitle(int language, bool large)
     const double unit = h / 40.0;
     const double suitSize = h * 0.5, suitGap = h * 0.22;
     const QRectF box(suitSize + 2 * suitGap, h * 0.06, w - 2 * (suitSize + 2 * suitGap), h * 0.88);
-    const QPainterPath name = fittedText(text, letteringFont(language, 100), box);
+    const QPainterPath name = tools::fittedText(text, letteringFont(language, 100), box);
     drawGoldLettering(img, name, unit);
     {
         // The suits stand close to the name, whatever its length.
@@ -408,7 +388,7 @@ void renderFlag(int language)
     };
     const QString name = QString::fromUtf8(OwnNames[language]);
     const QRectF nameBox(2, 70, w - 4, 26);
-    const QPainterPath text = fittedText(name, labelFont(language, 100), nameBox.adjusted(0, 3, 0, -3));
+    const QPainterPath text = tools::fittedText(name, labelFont(language, 100), nameBox.adjusted(0, 3, 0, -3));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1e, 0x2a, 0x4a));
     p.drawPath(text);

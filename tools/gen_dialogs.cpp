@@ -29,25 +29,6 @@ QFont letteringFont(int pixelSize)
     return f;
 }
 
-// The text as an outline scaled to the largest size that fits the box, centred in it.
-QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& box)
-{
-    tools::requireGlyphs(font, text);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF ink = path.boundingRect();
-    if (ink.isEmpty())
-        throw GenError(QStringLiteral("nothing to draw for \"%1\"").arg(text));
-    const QFontMetricsF fm(font);
-    double s = std::min(box.width() / ink.width(), box.height() / fm.height());
-    s = std::min(s, box.height() / ink.height());
-    QTransform t;
-    t.translate(box.center().x(), box.center().y());
-    t.scale(s, s);
-    t.translate(-ink.center().x(), -ink.center().y());
-    return t.map(path);
-}
-
 // Gold letters with a dark brown rim and a light shadow, as the game captions have;
 // here on the light face of a dialog.
 void drawGoldLettering(QImage& img, const QPainterPath& path, double unit)
@@ -77,7 +58,7 @@ void renderCaption(const QString& name, const QString& text, int w, int h)
 {
     QImage img = tools::newImage(w, h);
     const double unit = h / 40.0;
-    drawGoldLettering(img, fittedText(text, letteringFont(100), QRectF(4, 4, w - 10, h - 10)), unit);
+    drawGoldLettering(img, tools::fittedText(text, letteringFont(100), QRectF(4, 4, w - 10, h - 10)), unit);
     tools::savePng(img, out(name));
 }
 
@@ -118,7 +99,7 @@ void renderFlag()
     p.drawPath(cloth);
     // A white heart on the cloth.
     const QFont f = tools::requireFont(QStringLiteral("DejaVu Sans"), 100);
-    const QPainterPath heart = fittedText(QString(QChar(0x2665)), f, QRectF(20, 8, 16, 16));
+    const QPainterPath heart = tools::fittedText(QString(QChar(0x2665)), f, QRectF(20, 8, 16, 16));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xff, 0xf6, 0xe8));
     p.drawPath(heart);
@@ -143,7 +124,7 @@ void renderScoreIcon()
     const QFont f = tools::requireFont(QStringLiteral("DejaVu Sans"), 100, QFont::Bold);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xff, 0xe0, 0x60));
-    p.drawPath(fittedText(QStringLiteral("21"), f, QRectF(9, 14, 30, 20)));
+    p.drawPath(tools::fittedText(QStringLiteral("21"), f, QRectF(9, 14, 30, 20)));
     // Two posts the board stands on.
     p.setBrush(QColor(0x5a, 0x3a, 0x14));
     p.drawRect(QRectF(11, 40, 4, 6));
@@ -161,7 +142,7 @@ void renderQuestIcon()
     const QFont f = tools::requireFont(QStringLiteral("DejaVu Serif"), 100, QFont::Bold);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawPath(fittedText(QStringLiteral("?"), f, QRectF(12, 9, 24, 30)));
+    p.drawPath(tools::fittedText(QStringLiteral("?"), f, QRectF(12, 9, 24, 30)));
     tools::savePng(img, out(QStringLiteral("Quest")));
 }
 

@@ -3,6 +3,7 @@
 // and the two animated menu decorations (GIF, assembled with ImageMagick).
 #include "tools/CardShapes.h"
 #include "tools/common/Generator.h"
+#include "tools/common/Gif.h"
 
 #include <QDir>
 #include <QPainter>
@@ -361,50 +362,6 @@ void renderScroll()
     tools::savePng(img, QStringLiteral("menu/Svitok"));
 }
 
-// Assembles frames into an endlessly looping GIF with ImageMagick.
-void saveGif(const QList<QImage>& frames, int delayCs, const QString& relPath)
-{
-    QTemporaryDir tmp;
-    if (!tmp.isValid())
-        throw tools::GenError(QStringLiteral("no temporary folder"));
-    QStringList args{QStringLiteral("-background"), QStringLiteral("none"), QStringLiteral("-dispose"), QStringLiteral("Background"), QStringLiteral("-delay"),
-                     QString::number(delayCs), QStringLiteral("-loop"), QStringLiteral("0")};
-    for (int i = 0; i < frames.size(); ++i) {
-        const QString f = tmp.filePath(QStringLiteral("f%1.png").arg(i, 3, 10, QLatin1Char('0')));
-        if (!frames[i].save(f))
-            throw tools::GenError(QStringLiteral("cannot write ") + f);
-        args << f;
-    }
-    const QString out = tools::outputPath(relPath + QStringLiteral(".gif"));
-    args << QStringLiteral("-layers") << QStringLiteral("Optimize") << out;
-    QProcess convert;
-    convert.start(QStringLiteral("convert"), args);
-    if (!convert.waitForFinished(120000) || convert.exitStatus() != QProcess::NormalExit || convert.exitCode() != 0)
-        throw tools::GenError(QStringLiteral("ImageMagick convert failed: ") +
-                              QString::fromLocal8Bit(convert.readAllStandardError()));
-}
-
-// GIF keeps only on/off transparency: soft edges are blended with the felt's own
-// colour, then every pixel is either kept or dropped.
-QImage toGifFrame(const QImage& frame, const QColor& felt)
-{
-    QImage out = frame.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const int a = qAlpha(row[x]);
-            if (a < 96) {
-                row[x] = 0;
-                continue;
-            }
-            auto mix = [a](int c, int f) { return (c * a + f * (255 - a)) / 255; };
-            row[x] = qRgb(mix(qRed(row[x]), felt.red()), mix(qGreen(row[x]), felt.green()),
-                          mix(qBlue(row[x]), felt.blue()));
-        }
-    }
-    return out;
-}
-
 // Left decoration: a fan of four aces opening and closing. Right: a card turning over
 // to show each suit in turn. Both 160 x 200, transparent around the cards.
 void renderMenuAnimations()
@@ -427,7 +384,7 @@ void renderMenuAnimations()
             p.restore();
         }
         p.end();
-        left << toGifFrame(img, felt);
+        left << tools::toGifFrame(img, felt);
     }
     for (int n = 0; n < frames; ++n) {
         QImage img(160, 200, QImage::Format_ARGB32);
@@ -449,10 +406,10 @@ void renderMenuAnimations()
             p.drawRoundedRect(card.adjusted(4, 4, -4, -4), 4, 4);
         }
         p.end();
-        right << toGifFrame(img, felt);
+        right << tools::toGifFrame(img, felt);
     }
-    saveGif(left, 8, QStringLiteral("menu/GMenuL"));
-    saveGif(right, 8, QStringLiteral("menu/GMenuR"));
+    tools::saveGif(left, 8, QStringLiteral("menu/GMenuL"), true);
+    tools::saveGif(right, 8, QStringLiteral("menu/GMenuR"), true);
 }
 
 } // namespace

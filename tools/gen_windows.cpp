@@ -5,6 +5,7 @@
 // Animations are GIFs assembled with ImageMagick.
 #include "tools/CardShapes.h"
 #include "tools/common/Generator.h"
+#include "tools/common/Gif.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -31,50 +32,6 @@ QColor suitColor(int suit)
 QFont serif(int px, int weight = QFont::Bold)
 {
     return tools::requireFont(QStringLiteral("Noto Serif"), px, weight);
-}
-
-void saveGif(const QList<QImage>& frames, int delayCs, const QString& relPath)
-{
-    QTemporaryDir tmp;
-    if (!tmp.isValid())
-        throw tools::GenError(QStringLiteral("no temporary folder"));
-    QStringList args{QStringLiteral("-background"), QStringLiteral("none"), QStringLiteral("-dispose"),
-                     QStringLiteral("Background"), QStringLiteral("-delay"), QString::number(delayCs),
-                     QStringLiteral("-loop"), QStringLiteral("0")};
-    for (int i = 0; i < frames.size(); ++i) {
-        const QString f = tmp.filePath(QStringLiteral("f%1.png").arg(i, 3, 10, QLatin1Char('0')));
-        if (!frames[i].save(f))
-            throw tools::GenError(QStringLiteral("cannot write ") + f);
-        args << f;
-    }
-    const QString out = tools::outputPath(relPath + QStringLiteral(".gif"));
-    args << out;
-    QProcess convert;
-    convert.start(QStringLiteral("convert"), args);
-    if (!convert.waitForFinished(120000) || convert.exitStatus() != QProcess::NormalExit || convert.exitCode() != 0)
-        throw tools::GenError(QStringLiteral("ImageMagick convert failed: ") +
-                              QString::fromLocal8Bit(convert.readAllStandardError()));
-}
-
-// GIF transparency is on or off: soft edges are blended with the colour the picture
-// will stand on.
-QImage toGifFrame(const QImage& frame, const QColor& under)
-{
-    QImage out = frame.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const int a = qAlpha(row[x]);
-            if (a < 96) {
-                row[x] = 0;
-                continue;
-            }
-            const double k = a / 255.0;
-            row[x] = qRgb(int(qRed(row[x]) * k + under.red() * (1 - k)), int(qGreen(row[x]) * k + under.green() * (1 - k)),
-                          int(qBlue(row[x]) * k + under.blue() * (1 - k)));
-        }
-    }
-    return out;
 }
 
 QImage canvas(int w, int h)
@@ -214,7 +171,7 @@ void resultAnimations()
             QFont f = serif(int(10 + 16 * t));
             tools::drawText(p, QRectF(0, 140 - 120 * s + 6 * s, 120, 40 * s), Qt::AlignCenter, QStringLiteral("1"), f, kRed.darker(120));
             p.end();
-            best << toGifFrame(img, kFace);
+            best << tools::toGifFrame(img, kFace);
         }
         {
             QImage img = canvas(120, 150);
@@ -248,7 +205,7 @@ void resultAnimations()
             if (i >= 15)
                 star(p, QPointF(30 + (i - 15) * 7, 50 + 10 * qSin(i)), 5, kLightGold);
             p.end();
-            good << toGifFrame(img, kFace);
+            good << tools::toGifFrame(img, kFace);
         }
         {
             // A rain cloud over a lone card: it rains in every frame.
@@ -280,12 +237,12 @@ void resultAnimations()
             p.setPen(Qt::NoPen);
             p.drawRect(QRectF(30 + dx, 34, 60, 17));
             p.end();
-            bads << toGifFrame(img, kFace);
+            bads << tools::toGifFrame(img, kFace);
         }
     }
-    saveGif(best, 8, QStringLiteral("windows/GFiBest"));
-    saveGif(good, 8, QStringLiteral("windows/GFiGood"));
-    saveGif(bads, 10, QStringLiteral("windows/GFiBads"));
+    tools::saveGif(best, 8, QStringLiteral("windows/GFiBest"));
+    tools::saveGif(good, 8, QStringLiteral("windows/GFiGood"));
+    tools::saveGif(bads, 10, QStringLiteral("windows/GFiBads"));
 }
 
 void coin(QPainter& p, const QRectF& r)
@@ -371,9 +328,9 @@ void topTenPictures()
             star(p, QPointF(135 + 95 * qCos(a), 58 + 40 * qSin(a)), 3 + r / 2, kLightGold.darker(105));
         }
         p.end();
-        frames << toGifFrame(img, kFace);
+        frames << tools::toGifFrame(img, kFace);
     }
-    saveGif(frames, 8, QStringLiteral("windows/GTopTen"));
+    tools::saveGif(frames, 8, QStringLiteral("windows/GTopTen"));
 }
 
 // A program icon: a fan of three cards on a green round tile.
@@ -641,9 +598,9 @@ void candles()
             p.setBrush(fg);
             p.drawPath(flame);
             p.end();
-            frames << toGifFrame(img, under);
+            frames << tools::toGifFrame(img, under);
         }
-        saveGif(frames, 10, QStringLiteral("windows/") + QLatin1String(s.name));
+        tools::saveGif(frames, 10, QStringLiteral("windows/") + QLatin1String(s.name));
     }
 }
 

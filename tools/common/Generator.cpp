@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSaveFile>
+#include <QTransform>
+#include <algorithm>
 #include <cstdio>
 
 namespace tools {
@@ -131,6 +133,24 @@ int fitPixelSize(const QString& family, int weight, const QString& text, const Q
             return px;
     }
     return minPx;
+}
+
+QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& box)
+{
+    requireGlyphs(font, text);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF ink = path.boundingRect();
+    if (ink.isEmpty())
+        throw GenError(QStringLiteral("nothing to draw for \"%1\"").arg(text));
+    const QFontMetricsF fm(font);
+    double s = std::min(box.width() / ink.width(), box.height() / fm.height());
+    s = std::min(s, box.height() / ink.height());
+    QTransform t;
+    t.translate(box.center().x(), box.center().y());
+    t.scale(s, s);
+    t.translate(-ink.center().x(), -ink.center().y());
+    return t.map(path);
 }
 
 } // namespace tools

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -47,5 +48,9 @@ void drawText(QPainter& p, const QRectF& box, int alignFlags, const QString& tex
 // The largest pixel size (<= maxPx, >= minPx) at which `text` fits in `box` on one line.
 int fitPixelSize(const QString& family, int weight, const QString& text, const QSizeF& box,
                  int maxPx, int minPx = 6);
+
+// The text as an outline, scaled to the largest size that fits the box on one line
+// (never taller than the face's line height allows) and centred in it.
+QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& box);
 
 } // namespace tools
