@@ -3,6 +3,7 @@
 #include "foundation/GameState.h"
 #include "foundation/Sprite.h"
 #include "foundation/TableSurface.h"
+#include "games/group1/Qyv_01_Vardelin.h"
 #include "games/group2/Group2.h"
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
@@ -25,8 +26,8 @@ using namespace GameState;
 const TDispatchTable& realTable()
 {
     static const TDispatchTable table = {{
-        {431, VARDELIN_MODULE_ABSENT(Vardelin)},
-        {71, VARDELIN_MODULE_ABSENT(Vardelin)},
+        {431, VARDELIN_MODULE_DBL(Group1, Vardelin)},
+        {71, VARDELIN_MODULE_DBL(Group1, Vardelin)},
         {404, VARDELIN_MODULE_ABSENT(Yukon)},
         {432, VARDELIN_MODULE_ABSENT(Yukon)},
         {403, VARDELIN_MODULE_ABSENT(Scorpion)},
