@@ -17,6 +17,7 @@
 #include "foundation/TableSurface.h"
 #include "foundation/TextsOnline.h"
 #include "foundation/Texts.h"
+#include "games/group1/Qyv_10_FreeCell.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "games/group2/Group2.h"
 #include "games/group3/Group3.h"
@@ -119,7 +120,7 @@ void firstPress(TTableSurface& form)
     } else if (g == 430) {
         beginPlay(form);
         button8(form, false, Texts::TxtThatsAll);
-        // The automatic moves of Free Cell come with its game module.
+        Group1::FreeCellAutoPlay();
     } else if (in(g, {19, 401, 419, 420, 424, 427, 434, 435, 436, 405, 406, 417, 418, 425, 428, 445, 408, 411,
                       412, 423})) {
         beginPlay(form);
