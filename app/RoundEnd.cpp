@@ -357,7 +357,9 @@ void Button8Click(TTableSurface& form)
         vardelinUndo(form);
         return;
     }
-    if (in(g, {71, 431}) && !GameOver && StockCount == 0 && PassCount == 3) {
+    // The Vardelin module offers the give-up whenever stock and waste are both empty,
+    // in any pass, so the button must act then too.
+    if (in(g, {71, 431}) && !GameOver && StockCount == 0 && (PassCount == 3 || WasteCount <= 1)) {
         lost(form, Texts::TxtExitToMenu);
         Button8Mode = 3;
         return;
