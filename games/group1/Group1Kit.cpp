@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QVariant>
+#include <algorithm>
 #include <cstdlib>
 
 namespace Group1 {
@@ -33,9 +34,16 @@ platform::PictureControl* Table()
 int g_screenShape = CursorDefault;
 bool g_overrideOn = false;
 
+// A real card: a lift buffer that was never cleared beyond SlotCount holds blank
+// codes, which must not count as cards.
 bool HoldsCard(const TCardCode& c)
 {
-    return !(c == cards::Empty);
+    return cards::pictureIndex(c) > 0;
+}
+
+int LiftSlots()
+{
+    return std::clamp(SlotCount, 1, 104);
 }
 
 bool Within(int X, int Y, int left, int top)
@@ -219,7 +227,7 @@ bool TakeUpDrag()
 
 void ClearLiftBuffer()
 {
-    for (int i = 1; i <= std::min(SlotCount, 104); ++i) {
+    for (int i = 1; i <= LiftSlots(); ++i) {
         LiftedCards[i] = cards::Empty;
         LiftedValues[i] = cards::EmptyValue;
     }
@@ -229,7 +237,7 @@ int LiftPileRun(int p, int s)
 {
     ClearLiftBuffer();
     int n = 0;
-    for (int i = s; i <= SlotCount; ++i) {
+    for (int i = s; i <= LiftSlots(); ++i) {
         if (!HoldsCard(PileCards[p][i]))
             continue;
         ++n;
@@ -315,7 +323,7 @@ void RemoveDragSprite()
 int LiftedCount()
 {
     int n = 0;
-    for (int i = 1; i <= 104; ++i)
+    for (int i = 1; i <= LiftSlots(); ++i)
         if (HoldsCard(LiftedCards[i]))
             ++n;
     return n;
@@ -325,7 +333,7 @@ void PutLiftedOnPile(int p)
 {
     int slot = LastCardIndex1(PileCards[p]);
     int n = 0;
-    for (int i = 1; i <= 104; ++i) {
+    for (int i = 1; i <= LiftSlots() && slot < 104; ++i) {
         if (!HoldsCard(LiftedCards[i]))
             continue;
         ++slot;

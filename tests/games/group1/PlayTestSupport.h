@@ -107,7 +107,6 @@ protected:
         ClearCards(StockCards, StockValues);
         ClearCards(WasteCards, WasteValues);
         ClearCards(FreeCellCards, FreeCellValues);
-        ClearCards(LiftedCards, LiftedValues);
         platform::fillAll(PileCardCount, 0);
         for (int f = 1; f <= 8; ++f)
             FoundationNextSlot[f] = 1;
