@@ -227,4 +227,27 @@ void SetAnimatedCursor(QWidget* control, const AnimatedCursor& cursor)
     timer->start();
 }
 
+const AnimatedCursor& CursorOf(CursorKind kind, int set)
+{
+    static const auto system = [](Qt::CursorShape shape) {
+        AnimatedCursor c;
+        c.Frames = {QCursor(shape)};
+        return c;
+    };
+    static const AnimatedCursor systemSet[3] = {system(Qt::ArrowCursor), system(Qt::PointingHandCursor),
+                                                system(Qt::IBeamCursor)};
+    static const AnimatedCursor ownSet[3] = {LoadAnimatedCursor(QStringLiteral("CURARROW")),
+                                             LoadAnimatedCursor(QStringLiteral("CURHAND")),
+                                             LoadAnimatedCursor(QStringLiteral("CUREDIT"))};
+    const int k = static_cast<int>(kind);
+    if (set == 1 && ownSet[k].Loaded)
+        return ownSet[k];
+    return systemSet[k];
+}
+
+void SetCursorOf(QWidget* control, CursorKind kind, int set)
+{
+    SetAnimatedCursor(control, CursorOf(kind, set));
+}
+
 } // namespace FontsAndCursors

@@ -80,4 +80,12 @@ AnimatedCursor LoadAnimatedCursor(const QString& Name);
 // Shows the cursor on a control, animating it while the control lives.
 void SetAnimatedCursor(QWidget* control, const AnimatedCursor& cursor);
 
+// The cursors of the windows, in two sets chosen by YellowCursor: 0 the system's, 1 the
+// program's own ("CURARROW", "CURHAND", "CUREDIT", read once; a kind that cannot load
+// is the system's).
+enum class CursorKind { Arrow, Hand, IBeam };
+const AnimatedCursor& CursorOf(CursorKind kind, int set);
+// SetAnimatedCursor with CursorOf(kind, set).
+void SetCursorOf(QWidget* control, CursorKind kind, int set);
+
 } // namespace FontsAndCursors

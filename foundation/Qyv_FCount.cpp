@@ -192,6 +192,9 @@ void TFormCount::FormShow()
     GameTables::GameNameOf(gameName);
     setWindowTitle(Texts::Tx(Texts::TxtInfo) + QStringLiteral(" - ") + gameName);
     FontsAndCursors::ApplyFontChoice(Button1, FontsAndCursors::RoleFont(QStringLiteral("times"), 20));
+    const int cursorSet = Settings::YellowCursor ? 1 : 0;
+    FontsAndCursors::SetCursorOf(this, FontsAndCursors::CursorKind::Arrow, cursorSet);
+    FontsAndCursors::SetCursorOf(Button1, FontsAndCursors::CursorKind::Hand, cursorSet);
 
     drawHeaderPicture(*Image01, QStringLiteral("Score"), 0, 0);
     drawHeaderPicture(*Image00, QStringLiteral("GInfoCap"), 130, 0);
