@@ -1,5 +1,7 @@
 #include "app/Qyv__Form1.h"
 
+#include "app/HelpKeys.h"
+#include "app/MenuCommands.h"
 #include "app/Qyv_FAbout.h"
 #include "app/Qyv_FOptions.h"
 #include "app/Qyv_FPapa.h"
@@ -29,6 +31,7 @@
 #include "foundation/Texts.h"
 #include "foundation/TextsOnline.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "online/FServerRead.h"
 #include "online/Qyv_UStatC.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -78,24 +81,14 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     connect(TimerCal, &QTimer::timeout, this, [this] { TimerCalTimer(); });
 
-    connect(Help, &QAction::triggered, this, [] { HelpCommand::HelpClick(); });
     connect(N2, &QAction::triggered, this, [] { N2Click(); });
     // The score window's boards are filled by the result routine of the current group.
     FCount::SetGameResultRoutine(1, Group1::GameResult1);
-    connect(About, &QAction::triggered, this, [this] { ShowFormAbout(this); });
-    connect(N1, &QAction::triggered, this, [this] {
-        Celebration::PlayClickSound(QStringLiteral("WavClick"), 0, Settings::SoundOn);
-        ShowFormPapa(this);
-    });
-    connect(Button9, &QPushButton::clicked, this, [this] {
-        Celebration::PlayClickSound(QStringLiteral("WavClick"), 0, Settings::SoundOn);
-        ShowFormTopTen(this);
-    });
-    ImHp->onClick = [] { HelpCommand::HelpClick(); };
 
-    // --- options dialog (the options module's own) ---
-    connect(Button10, &QPushButton::clicked, this, [] { Options::ShowOptionsDialog(); });
-    // ---
+    // The icon bar, "Top Ten", "Options", "Help", "About" and "Dedication".
+    MenuCommands::BindMenuCommands(*this);
+    // F1 in any window opens that window's help page.
+    HelpKeys::InstallHelpKey(this);
 
     // --- the round: table dispatch, player and action buttons, "Exit to menu" ---
     BindRoundHandlers(*this);
@@ -145,6 +138,7 @@ void TForm1::FormCreate()
     FormCanvas().brush.color = platform::rgbColor(192, 192, 192);
     FormCanvas().fillRect(0, 0, 760, 500);
     ImageStol->hide();
+    Online::WorldListKind = 1;
     Settings::ServerGameCode = QStringLiteral("solvd");
     Online::OnlineStartSaved = false;
     Online::OnlineGameRunning = false;

@@ -22,6 +22,12 @@ std::vector<int> askedContexts()
     return contexts;
 }
 
+// Windows whose context number is also a game's, or who share the main window's, open
+// their page by name.
+const char* const namedPages[] = {"score",   "endgame",     "dedication",  "menu", "signin",
+                                  "movequestion", "champions", "account", "profile", "passport",
+                                  "worldtopten",  "worldresult", "chat",  "statistics"};
+
 // Parses the page as XML and collects its title and links; the error text is empty
 // for a well-formed page.
 struct ParsedPage {
@@ -89,8 +95,7 @@ TEST(Help, EveryAskedContextHasAWellFormedPageInEnglishAndRussian)
     }
     checkPage(helpContentsPath(0), "en");
     checkPage(helpContentsPath(1), "ru");
-    // Windows whose context number is also a game's open their page by name.
-    for (const char* name : {"score", "endgame", "dedication"}) {
+    for (const char* name : namedPages) {
         checkPage(helpNamedPagePath(QString::fromLatin1(name), 0), "en");
         checkPage(helpNamedPagePath(QString::fromLatin1(name), 1), "ru");
     }
@@ -103,6 +108,13 @@ TEST(Help, RussianPagesAreTranslationsNotCopies)
         EXPECT_NE(helpPageHtml(helpPagePath(context, 0)), helpPageHtml(helpPagePath(context, 1)));
         EXPECT_NE(parse(helpPageHtml(helpPagePath(context, 0))).title,
                   parse(helpPageHtml(helpPagePath(context, 1))).title);
+    }
+    for (const char* name : namedPages) {
+        SCOPED_TRACE(name);
+        const QString en = helpPageHtml(helpNamedPagePath(QString::fromLatin1(name), 0));
+        const QString ru = helpPageHtml(helpNamedPagePath(QString::fromLatin1(name), 1));
+        EXPECT_NE(en, ru);
+        EXPECT_NE(parse(en).title, parse(ru).title);
     }
 }
 
