@@ -156,6 +156,8 @@ void SpiderCollectSuit(int Pile)
         RedrawFoundation1(target);
         PlaySound("WavCardUp");
     }
+    // Kept true for the shared table state, though Spider itself never reads it.
+    FoundationNextSlot[target] = 14;
     DrawInfoPanel1();
     PileCardCount[Pile] -= 13;
     // The run now on top may reach further down than the marks say (a dealt card had

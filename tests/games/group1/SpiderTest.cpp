@@ -255,6 +255,7 @@ TEST_F(SpiderPlay, CompletedSuitFliesAceFirstToTheFirstEmptyFoundationAndTurnsUp
     for (int s = 1; s <= 13; ++s)
         EXPECT_EQ(FoundationCards[2][s], expected[s - 1]) << "slot " << s;
     EXPECT_EQ(FoundationCards[3][1], cards::Empty);
+    EXPECT_EQ(FoundationNextSlot[2], 14) << "the shared count stays true";
     EXPECT_EQ(PileText(1), (QStringList{QString::fromUtf8("5ч"), QString::fromUtf8("6ч")}));
     EXPECT_EQ(PileFaceUp[1][2], 1);
     EXPECT_EQ(Marks(1), (std::vector<int>{0, 1}));
