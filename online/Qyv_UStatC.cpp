@@ -1,6 +1,7 @@
 #include "online/Qyv_UStatC.h"
 
-#include "platform/Http.h"
+#include "foundation/ServerRequest.h"
+#include "platform/Cp1251.h"
 
 namespace Online {
 
@@ -9,17 +10,28 @@ namespace {
 template <int N>
 QByteArray countersBody(int gid, const platform::Arr<int, N>& values)
 {
-    QByteArray body = "gid=" + QByteArray::number(gid);
+    ServerRequest::StringBody body;
+    body.add(QStringLiteral("gid"), gid);
     for (int i = 1; i <= N; ++i)
-        body += "&R" + QByteArray::number(i) + '=' + QByteArray::number(values[i]);
-    return body;
+        body.add(QStringLiteral("R%1").arg(i), values[i]);
+    return body.bytes();
 }
 
 bool postStatus(const QString& address, const QByteArray& body)
 {
-    const platform::HttpResult r = platform::httpPostRaw(
-        address, body, "application/x-www-form-urlencoded");
-    return r.ok && StatusReplyOk(r.body);
+    const ServerRequest::Reply r = ServerRequest::PostString(address, body);
+    return r.ok && StatusReplyOk(platform::cp1251::fromUnicode(r.text));
+}
+
+// The content of the first "$"-to-"*" block, as fields from 1; false when the reply has
+// no block.
+bool dataFields(const QString& reply, QStringList& fields)
+{
+    QString frame;
+    if (!ServerRequest::FirstFrame(reply, QLatin1Char('*'), frame))
+        return false;
+    fields = ServerRequest::Fields(frame, QLatin1Char(' '));
+    return true;
 }
 
 } // namespace
@@ -49,10 +61,72 @@ int StatGroupCode(int group)
     return (group >= 1 && group <= 5) ? codes[group - 1] : 0;
 }
 
+void GetGameStat(const QString& Address, int Gid, bool& Ok, TQyvStat& Stat)
+{
+    Ok = false;
+    Stat = TQyvStat{};
+    Stat.GID = Gid;
+    ServerRequest::ReadTimeoutMs = ServerRequest::ListReadTimeoutMs;
+    const ServerRequest::Reply reply = ServerRequest::PostList(Address, {{QStringLiteral("gid"), QString::number(Gid)}});
+    if (!reply.ok)
+        return;
+    Ok = true;
+    QStringList f;
+    if (!dataFields(reply.text, f))
+        return;
+    QString v;
+    auto number = [&](int i, int& target) {
+        if (ServerRequest::Field(f, i, v) && !ServerRequest::StrictInt(v, target))
+            Ok = false;
+        return Ok;
+    };
+    if (!number(1, Stat.Stat1) || !number(2, Stat.Stat2) || !number(3, Stat.Stat3))
+        return;
+    if (ServerRequest::Field(f, 4, v))
+        Stat.Stat4 = v;
+    for (int i = 1; i <= 12; ++i)
+        if (!number(4 + i, Stat.StatX[i]))
+            return;
+    if (!number(17, Stat.StatY))
+        return;
+    if (ServerRequest::Field(f, 18, v))
+        Stat.StatZ = v;
+}
+
+bool SendGameLike(const QString& Address, int Gid, int Stat3, const QString& Stat4, bool& Ok)
+{
+    ServerRequest::StringBody body;
+    body.add(QStringLiteral("gid"), Gid).add(QStringLiteral("stat3"), Stat3).add(QStringLiteral("stat4"), Stat4);
+    Ok = postStatus(Address, body.bytes());
+    return Ok;
+}
+
 bool SendGameStat12(const QString& Address, int Gid, const platform::Arr<int, 12>& Values, bool& Ok)
 {
     Ok = postStatus(Address, countersBody(Gid, Values));
     return Ok;
+}
+
+void GetGameTable40(const QString& Address, int Gid, bool& Ok, platform::Arr<int, 40>& Table)
+{
+    Ok = false;
+    Table.fill(0);
+    ServerRequest::ReadTimeoutMs = ServerRequest::ListReadTimeoutMs;
+    const ServerRequest::Reply reply =
+        ServerRequest::PostList(Address, {{QStringLiteral("gid"), QString::number(Gid & 0xFF)}});
+    if (!reply.ok)
+        return;
+    Ok = true;
+    QStringList f;
+    if (!dataFields(reply.text, f))
+        return;
+    QString v;
+    for (int i = 1; i <= 40; ++i) {
+        if (ServerRequest::Field(f, i, v) && !ServerRequest::StrictInt(v, Table[i])) {
+            Ok = false;
+            return;
+        }
+    }
 }
 
 bool SendGameTable40(const QString& Address, int Gid, bool& Ok, const platform::Arr<int, 40>& Values)
