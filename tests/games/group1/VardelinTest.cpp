@@ -4,6 +4,7 @@
 #include "PlayTestSupport.h"
 
 #include "app/RoundEnd.h"
+#include "app/RoundStart.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Texts.h"
 #include "games/group1/Qyv_01_Vardelin.h"
@@ -174,6 +175,32 @@ TEST_F(VardelinPlay, UndoTakesBackOneStockTurnAndAnyOtherReleaseEndsTheChance)
     Click(TopCard(4)); // a release elsewhere
     EXPECT_FALSE(UndoFlag);
     EXPECT_FALSE(Form1->Button8->isEnabled());
+}
+
+TEST_F(VardelinPlay, DealtTableWaitsForTheFirstActionButtonWhichTurnsTheFirstCard)
+{
+    Table(VardelinDuo, 2);
+    DealTable1();
+    Paint();
+    RoundPhase = 1;
+    const int stock = StockCount;
+    const QPoint top = TopCard(10);
+    Click(Stock());
+    Drag(top, TopCard(1));
+    EXPECT_EQ(StockCount, stock) << "locked";
+    EXPECT_EQ(PileCardCount[10], 10);
+    EXPECT_TRUE(Sounds().isEmpty());
+
+    RoundStart::Button7Click(*window);
+    EXPECT_EQ(RoundPhase, 2);
+    EXPECT_EQ(StockCount, stock - 1);
+    EXPECT_EQ(WasteCount, 2);
+    EXPECT_EQ(MoveCounter, 1);
+    EXPECT_EQ(Button8Text(), Texts::Tx(Texts::TxtUndo));
+    EXPECT_FALSE(Form1->Button8->isEnabled());
+    Click(Stock());
+    EXPECT_TRUE(Form1->Button8->isEnabled()) << "a stock turn may be taken back";
+    EXPECT_EQ(MoveCounter, 2);
 }
 
 // ---- lifting and dropping runs ----
@@ -493,6 +520,9 @@ TEST_F(VardelinPlay, AGamePlayedToItsWonEnd)
         ASSERT_FALSE(s.isEmpty());
         EXPECT_EQ(s.back(), "WavKoGood");
         EXPECT_EQ(s.count("WavKoGood"), 1);
+        // The timer's first tick lets the balloons rise.
+        Celebration::PlayWinBalloons();
+        EXPECT_TRUE(Celebration::BalloonsActive);
         // The table is locked now.
         Click(TopCard(1));
         EXPECT_FALSE(DragActive);
