@@ -1,5 +1,6 @@
 #include "app/RoundBinding.h"
 
+#include "app/OnlineServices.h"
 #include "app/RoundEnd.h"
 #include "app/RoundStart.h"
 #include "app/TableDispatch.h"
@@ -11,6 +12,7 @@
 void BindRoundHandlers(TTableSurface& form)
 {
     TableDispatch::BindTableHandlers(form);
+    OnlineServices::BindOnlineServices();
     RoundStart::BindRoundStartHandlers(form);
     QObject::connect(form.Button8, &QPushButton::clicked, &form,
                      [&form] { RoundStart::Guarded([&form] { RoundEnd::Button8Click(form); }); });
