@@ -8,7 +8,6 @@
 #include "app/RoundStart.h"
 #include "foundation/AccountClient.h"
 #include "foundation/Celebration.h"
-#include "foundation/HelpCommand.h"
 #include "foundation/MenuDecorations.h"
 #include "foundation/MessageBox.h"
 #include "foundation/QyvCardsButton.h"
@@ -20,6 +19,7 @@
 #include "online/Qyv_FAcc1.h"
 #include "online/Qyv_FStat.h"
 #include "platform/AtomicFile.h"
+#include "platform/Help.h"
 #include "platform/Http.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -181,6 +181,19 @@ void AboutClick(QWidget* owner)
     ShowFormAbout(owner);
 }
 
+void HelpClick()
+{
+    click();
+    const int language = Texts::LanguageIndex;
+    const QString ownFolder = QStringLiteral(":/res/help/") + platform::helpLanguageCode(language) + QLatin1Char('/');
+    if (!platform::helpContentsPath(language).startsWith(ownFolder))
+        platform::presenter().message(platform::MessageKind::Information, Texts::Tx(Texts::ProductNames),
+                                      Texts::Tx(Texts::TxtExcuse) + QLatin1Char('\n') +
+                                          Texts::Tx(Texts::TxtHelpNotTranslated),
+                                      platform::Buttons::Ok);
+    platform::showHelpContents(language);
+}
+
 void N1Click(QWidget* owner)
 {
     click();
@@ -204,7 +217,7 @@ void BindMenuCommands(TForm1& form)
     QObject::connect(f->Button9, &QPushButton::clicked, f, guarded([f] { Button9Click(f); }));
     QObject::connect(f->Button10, &QPushButton::clicked, f, guarded([] { Button10Click(); }));
     QObject::connect(f->About, &QAction::triggered, f, guarded([f] { AboutClick(f); }));
-    QObject::connect(f->Help, &QAction::triggered, f, guarded([] { HelpCommand::HelpClick(); }));
+    QObject::connect(f->Help, &QAction::triggered, f, guarded([] { HelpClick(); }));
     QObject::connect(f->N1, &QAction::triggered, f, guarded([f] { N1Click(f); }));
 }
 

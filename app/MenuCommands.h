@@ -37,6 +37,9 @@ void ImAcClick(QWidget* owner);
 void Button9Click(QWidget* owner);  // the champions list
 void Button10Click();               // the options dialog
 void AboutClick(QWidget* owner);
+// The contents of the help. In a language whose help pages are not written yet (the
+// English ones stand in), an information box first says so.
+void HelpClick();
 void N1Click(QWidget* owner);       // the dedication
 
 // The file name and extension proposed for a download link: the part after the last

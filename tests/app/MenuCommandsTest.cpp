@@ -209,16 +209,40 @@ TEST_F(MenuCommandsTest, WindowsOfTheMenuOpenModallyAfterTheClick)
     }
 }
 
-TEST_F(MenuCommandsTest, HelpItemClicksAndOpensTheContents)
+TEST_F(MenuCommandsTest, HelpItemOpensTheContentsAndApologisesWhereTheyAreNotTranslated)
 {
-    Texts::LanguageIndex = 1;
-    waitOutClick();
-    form->Help->trigger();
-    EXPECT_EQ(clicks(), 1);
-    EXPECT_TRUE(presenter.messages.empty());
-    QTextBrowser* browser = platform::helpWindowForTest();
-    ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->source(), QUrl(QStringLiteral("qrc:/res/help/ru/help_contents.html")));
+    struct Case {
+        int language;
+        const char* contents;
+        bool apology;
+    };
+    const Case cases[] = {
+        {0, "qrc:/res/help/en/help_contents.html", false},
+        {1, "qrc:/res/help/ru/help_contents.html", false},
+        {2, "qrc:/res/help/en/help_contents.html", true}, // German: the English pages stand in
+        {9, "qrc:/res/help/en/help_contents.html", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        Texts::LanguageIndex = c.language;
+        presenter.messages.clear();
+        sound.calls.clear();
+        waitOutClick();
+        form->Help->trigger();
+        EXPECT_EQ(clicks(), 1);
+        if (c.apology) {
+            ASSERT_EQ(presenter.messages.size(), 1u);
+            EXPECT_EQ(presenter.messages[0].kind, platform::MessageKind::Information);
+            EXPECT_EQ(presenter.messages[0].buttons, platform::Buttons::Ok);
+            EXPECT_EQ(presenter.messages[0].text, Texts::TxtExcuse[c.language] + QStringLiteral("\n") +
+                                                      Texts::TxtHelpNotTranslated[c.language]);
+        } else {
+            EXPECT_TRUE(presenter.messages.empty());
+        }
+        QTextBrowser* browser = platform::helpWindowForTest();
+        ASSERT_NE(browser, nullptr);
+        EXPECT_EQ(browser->source(), QUrl(QString::fromLatin1(c.contents)));
+    }
 }
 
 TEST_F(MenuCommandsTest, AccountIconTakesRatedPlayOffAndFollowsTheState)
