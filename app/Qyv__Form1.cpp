@@ -8,6 +8,7 @@
 #include "app/Qyv_FPassword.h"
 #include "app/Qyv_FTopTen.h"
 #include "app/RoundBinding.h"
+#include "app/RoundEnd.h"
 #include "app/TableDispatch.h"
 #include "app/WindowSize.h"
 #include "foundation/AccountClient.h"
@@ -32,6 +33,7 @@
 #include "foundation/TextsOnline.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "online/FServerRead.h"
+#include "online/FServerWrite.h"
 #include "online/Qyv_UStatC.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -93,6 +95,8 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     // --- the round: table dispatch, player and action buttons, "Exit to menu" ---
     BindRoundHandlers(*this);
     // ---
+    // A local player's finished series is offered to the world top ten.
+    RoundEnd::Services().showWorldResultWindow = [] { ShowFormServerWrite(Form1); };
 
     Language::RegisterSurface(*this);
     Language::Caption(Quit, Texts::TxtExitToMenu);

@@ -2,6 +2,7 @@
 // through the controls the player clicks.
 #include "app/MenuCommands.h"
 #include "app/Qyv__Form1.h"
+#include "app/RoundEnd.h"
 #include "foundation/AccountClient.h"
 #include "foundation/GameState.h"
 #include "foundation/MenuDecorations.h"
@@ -9,7 +10,6 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
-#include "online/FServerWrite.h"
 #include "platform/Help.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
@@ -128,7 +128,13 @@ TEST_F(MenuCommandsTest, UnavailableServicesSayTheirMessageAndChangeNothing)
          [](TForm1& f) { f.ImWT->onClick(); }, worldOff},
         {"statistics", [] {}, [](TForm1& f) { f.ImSt->onClick(); }, noServer},
         {"account", [] {}, [](TForm1& f) { f.ImAc->onClick(); }, noServer},
-        {"result of a series", [] {}, [](TForm1& f) { ShowFormServerWrite(&f); }, worldOff},
+        {"result of a series", [] {},
+         [](TForm1&) {
+             // The main window puts its result window behind the end of a series.
+             ASSERT_TRUE(RoundEnd::Services().showWorldResultWindow);
+             RoundEnd::Services().showWorldResultWindow();
+         },
+         worldOff},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
