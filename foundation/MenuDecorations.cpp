@@ -146,11 +146,4 @@ void DrawScrollPicture(platform::PictureControl& image)
     image.invalidate();
 }
 
-bool DrawCalendarPage(const QString& /*FontName*/, int /*DaySize*/, int /*MonthSize*/, int& /*PageCount*/,
-                      TInfoCal& /*Info*/, int /*Language*/)
-{
-    // No calendar library is shipped yet: there is no calendar to show.
-    return false;
-}
-
 } // namespace MenuDecorations
