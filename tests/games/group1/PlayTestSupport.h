@@ -137,6 +137,7 @@ protected:
             Group1::RedrawFoundation1(f);
         if (Group1::IsVardelin(CurrentGameId) || Group1::IsSpider(CurrentGameId))
             Group1::RedrawStockWaste1(0);
+        Group1::DrawInfoPanel1();
         Form1->ImageStol->setProperty(Group1::StockHintProperty, QString::number(StockCount));
     }
 
@@ -216,6 +217,31 @@ protected:
     // Times the score window was shown.
     int ScoreWindows() const { return int(presenter.dialogs.count(QStringLiteral("FormCount"))); }
     const QImage& Shown() const { return Form1->ImageStol->canvas().image(); }
+    // The table above the info panel (whose text is redrawn over itself).
+    QImage Cards() const
+    {
+        return Shown().copy(0, 0, Scaling::TableWidth, GameState::ColumnsTopY + GameState::ColumnsHeight);
+    }
+    // The smallest rectangle holding every pixel in which two pictures differ (empty
+    // when they are alike).
+    static std::string Text(const QRect& r)
+    {
+        return r.isEmpty() ? std::string("none")
+                           : QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    }
+    static QRect Difference(const QImage& a, const QImage& b)
+    {
+        QRect r;
+        const QImage x = a.convertToFormat(QImage::Format_RGB32);
+        const QImage y = b.convertToFormat(QImage::Format_RGB32);
+        if (x.size() != y.size())
+            return QRect(QPoint(0, 0), x.size());
+        for (int j = 0; j < x.height(); ++j)
+            for (int i = 0; i < x.width(); ++i)
+                if (x.pixel(i, j) != y.pixel(i, j))
+                    r |= QRect(i, j, 1, 1);
+        return r;
+    }
 
     std::unique_ptr<TTableSurface> window;
     RecordingSoundSink sound;

@@ -275,6 +275,34 @@ TEST_F(VardelinPlay, RefusedDropsGoBackWithCancelOnlyBeyondThirtyPixels)
     }
 }
 
+TEST_F(VardelinPlay, ADragThatComesBackLeavesTheTableAsItWas)
+{
+    for (int mode : kModes) {
+        SCOPED_TRACE(mode);
+        SmallTable(mode);
+        const QImage before = Cards();
+        Press(Slot(1, 2));
+        for (QPoint p : {QPoint(300, 300), QPoint(500, 120), QPoint(650, 420), QPoint(40, 40)})
+            Move(p);
+        EXPECT_FALSE(Difference(Cards(), before).isEmpty()) << "the sprite is drawn on the table";
+        Release(QPoint(40, 470));
+        EXPECT_EQ(Text(Difference(Cards(), before)), "none") << "no trail of the sprite is left";
+    }
+}
+
+TEST_F(VardelinPlay, SelectionFrameIsDrawnAndRemovedOnTheWaste)
+{
+    SmallTable(0);
+    SetWaste({"9п", "8ч"});
+    Paint();
+    const QImage before = Cards();
+    Click(Waste());
+    const QRect waste(SpecialX[2], WasteTopY1(), CardWidth, CardHeight);
+    EXPECT_EQ(Text(Difference(Cards(), before)), Text(waste)) << "only the waste card is framed";
+    Click(Waste());
+    EXPECT_EQ(Text(Difference(Cards(), before)), "none");
+}
+
 TEST_F(VardelinPlay, ClickOnARunThatFitsTheCardBelowDropsItBackWithASound)
 {
     SmallTable(2);
