@@ -16,6 +16,7 @@
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
+#include "platform/TypedResources.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,9 +59,10 @@ platform::PictureControl* pictureAt(QWidget* parent, int x, int y, int w, int h)
     return p;
 }
 
+// The dialog's PNG pictures are read by type: "GPwR" names both a marker and an animation.
 QImage smallPicture(const QString& name, int w, int h)
 {
-    QImage p = platform::resources::image(name);
+    QImage p = platform::resources::imageOfType(name, QStringLiteral("png"));
     if (p.isNull())
         return p;
     p = p.convertToFormat(QImage::Format_ARGB32);
@@ -91,8 +93,8 @@ void stopGif(QLabel& label, QMovie*& movie)
 void startGif(QLabel& label, QMovie*& movie, const QString& name)
 {
     stopGif(label, movie);
-    const QString path = platform::resources::pathOf(name);
-    if (!path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+    const QString path = platform::resources::pathOfType(name, QStringLiteral("gif"));
+    if (path.isEmpty())
         return;
     movie = new QMovie(path, QByteArray(), &label);
     label.setMovie(movie);
@@ -137,6 +139,8 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent)
         l->setAlignment(Qt::AlignCenter);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, Qt::blue);
+        // A member's name and second password lines are disabled: they grey out.
+        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
         l->setPalette(p);
         FontsAndCursors::RegisterFontRow(l, QStringLiteral("serif"), 16, true);
     }
@@ -253,6 +257,16 @@ void TFormPassword::FormShow()
         FontsAndCursors::ApplyFontChoice(w, FontsAndCursors::RoleFont(QStringLiteral("serif"), 16, true));
     for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2})
         FontsAndCursors::ApplyFontChoice(w, FontsAndCursors::RoleFont(QStringLiteral("times"), 20));
+
+    {
+        using FontsAndCursors::CursorKind;
+        const int cursorSet = Settings::YellowCursor ? 1 : 0;
+        FontsAndCursors::SetCursorOf(this, CursorKind::Arrow, cursorSet);
+        for (QWidget* b : std::initializer_list<QWidget*>{Button1, Button2})
+            FontsAndCursors::SetCursorOf(b, CursorKind::Hand, cursorSet);
+        for (QWidget* e : std::initializer_list<QWidget*>{Edit1, Edit2, Edit3})
+            FontsAndCursors::SetCursorOf(e, CursorKind::IBeam, cursorSet);
+    }
 
     startGif(*RxGIFAn1, gif1_, QStringLiteral("GPw1"));
     startGif(*RxGIFAnL, gifL_, QStringLiteral("GPwL"));
