@@ -4,6 +4,8 @@
 #include "foundation/Sprite.h"
 #include "foundation/TableSurface.h"
 #include "games/group1/Qyv_01_Vardelin.h"
+#include "games/group1/Qyv_03_Yukon.h"
+#include "games/group1/Qyv_05_Scorpion.h"
 #include "games/group2/Group2.h"
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
@@ -28,10 +30,10 @@ const TDispatchTable& realTable()
     static const TDispatchTable table = {{
         {431, VARDELIN_MODULE_DBL(Group1, Vardelin)},
         {71, VARDELIN_MODULE_DBL(Group1, Vardelin)},
-        {404, VARDELIN_MODULE_ABSENT(Yukon)},
-        {432, VARDELIN_MODULE_ABSENT(Yukon)},
-        {403, VARDELIN_MODULE_ABSENT(Scorpion)},
-        {433, VARDELIN_MODULE_ABSENT(Scorpion)},
+        {404, VARDELIN_MODULE_DBL(Group1, Yukon)},
+        {432, VARDELIN_MODULE_DBL(Group1, Yukon)},
+        {403, VARDELIN_MODULE_DBL(Group1, Scorpion)},
+        {433, VARDELIN_MODULE_DBL(Group1, Scorpion)},
         {413, VARDELIN_MODULE_ABSENT(Spider)},
         {414, VARDELIN_MODULE_ABSENT(Spider)},
         {421, VARDELIN_MODULE_ABSENT(Spider)},
