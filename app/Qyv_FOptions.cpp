@@ -564,7 +564,11 @@ void TFormOptions::ShowOptionsAnimation()
         movie_->start();
     } else {
         movie_->stop();
-        movie_->jumpToFrame(std::min(26, std::max(0, movie_->frameCount() - 1)));
+        // A GIF reads forward only: step to the standing frame one by one (a movie that
+        // never ran knows no frame count yet, so a direct jump would show nothing).
+        movie_->jumpToFrame(0);
+        for (int i = 1; i <= 26 && movie_->currentFrameNumber() == i - 1; ++i)
+            movie_->jumpToFrame(i);
     }
 }
 
