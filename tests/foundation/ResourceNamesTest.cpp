@@ -205,3 +205,28 @@ TEST(ResourceNames, ProgramCursorsLoadWithTheirHotSpotOnTheirPoint)
         }
     }
 }
+
+TEST(ResourceNames, CursorSetOneIsTheProgramsOwnAnyOtherTheSystems)
+{
+    using FontsAndCursors::CursorKind;
+    const struct {
+        CursorKind kind;
+        const char* own;
+        Qt::CursorShape system;
+    } cases[] = {{CursorKind::Arrow, "CURARROW", Qt::ArrowCursor},
+                 {CursorKind::Hand, "CURHAND", Qt::PointingHandCursor},
+                 {CursorKind::IBeam, "CUREDIT", Qt::IBeamCursor}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.own);
+        const FontsAndCursors::AnimatedCursor own = FontsAndCursors::LoadAnimatedCursor(c.own);
+        const FontsAndCursors::AnimatedCursor& one = FontsAndCursors::CursorOf(c.kind, 1);
+        ASSERT_EQ(one.Frames.size(), own.Frames.size());
+        EXPECT_EQ(one.Frames.front().hotSpot(), own.Frames.front().hotSpot());
+        EXPECT_EQ(one.Frames.front().shape(), Qt::BitmapCursor);
+        for (const int set : {0, 2, -1}) {
+            const FontsAndCursors::AnimatedCursor& sys = FontsAndCursors::CursorOf(c.kind, set);
+            ASSERT_EQ(sys.Frames.size(), 1) << set;
+            EXPECT_EQ(sys.Frames.front().shape(), c.system) << set;
+        }
+    }
+}
