@@ -232,6 +232,37 @@ TEST_F(FreeCellPlay, CellCardGoesToAPileAndToAFoundationByClicks)
     EXPECT_EQ(flights[1].to, QPoint(FoundationX[1], FoundationY));
 }
 
+TEST_F(FreeCellPlay, WithASelectionTheHandShowsWhereTheNextPressWouldAct)
+{
+    Settings::MoveMode = 0;
+    Quiet();
+    Pile(1, {"3ч", "9п"});      // takes the run from its red eight
+    Pile(2, {"4б", "8ч", "7п"});
+    Pile(3, {"3ч", "8б"});      // takes the seven alone
+    Cell(1, "Вб");
+    Click(OnTop(2));
+    ASSERT_EQ(SelectedPile, 2);
+    struct Case {
+        const char* what;
+        QPoint at;
+        Qt::CursorShape shape;
+    };
+    const Case cases[] = {
+        {"a pile the run fits on", OnTop(1), Qt::PointingHandCursor},
+        {"a pile the top card fits on", OnTop(3), Qt::PointingHandCursor},
+        {"the selected pile", OnTop(2), Qt::PointingHandCursor},
+        {"a pile nothing fits on", OnTop(4), Qt::ArrowCursor},
+        {"an empty cell", OnCell(2), Qt::PointingHandCursor},
+        {"an occupied cell", OnCell(1), Qt::ArrowCursor},
+        {"a foundation that refuses", OnFoundation(1), Qt::ArrowCursor},
+        {"nowhere", QPoint(5, 490), Qt::ArrowCursor},
+    };
+    for (const Case& c : cases) {
+        Move(c.at);
+        EXPECT_EQ(Form1->ImageStol->cursor().shape(), c.shape) << c.what;
+    }
+}
+
 // ---- automatic moves ----
 
 TEST_F(FreeCellPlay, AutoPlayMovesCardsAtMostOneAboveTheLowestFoundation)
