@@ -45,6 +45,10 @@ const Named kNamed[] = {
     {"GGenCount", "gif", 130, 80},
     {"Quest", "png", 48, 48},
     {"GChoiceCap", "png", 0, 0},
+    // options dialog
+    {"Options", "png", 48, 48},
+    {"GOptionsCap", "png", 0, 0},
+    {"GOptions", "gif", 140, 200},
     // end-of-game window, champions list, about box, dedication window
     {"FlagF", "png", 0, 0},
     {"GGameOverCap", "png", 0, 0},
