@@ -78,6 +78,7 @@ TEST_P(FreeCellRun, RunOfKPlusOneCardsMovesThroughKFreePlacesAndCountsTwoKPlusOn
     EXPECT_EQ(emptyCellsAfter, c.emptyCells);
     EXPECT_EQ(SelectedPile, 0);
     EXPECT_EQ(int(flights.size()), c.mode == 1 ? 2 * k + 1 : 0);
+    EXPECT_EQ(Sounds(), QStringList(c.mode == 1 ? 2 * k + 1 : 1, "WavCardUp")) << "every flown card lands audibly";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FreeCellRun,
