@@ -78,6 +78,9 @@ void StockClick()
         return;
     }
     if (PassCount <= 2 && WasteCount > 1) {
+        // A selected waste card goes back with the rest; a selection left on the empty
+        // waste would ignore every later press.
+        SelectedPile = 0;
         TurnWasteOver();
         RedrawStockWaste1(0);
         PlaySound("WavStopka");

@@ -385,6 +385,21 @@ TEST_F(VardelinPlay, ClickModesSelectTheWasteAndNameTheTarget)
     }
 }
 
+TEST_F(VardelinPlay, TurningTheWasteOverDropsItsSelection)
+{
+    SmallTable(0);
+    SetWaste({"5к", "9п"});
+    Paint();
+    Click(Waste());
+    ASSERT_EQ(SelectedPile, 9);
+    Click(Stock());
+    EXPECT_EQ(StockCount, 2);
+    EXPECT_EQ(SelectedPile, 0);
+    Press(Slot(1, 2));
+    EXPECT_TRUE(DragActive) << "presses lift again";
+    Release(Slot(1, 2));
+}
+
 TEST_F(VardelinPlay, SelectedWasteCardGoesToAFoundationAndTheWasteItselfKeepsTheSelection)
 {
     SmallTable(1);
