@@ -12,6 +12,7 @@
 #include "app/TableDispatch.h"
 #include "app/WindowSize.h"
 #include "foundation/AccountClient.h"
+#include "foundation/Calendar.h"
 #include "foundation/CardPictures.h"
 #include "foundation/Celebration.h"
 #include "foundation/ClubFile.h"
@@ -268,8 +269,8 @@ void TForm1::Timer2Timer()
 void TForm1::TimerCalTimer()
 {
     using namespace MenuDecorations;
-    const QTime now = QTime::currentTime();
-    if (now.hour() == 0 && now.minute() == 0 && now.second() <= 30 && GameState::MenuActive)
+    // A new day gets its page on the first tick after midnight, however late that tick is.
+    if (GameState::MenuActive && Calendar::PageIsStale())
         LayoutCalendarImages();
     if (!GameState::MenuActive) {
         ImCalL->hide();
