@@ -118,6 +118,8 @@ void vardelinUndo(TTableSurface& form)
         Sprite::SpriteFly(SpecialX[2], Group1::WasteTopY1(), SpecialX[1], Group1::StockTopY1(), FlySpeed, card, 0);
     }
     putOnStock(card, value);
+    // A selection of the waste card taken back must not pass to the card below it.
+    SelectedPile = 0;
     Group1::RedrawStockWaste1(0);
     ++MoveCounter;
     wav("WavCardUp");

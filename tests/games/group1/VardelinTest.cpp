@@ -171,6 +171,14 @@ TEST_F(VardelinPlay, UndoTakesBackOneStockTurnAndAnyOtherReleaseEndsTheChance)
     EXPECT_EQ(MoveCounter, 2) << "the undo counts as a move";
     EXPECT_FALSE(Form1->Button8->isEnabled());
 
+    // A waste card selected and then taken back leaves no selection behind.
+    Click(Stock());
+    Click(Waste());
+    ASSERT_EQ(SelectedPile, 9);
+    RoundEnd::Button8Click(*window);
+    EXPECT_EQ(SelectedPile, 0);
+    EXPECT_EQ(WasteCount, 1);
+
     Click(Stock());
     Click(TopCard(4)); // a release elsewhere
     EXPECT_FALSE(UndoFlag);
