@@ -13,6 +13,7 @@
 #include "foundation/Shuffle.h"
 #include "foundation/Sprite.h"
 #include "foundation/TableSurface.h"
+#include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
 #include "platform/Seams.h"
@@ -131,6 +132,18 @@ public:
     void next(std::deque<Event>& out, int buttonCount)
     {
         const int pick = below(100);
+        if (pick < 20 && game_.moves) { // a move the rules allow, mostly the first found
+            const auto moves = game_.moves();
+            if (!moves.empty()) {
+                const std::size_t i = below(2) ? 0 : static_cast<std::size_t>(below(static_cast<int>(moves.size())));
+                const auto [a, b] = moves[i];
+                out.push_back({Kind::Press, Qt::LeftButton, a, 0});
+                out.push_back({Kind::Move, Qt::NoButton, (a + b) / 2, 0});
+                out.push_back({Kind::Move, Qt::NoButton, b, 0});
+                out.push_back({Kind::Release, Qt::LeftButton, b, 0});
+                return;
+            }
+        }
         if (pick < 30) { // a drag from a target to another
             const QPoint a = aim();
             const QPoint b = aim();
@@ -167,10 +180,14 @@ public:
             out.push_back({Kind::Move, Qt::NoButton, aim(), 0});
             out.push_back({Kind::DoubleClick, Qt::LeftButton, a, 0});
             out.push_back({Kind::Release, Qt::LeftButton, aim(), 0});
-        } else if (buttonCount > 0) {
+        } else if (pick == 93 && buttonCount > 0) { // rare: a give-up ends the deal
             out.push_back({Kind::Button, Qt::NoButton, {}, below(buttonCount)});
-        } else {
-            out.push_back({Kind::Move, Qt::NoButton, anywhere(), 0});
+        } else { // a drag straight from one pile top onto another
+            const QPoint a = aim();
+            const QPoint b = aim();
+            out.push_back({Kind::Press, Qt::LeftButton, a, 0});
+            out.push_back({Kind::Move, Qt::NoButton, b, 0});
+            out.push_back({Kind::Release, Qt::LeftButton, b, 0});
         }
     }
 
@@ -605,6 +622,42 @@ TSoakGame SoakGroup1()
                 around(FoundationX[f], FoundationY, CardWidth, CardHeight);
         }
         return t;
+    };
+
+    g.moves = [] {
+        std::vector<std::pair<QPoint, QPoint>> toFoundation;
+        std::vector<std::pair<QPoint, QPoint>> toPile;
+        const int piles = std::min(LayoutPileCount, 10);
+        auto slotPoint = [](int p, int s, int top) {
+            const int y = ColumnsTopY + (s - 1) * PileFanStep[p];
+            const int h = s == top ? CardHeight : std::max(1, std::min(PileFanStep[p], CardHeight));
+            return QPoint(SpecialX[p] + CardWidth / 2, y + h / 2);
+        };
+        for (int p = 1; p <= piles; ++p) {
+            const int top = Group1::LastCardIndex1(PileCards[p]);
+            for (int s = 1; s <= top; ++s) {
+                if (PileFaceUp[p][s] != 1 && CurrentGameId != Group1::FreeCell)
+                    continue;
+                const TCardCode& card = PileCards[p][s];
+                if (s == top)
+                    for (int f = 1; f <= std::min(LayoutFoundationCount, 8); ++f)
+                        if (Group1::FitsFoundation1(card, f))
+                            toFoundation.push_back({slotPoint(p, s, top),
+                                                    {Group1::FoundationPlaceX(f) + CardWidth / 2,
+                                                     Group1::FoundationPlaceY() + CardHeight / 2}});
+                for (int q = 1; q <= piles; ++q) {
+                    if (q == p)
+                        continue;
+                    const int qt = Group1::LastCardIndex1(PileCards[q]);
+                    if (qt == 0 && s == 1)
+                        continue; // a whole pile onto an empty one gets nowhere
+                    if (Group1::FitsTableau1(card, qt == 0 ? cards::Empty : PileCards[q][qt]))
+                        toPile.push_back({slotPoint(p, s, top), slotPoint(q, std::max(qt, 1), std::max(qt, 1))});
+                }
+            }
+        }
+        toFoundation.insert(toFoundation.end(), toPile.begin(), toPile.end());
+        return toFoundation;
     };
 
     g.buttons = [] {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace soak {
@@ -40,6 +41,9 @@ struct TSoakGame {
     std::function<QString()> check;
     // Points of the table worth aiming at now (cards, piles, stock, waste, cells).
     std::function<std::vector<QPoint>()> targets;
+    // Moves the rules allow now, as a press point and a release point, foundation
+    // moves first; a share of the gestures plays one of them so deals get somewhere.
+    std::function<std::vector<std::pair<QPoint, QPoint>>()> moves;
     // The action buttons a player could press now; each entry presses one.
     std::function<std::vector<std::function<void()>>()> buttons;
 };
