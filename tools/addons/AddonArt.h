@@ -32,7 +32,7 @@ enum class PipLook { Solid, Outline, Gloss, Shadow, Rimmed };
 enum class Numbers { Pips, BigNumeral, NumeralAndPips };
 enum class AceLook { Plain, Ring, Burst, Wreath, Huge };
 enum class CourtLook { Figure, Emblem, Monogram, Silhouette };
-enum class Motif { None, Corners, Grain, Waves, Leaves, Stars, Knots, Keys };
+enum class Motif { None, Corners, Grain, Waves, Leaves, Stars, Knots, Keys, Roses };
 
 // How one deck looks.
 struct DeckStyle {

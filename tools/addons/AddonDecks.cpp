@@ -178,24 +178,24 @@ DeckStyle deckStyle(int deck)
         s.robeFollowsSuit = false;
         s.courtColours = {rgb(0x4E7D32), rgb(0x8D6E3A), rgb(0xF0C84A)};
         break;
-    case 12: // Old: aged paper, faded ink.
-        s.paper = rgb(0xEFE3C0);
-        s.paper2 = rgb(0xDCC796);
+    case 12: // Old garden roses: aged paper, roses in the corners, faded ink.
+        s.paper = rgb(0xF3E8CC);
+        s.paper2 = rgb(0xE4D2A8);
         s.border = Border::Double;
         s.borderInk = rgb(0x7A6242);
-        s.motif = Motif::Grain;
-        s.motifInk = QColor(0x5A, 0x44, 0x22, 80);
+        s.motif = Motif::Roses;
+        s.motifInk = QColor(0xC2, 0x41, 0x6B, 190);
         s.indexFont = QStringLiteral("Liberation Serif");
         s.ink = standardInk(rgb(0xA33A2A), rgb(0x2B2622));
         s.robeFollowsSuit = false;
         s.courtColours = {rgb(0x8B5A3C), rgb(0x5A6B7A), rgb(0xC8A860)};
         s.ace = AceLook::Ring;
         break;
-    case 13: // Paris: modern number cards, navy silhouettes.
+    case 13: // Parrots: modern number cards, courts in parrot green, red and yellow.
         s = modern();
-        s.court = CourtLook::Silhouette;
-        s.courtColours = {rgb(0x1A237E), rgb(0x1A237E), rgb(0xE8B830)};
-        s.courtGround = rgb(0xEEF1FA);
+        s.robeFollowsSuit = false;
+        s.courtColours = {rgb(0x2E9D3A), rgb(0xE53935), rgb(0xFDD835)};
+        s.courtGround = rgb(0xE3F6FD);
         break;
     case 14: // Royal: purple band, gold-rimmed pips.
         s.border = Border::Band;
@@ -226,10 +226,13 @@ DeckStyle deckStyle(int deck)
         s.border = Border::Line;
         s.borderInk = rgb(0x9E9E9E);
         break;
-    case 18: // London: dotted frame, roundel courts, numerals behind the pips.
+    case 18: // Large print London: a large index, dotted frame, roundel courts,
+             // numerals behind the pips.
         s.border = Border::Dots;
         s.borderInk = rgb(0xB71C1C);
         s.indexFont = QStringLiteral("Liberation Sans Narrow");
+        s.indexScale = 1.5;
+        s.pipScale = 0.85;
         s.numbers = Numbers::NumeralAndPips;
         s.court = CourtLook::Monogram;
         s.courtColours = {rgb(0x0D47A1), rgb(0x0D47A1), rgb(0x0D47A1)};

@@ -198,6 +198,24 @@ void drawMotif(QPainter& p, const DeckStyle& s, const Space& sp, int rank, int s
             p.restore();
         }
         break;
+    case Motif::Roses:
+        // A small rose with two leaves in each corner.
+        for (int k = 0; k < 4; ++k) {
+            p.save();
+            p.translate(k % 2 ? W - 13 : 13, k / 2 ? DH - 13 : 13);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x4E, 0x8B, 0x3A, 150));
+            p.drawEllipse(QRectF(2, -2, 9, 4));
+            p.drawEllipse(QRectF(-11, -2, 9, 4));
+            p.setBrush(ink);
+            p.drawEllipse(QPointF(0, 0), 5, 5);
+            p.setPen(QPen(ink.darker(160), 0.8));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(-3, -3, 6, 6), 30 * 16, 270 * 16);
+            p.drawArc(QRectF(-1.5, -1.5, 3, 3), 200 * 16, 270 * 16);
+            p.restore();
+        }
+        break;
     case Motif::Stars:
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
