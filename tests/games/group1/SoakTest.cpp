@@ -5,10 +5,12 @@
 #include "support/SoakDriver.h"
 
 #include "app/TableDispatch.h"
+#include "foundation/Celebration.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
+#include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
 
@@ -58,6 +60,8 @@ protected:
     }
     void TearDown() override
     {
+        Group1::SetScreenCursor(Group1::CursorDefault);
+        Celebration::StopWinBalloons();
         Form1 = nullptr;
         window.reset();
         Settings::SoundOn = savedSound;
@@ -82,7 +86,8 @@ TEST_P(Group1Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
     CurrentGroup = 1;
 
     const soak::TSoakResult r = soak::RunSoak(options, soak::SoakGroup1());
-    ASSERT_TRUE(r.ok) << r.failure.toStdString();
+    ASSERT_TRUE(r.ok) << r.failure.toStdString() << "\nreplay: VARDELIN_SOAK_SEED=" << options.seed
+                      << " VARDELIN_SOAK_EVENTS=" << options.events << " --gtest_filter='*Soak*/" << c.name << "'";
     EXPECT_EQ(r.eventsSent, options.events);
     // Enough deals to have played every move mode.
     if (options.events >= 150) {
