@@ -11,10 +11,6 @@ void YukonMouseMove(platform::ShiftState Shift, int X, int Y);
 void YukonMouseUp(platform::MouseButton Button, platform::ShiftState Shift, int X, int Y);
 void YukonDblClick();
 
-} // namespace Group1
-
-namespace Group1 {
-
 // Shared with Scorpion, whose press and pile cursor are Yukon's.
 // A left press on a face-up pile card lifts it with every card above it, in any order.
 void LiftFaceUpRun(platform::MouseButton Button, int X, int Y, bool RecordPressPoint);
