@@ -4,7 +4,10 @@
 #include "foundation/GameTables.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
+#include "foundation/Texts.h"
+#include "platform/Canvas.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPointer>
 #include <QVariant>
@@ -14,6 +17,20 @@
 namespace Language {
 
 namespace {
+
+QFontDatabase::WritingSystem scriptOfLanguage()
+{
+    switch (Texts::LanguageIndex) {
+    case 1: return QFontDatabase::Cyrillic;
+    case 5: return QFontDatabase::SimplifiedChinese;
+    case 8: return QFontDatabase::Japanese;
+    case 9: return QFontDatabase::Korean;
+    default: return QFontDatabase::Latin;
+    }
+}
+
+// Fonts follow the interface language's script (see platform::setWritingSystemSource).
+[[maybe_unused]] const bool scriptSourceInstalled = (platform::setWritingSystemSource(scriptOfLanguage), true);
 
 struct Row {
     QPointer<QObject> owner;

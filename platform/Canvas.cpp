@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -74,10 +75,70 @@ QHash<QString, QString>& familyCache()
 
 } // namespace
 
+namespace {
+
+std::function<QFontDatabase::WritingSystem()>& writingSystemSource()
+{
+    static std::function<QFontDatabase::WritingSystem()> source;
+    return source;
+}
+
+QFontDatabase::WritingSystem currentWritingSystem()
+{
+    const auto& source = writingSystemSource();
+    return source ? source() : QFontDatabase::Latin;
+}
+
+bool hasScript(const QString& family, QFontDatabase::WritingSystem script)
+{
+    return QFontDatabase::writingSystems(family).contains(script);
+}
+
+// A family of the same kind that has the script's letters; empty when none is installed.
+QString familyForScript(QFontDatabase::WritingSystem script, bool serif, bool mono)
+{
+    QStringList candidates;
+    switch (script) {
+    case QFontDatabase::SimplifiedChinese:
+    case QFontDatabase::TraditionalChinese:
+        candidates = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")};
+        break;
+    case QFontDatabase::Japanese:
+        candidates = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Droid Sans Fallback")};
+        break;
+    case QFontDatabase::Korean:
+        candidates = {QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Droid Sans Fallback")};
+        break;
+    default:
+        if (mono)
+            candidates = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+        else if (serif)
+            candidates = {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
+                          QStringLiteral("Noto Serif")};
+        else
+            candidates = {QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans"),
+                          QStringLiteral("DejaVu Sans")};
+        break;
+    }
+    for (const QString& c : candidates)
+        if (QFontDatabase::hasFamily(c) && hasScript(c, script))
+            return c;
+    return {};
+}
+
+} // namespace
+
+void setWritingSystemSource(std::function<QFontDatabase::WritingSystem()> source)
+{
+    writingSystemSource() = std::move(source);
+    familyCache().clear();
+}
+
 QString resolvedFamily(const QString& name)
 {
     auto& cache = familyCache();
-    const QString key = name.toLower();
+    const QFontDatabase::WritingSystem script = currentWritingSystem();
+    const QString key = name.toLower() + QLatin1Char('|') + QString::number(int(script));
     auto it = cache.constFind(key);
     if (it != cache.constEnd())
         return *it;
@@ -129,6 +190,16 @@ QString resolvedFamily(const QString& name)
             f.setStyleHint(hint);
             family = QFontInfo(f).family();
         }
+    }
+    if (script != QFontDatabase::Latin && !hasScript(family, script)) {
+        const QString lower = family.toLower();
+        const bool mono = QFontDatabase::isFixedPitch(family);
+        const bool serif = !lower.contains(QLatin1String("sans")) &&
+                           (lower.contains(QLatin1String("serif")) || lower.contains(QLatin1String("roman")) ||
+                            lower.contains(QLatin1String("times")));
+        const QString other = familyForScript(script, serif, mono);
+        if (!other.isEmpty())
+            family = other;
     }
     cache.insert(key, family);
     return family;

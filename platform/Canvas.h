@@ -6,6 +6,7 @@
 // picture are ignored, never an error.
 #include "platform/Color.h"
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -71,6 +72,10 @@ struct Font {
 QFont qFontFor(const Font& f);
 // The family actually used for a stored font name.
 QString resolvedFamily(const QString& name);
+// Where the interface's script comes from (Latin when unset). A family that lacks the
+// script's letters is replaced by one that has them, so a caption never mixes two
+// typefaces glyph by glyph (and never grows wider than its button for that reason).
+void setWritingSystemSource(std::function<QFontDatabase::WritingSystem()> source);
 
 inline constexpr TColor invalidColor = 0xFFFFFFFF;
 

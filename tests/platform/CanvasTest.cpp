@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QTextLayout>
@@ -340,6 +341,31 @@ TEST(Canvas, MissingFontFamiliesAreSubstituted)
         }
         EXPECT_EQ(f.name, QString::fromLatin1(c.stored)); // the stored name stays
     }
+}
+
+TEST(Canvas, FontFamilyFollowsTheInterfaceScript)
+{
+    // A family without the script's letters would be mixed glyph by glyph with another.
+    struct Case {
+        QFontDatabase::WritingSystem script;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {QFontDatabase::Cyrillic, "Comic Sans MS"}, {QFontDatabase::Cyrillic, "Times New Roman"},
+        {QFontDatabase::Cyrillic, "Courier New"},   {QFontDatabase::Japanese, "Comic Sans MS"},
+        {QFontDatabase::Korean, "Arial"},           {QFontDatabase::SimplifiedChinese, "Tahoma"},
+    };
+    const QString latinComic = resolvedFamily(QStringLiteral("Comic Sans MS"));
+    for (const Case& c : cases) {
+        setWritingSystemSource([&c] { return c.script; });
+        const QString family = resolvedFamily(QString::fromLatin1(c.stored));
+        EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(c.script))
+            << c.stored << " -> " << family.toStdString();
+    }
+    setWritingSystemSource([] { return QFontDatabase::Cyrillic; });
+    EXPECT_TRUE(QFontInfo(QFont(resolvedFamily(QStringLiteral("Courier New")))).fixedPitch());
+    setWritingSystemSource({});
+    EXPECT_EQ(resolvedFamily(QStringLiteral("Comic Sans MS")), latinComic);
 }
 
 TEST(Canvas, CjkTextHasGlyphs)
