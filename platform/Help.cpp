@@ -1,5 +1,6 @@
 #include "platform/Help.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -82,6 +83,16 @@ public:
         back_->setText(russian ? QStringLiteral("Назад") : QStringLiteral("Back"));
         contents_->setText(russian ? QStringLiteral("Содержание") : QStringLiteral("Contents"));
         browser_->setSource(urlOf(path));
+        // A modal window blocks every window but its own children: help asked for from a
+        // dialog must belong to that dialog to be usable while it is open.
+        QWidget* owner = QApplication::activeModalWidget();
+        if (owner == this)
+            owner = nullptr;
+        if (parentWidget() != owner) {
+            const QRect where = geometry();
+            setParent(owner, Qt::Window);
+            setGeometry(where);
+        }
         show();
         raise();
         activateWindow();

@@ -1,8 +1,10 @@
 #include "platform/Help.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -197,5 +199,25 @@ TEST(Help, WindowFollowsOnlyLinksBetweenHelpPages)
     }
     emit browser->anchorClicked(QUrl(QStringLiteral("help_111.html")));
     EXPECT_EQ(browser->source(), QUrl(QStringLiteral("qrc:/res/help/en/help_111.html")));
+    browser->window()->close();
+}
+
+TEST(Help, HelpAskedForFromAModalDialogIsUsableWhileItIsOpen)
+{
+    QDialog dialog;
+    QWidget* parentWhileOpen = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        ASSERT_TRUE(showHelp(1, 0));
+        parentWhileOpen = helpWindowForTest()->window()->parentWidget();
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(parentWhileOpen, &dialog);
+
+    // Without a modal window it stands on its own again.
+    ASSERT_TRUE(showHelp(1, 0));
+    QTextBrowser* browser = helpWindowForTest();
+    EXPECT_EQ(browser->window()->parentWidget(), nullptr);
+    EXPECT_TRUE(browser->window()->isWindow());
     browser->window()->close();
 }
