@@ -97,6 +97,10 @@ QImage basePage()
         p.drawPath(strip.simplified());
         p.setPen(QPen(QColor(255, 255, 255, 90), 1));
         p.drawLine(QPointF(4, 17.5), QPointF(54, 17.5));
+        // The paper's edge again, over the strip's corners.
+        p.setPen(QPen(QColor(150, 140, 120), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(0.5, 3.5, 57, 94), 4, 4);
         for (double x : {15.0, 43.0}) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(60, 20, 20));
