@@ -670,21 +670,28 @@ void drawCourt(QPainter& p, const DeckStyle& s, const GlyphBank& bank, const Spa
         p.fillRect(f, s.courtGround);
 
     if (s.court == CourtLook::Monogram) {
+        // Beside a large index the court column is narrow: the roundel takes the band
+        // between the two indexes across the whole card instead.
+        const QRectF m = s.indexScale > 1.2 ? QRectF(8, ib.suitCy + ib.suitSize / 2 + 4, sp.dw - 16,
+                                                     DH - 2 * (ib.suitCy + ib.suitSize / 2 + 4))
+                                            : f;
         const QString letter = s.letters[size_t(rank - Jack)];
         p.setPen(QPen(ink, 1.5));
         p.setBrush(Qt::NoBrush);
-        const double r = std::min(f.width(), f.height()) * 0.46;
-        p.drawEllipse(f.center(), r, r);
+        const double r = std::min(m.width(), m.height()) * 0.46;
+        p.drawEllipse(m.center(), r, r);
         p.setPen(QPen(s.courtColours[2], 1.0));
-        p.drawEllipse(f.center(), r - 4, r - 4);
+        p.drawEllipse(m.center(), r - 4, r - 4);
         for (int k = 0; k < 4; ++k) {
             const double a = k * M_PI / 2 + M_PI / 4;
-            fillSuit(p, suit, f.center() + QPointF(r * 1.02 * std::cos(a), r * 1.02 * std::sin(a)), 10, false, ink);
+            fillSuit(p, suit, m.center() + QPointF(r * 1.02 * std::cos(a), r * 1.02 * std::sin(a)), 10, false, ink);
         }
-        drawFitted(p, bank, s.monogramFont, true, letter, f.center().x(), f.center().y() - r * 0.55, r * 1.1,
+        drawFitted(p, bank, s.monogramFont, true, letter, m.center().x(), m.center().y() - r * 0.55, r * 1.1,
                    r * 1.3, ink);
-        fillSuit(p, suit, QPointF(f.center().x(), f.top() + 16), 14, false, ink);
-        fillSuit(p, suit, QPointF(f.center().x(), f.bottom() - 16), 14, true, ink);
+        if (s.indexScale <= 1.2) {
+            fillSuit(p, suit, QPointF(m.center().x(), m.top() + 16), 14, false, ink);
+            fillSuit(p, suit, QPointF(m.center().x(), m.bottom() - 16), 14, true, ink);
+        }
         p.restore();
         return;
     }
