@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <algorithm>
+#include <cmath>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -96,6 +98,20 @@ InkCount dayInk(const QImage& page)
                 ++n.dark;
         }
     return n;
+}
+
+// Width of the month name's ink on the day page (rows below the day number, above the sign).
+int monthInkWidth(const QImage& page)
+{
+    const QColor base = colourOf(QStringLiteral("R_BASE"));
+    int left = 60, right = -1;
+    for (int y = 45; y < 64; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (at(page, x, y) != base) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0 : right - left + 1;
 }
 
 class CalendarPage : public ::testing::Test {
@@ -262,4 +278,45 @@ TEST_F(CalendarPage, MenuShowsBothPicturesOnlyWithTheLibrary)
     EXPECT_EQ(MenuDecorations::CalendarPicIndex, 2);
     EXPECT_FALSE(Calendar::PageIsStale());
     Form1 = nullptr;
+}
+
+TEST_F(CalendarPage, ALongMonthNameIsDrawnOnePointSmaller)
+{
+    ASSERT_TRUE(makeLibrary(inProgramFolder()));
+    auto onPage = [&](const QDate& day, int monthSize) {
+        setToday(day);
+        TInfoCal info = freshInfo();
+        int count = 0;
+        EXPECT_TRUE(MenuDecorations::DrawCalendarPage(QStringLiteral("Comic Sans MS"), 0, monthSize, count, info, 0));
+        return monthInkWidth(info.TB[1]);
+    };
+    // The same word written on its own at a size in points (96 pixels per inch).
+    auto alone = [](const QString& word, int points) {
+        platform::Canvas c(60, 40, platform::clWhite);
+        c.brush.style = platform::BrushStyle::Clear;
+        c.font.name = QStringLiteral("Comic Sans MS");
+        c.font.height = static_cast<int>(std::nearbyint(points * 96.0 / 72.0));
+        c.textOut(0, 0, word);
+        int left = 60, right = -1;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 60; ++x)
+                if (c.pixel(x, y) != platform::clWhite) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return right - left + 1;
+    };
+    const QDate september(2024, 9, 9), october(2024, 10, 7); // both Mondays
+    const QString sep = QStringLiteral("September"), oct = QStringLiteral("October");
+    ASSERT_LT(alone(sep, 6), alone(sep, 9));
+    const struct {
+        QDate day;
+        int monthSize;
+        QString word;
+        int points;
+    } cases[] = {
+        {october, 0, oct, 8}, {october, 9, oct, 9}, {september, 0, sep, 7}, {september, 9, sep, 8}, {september, 7, sep, 6},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(onPage(c.day, c.monthSize), alone(c.word, c.points)) << c.word.toStdString() << " " << c.monthSize;
 }
