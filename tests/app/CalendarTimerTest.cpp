@@ -7,6 +7,7 @@
 #include "foundation/Texts.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Resources.h"
 #include "platform/Seams.h"
 
 #include <QCoreApplication>
@@ -87,4 +88,35 @@ TEST_F(CalendarTimer, CyclesTodaysPicturesAndRebuildsOnANewDay)
     form->TimerCalTimer();
     EXPECT_TRUE(form->ImCalL->isHidden());
     EXPECT_TRUE(form->ImCalR->isHidden());
+}
+
+TEST_F(CalendarTimer, TheBuiltLibraryHoldsEveryPictureThePageReads)
+{
+    platform::resources::AddOnLibrary lib(dir.filePath(QStringLiteral("QyvCalendar01.dll")));
+    ASSERT_TRUE(lib.isOpen());
+    EXPECT_EQ(lib.image(QStringLiteral("R_BASE")).size(), QSize(60, 100));
+    QStringList signs, others;
+    for (int s = 1; s <= 12; ++s)
+        signs << QStringLiteral("R_%1").arg(s, 2, 10, QLatin1Char('0'));
+    for (int y = 0; y < 12; ++y)
+        others << Calendar::AnimalPictureOf(y);
+    for (int i = 1; i <= Calendar::EntryCount; ++i) {
+        QString e;
+        Calendar::CalendarEntry(i, e);
+        others << Calendar::SplitEntry(e).Res;
+    }
+    // The sign stands at 17, 65 and the other pictures at 3, 27 on a 60 x 100 page.
+    for (const QString& n : signs) {
+        const QImage img = lib.image(n);
+        ASSERT_FALSE(img.isNull()) << n.toStdString();
+        EXPECT_LE(img.width(), 60 - 17) << n.toStdString();
+        EXPECT_LE(img.height(), 100 - 65) << n.toStdString();
+    }
+    for (const QString& n : others) {
+        const QImage img = lib.image(n);
+        ASSERT_FALSE(img.isNull()) << n.toStdString();
+        EXPECT_LE(img.width(), 60 - 3) << n.toStdString();
+        EXPECT_LE(img.height(), 100 - 27) << n.toStdString();
+        EXPECT_TRUE(img.hasAlphaChannel()) << n.toStdString();
+    }
 }
