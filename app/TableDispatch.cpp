@@ -6,6 +6,8 @@
 #include "games/group1/Qyv_01_Vardelin.h"
 #include "games/group1/Qyv_03_Yukon.h"
 #include "games/group1/Qyv_05_Scorpion.h"
+#include "games/group1/Qyv_07_Spider.h"
+#include "games/group1/Qyv_10_FreeCell.h"
 #include "games/group2/Group2.h"
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
@@ -34,10 +36,10 @@ const TDispatchTable& realTable()
         {432, VARDELIN_MODULE_DBL(Group1, Yukon)},
         {403, VARDELIN_MODULE_DBL(Group1, Scorpion)},
         {433, VARDELIN_MODULE_DBL(Group1, Scorpion)},
-        {413, VARDELIN_MODULE_ABSENT(Spider)},
-        {414, VARDELIN_MODULE_ABSENT(Spider)},
-        {421, VARDELIN_MODULE_ABSENT(Spider)},
-        {430, VARDELIN_MODULE_ABSENT(FreeCell)},
+        {413, VARDELIN_MODULE_DBL(Group1, Spider)},
+        {414, VARDELIN_MODULE_DBL(Group1, Spider)},
+        {421, VARDELIN_MODULE_DBL(Group1, Spider)},
+        {430, VARDELIN_MODULE_DBL(Group1, FreeCell)},
         {424, VARDELIN_MODULE(Group2, Golf01)},
         {427, VARDELIN_MODULE(Group2, Golf02)},
         {434, VARDELIN_MODULE(Group2, Golf03)},

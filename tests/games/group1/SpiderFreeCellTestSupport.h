@@ -54,7 +54,6 @@ protected:
         platform::SeamOverrides seams;
         seams.sleepMs = [](int) {};
         platform::setSeamOverridesForTest(seams);
-        TableDispatch::SetDispatchTableForTest(&modules);
         Sprite::SetFlightStepListenerForTest([this](int x, int y) {
             // Consecutive steps of one flight lie a pixel apart; a jump starts a new one.
             if (flights.empty() || std::abs(x - flights.back().to.x()) > 1 || std::abs(y - flights.back().to.y()) > 1)
@@ -67,7 +66,6 @@ protected:
     {
         Sprite::FreeSprite();
         Sprite::SetFlightStepListenerForTest(nullptr);
-        TableDispatch::SetDispatchTableForTest(nullptr);
         Celebration::StopWinBalloons();
         Group1::SetScreenCursor(Group1::CursorDefault);
         platform::setSeamOverridesForTest({});
@@ -190,23 +188,6 @@ protected:
         return out;
     }
 
-    // The games of this fixture as the table dispatches them.
-    static TableDispatch::TDispatchTable MakeModules()
-    {
-        using namespace Group1;
-        const TableDispatch::TTableModule spider{"Spider", SpiderMouseDown, SpiderMouseMove, SpiderMouseUp,
-                                                 SpiderDblClick};
-        const TableDispatch::TTableModule freeCell{"FreeCell", FreeCellMouseDown, FreeCellMouseMove,
-                                                   FreeCellMouseUp, FreeCellDblClick};
-        TableDispatch::TDispatchTable t{};
-        t[0] = {SpiderSolo, spider};
-        t[1] = {SpiderDuo, spider};
-        t[2] = {SpiderQuartet, spider};
-        t[3] = {FreeCell, freeCell};
-        return t;
-    }
-
-    TableDispatch::TDispatchTable modules = MakeModules();
     std::unique_ptr<TTableSurface> window;
     RecordingSoundSink sink;
     testsupport::ScriptedPresenter presenter;
