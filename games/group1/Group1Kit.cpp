@@ -3,6 +3,7 @@
 #include "foundation/Celebration.h"
 #include "foundation/CardDrawing.h"
 #include "foundation/DrawHelpers.h"
+#include "foundation/FontsAndCursors.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Qyv_FCount.h"
 #include "foundation/Scaling.h"
@@ -57,10 +58,11 @@ bool Within(int X, int Y, int left, int top)
 
 QCursor CursorOf(int shape)
 {
+    using FontsAndCursors::CursorKind;
     const int set = Settings::YellowCursor ? 1 : 0;
     if (shape == CursorHand)
-        return HandCursorSet ? HandCursorSet(set) : QCursor(Qt::PointingHandCursor);
-    return ArrowCursorSet ? ArrowCursorSet(set) : QCursor(Qt::ArrowCursor);
+        return HandCursorSet ? HandCursorSet(set) : FontsAndCursors::CursorOf(CursorKind::Hand, set).FrameAt(0);
+    return ArrowCursorSet ? ArrowCursorSet(set) : FontsAndCursors::CursorOf(CursorKind::Arrow, set).FrameAt(0);
 }
 
 void SetScreenCursor(int shape)

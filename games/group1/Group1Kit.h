@@ -33,8 +33,9 @@ namespace Group1 {
 // control its own cursor (the screen cursor is off).
 enum CursorShape : int { CursorDefault = 0, CursorArrow = 1, CursorHand = 2 };
 
-// The two cursor sets (0 the system's, 1 the yellow ones). The main window hands in
-// its own; until then the system's arrow and pointing hand are used for both sets.
+// The two cursor sets (0 the system's, 1 the yellow ones), chosen by YellowCursor.
+// Empty hooks take the program's cursor sets (FontsAndCursors::CursorOf); a test or
+// the main window may hand in others.
 inline std::function<QCursor(int set)> ArrowCursorSet;
 inline std::function<QCursor(int set)> HandCursorSet;
 QCursor CursorOf(int shape);

@@ -3,6 +3,7 @@
 #include "PlayTestSupport.h"
 
 #include "foundation/QyvCardsButton.h"
+#include "foundation/Settings.h"
 #include "foundation/Texts.h"
 
 using namespace GameState;
@@ -189,6 +190,18 @@ TEST_F(Group1KitPlay, ScreenCursorIsSavedAtThePressAndRestoredAtTheRelease)
     EXPECT_EQ(ScreenCursor(), CursorHand);
     SetScreenCursor(CursorDefault);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "no cursor left stacked";
+}
+
+TEST_F(Group1KitPlay, YellowCursorSettingTakesTheProgramsOwnCursors)
+{
+    Settings::YellowCursor = true;
+    const Qt::CursorShape hand = CursorOf(CursorHand).shape();
+    const Qt::CursorShape arrow = CursorOf(CursorArrow).shape();
+    Settings::YellowCursor = false;
+    EXPECT_EQ(hand, Qt::BitmapCursor);
+    EXPECT_EQ(arrow, Qt::BitmapCursor);
+    EXPECT_EQ(CursorOf(CursorHand).shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(CursorOf(CursorArrow).shape(), Qt::ArrowCursor);
 }
 
 } // namespace
