@@ -164,54 +164,6 @@ TQyvCardsButton* CardsButton(QWidget* parent, int x, int y, int w, const QString
     return b;
 }
 
-// The yellow cursor set: drawn here, hot spots where the system's cursors have them.
-QCursor YellowArrow()
-{
-    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.moveTo(1, 1);
-    path.lineTo(1, 21);
-    path.lineTo(6, 16);
-    path.lineTo(10, 25);
-    path.lineTo(13, 24);
-    path.lineTo(9, 15);
-    path.lineTo(16, 15);
-    path.closeSubpath();
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(255, 220, 0));
-    p.drawPath(path);
-    return QCursor(QPixmap::fromImage(img), 1, 1);
-}
-
-QCursor YellowHand()
-{
-    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(255, 220, 0));
-    p.drawRoundedRect(QRectF(6, 1, 5, 14), 2, 2);     // pointing finger
-    p.drawRoundedRect(QRectF(4, 11, 16, 14), 4, 4);   // palm
-    return QCursor(QPixmap::fromImage(img), 8, 1);
-}
-
-QCursor YellowIBeam()
-{
-    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.fillRect(QRect(5, 1, 7, 3), Qt::black);
-    p.fillRect(QRect(7, 2, 3, 20), Qt::black);
-    p.fillRect(QRect(5, 20, 7, 3), Qt::black);
-    p.fillRect(QRect(6, 2, 5, 1), QColor(255, 220, 0));
-    p.fillRect(QRect(8, 3, 1, 18), QColor(255, 220, 0));
-    p.fillRect(QRect(6, 21, 5, 1), QColor(255, 220, 0));
-    return QCursor(QPixmap::fromImage(img), 8, 11);
-}
 
 QScreen* ScreenOfMainWindow()
 {
@@ -909,14 +861,12 @@ namespace Options {
 
 QCursor ArrowCursors(int set)
 {
-    static const QCursor yellow = YellowArrow();
-    return set == 1 ? yellow : QCursor(Qt::ArrowCursor);
+    return FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::Arrow, set).FrameAt(0);
 }
 
 QCursor HandCursors(int set)
 {
-    static const QCursor yellow = YellowHand();
-    return set == 1 ? yellow : QCursor(Qt::PointingHandCursor);
+    return FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::Hand, set).FrameAt(0);
 }
 
 QCursor WaitCursors(int /*set*/)
@@ -927,8 +877,7 @@ QCursor WaitCursors(int /*set*/)
 
 QCursor IBeamCursors(int set)
 {
-    static const QCursor yellow = YellowIBeam();
-    return set == 1 ? yellow : QCursor(Qt::IBeamCursor);
+    return FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::IBeam, set).FrameAt(0);
 }
 
 int GameEntryOf(int gameCode)
@@ -997,13 +946,16 @@ void FillOptionControls()
 void ApplyCursorSet(bool dialogToo)
 {
     const int set = Settings::YellowCursor ? 1 : 0;
-    const QCursor arrow = ArrowCursors(set), hand = HandCursors(set), text = IBeamCursors(set);
+    using FontsAndCursors::CursorKind;
+    // The program's own cursors are animated; SetCursorOf keeps them running.
+    const auto arrow = [set](QWidget* w) { FontsAndCursors::SetCursorOf(w, CursorKind::Arrow, set); };
+    const auto hand = [set](QWidget* w) { FontsAndCursors::SetCursorOf(w, CursorKind::Hand, set); };
     if (dialogToo && FormOptions) {
         TFormOptions* f = FormOptions;
         for (QWidget* w : std::initializer_list<QWidget*>{f, f->TabSheet1, f->TabSheet2, f->TabSheet3, f->TabSheet4,
                                                           f->TabSheet5, f->GroupBox1, f->RadioGroup2,
                                                           f->RadioGroup3, f->GroupBoxBG})
-            w->setCursor(arrow);
+            arrow(w);
         std::vector<QWidget*> hands = {f->PageControl1, f->Button1,     f->ComboBoxLan,   f->ComboBoxSol,
                                        f->CheckBox1,    f->CheckBox3,   f->CheckBoxCur,   f->ComboBox1,
                                        f->ComboBox2,    f->ComboBoxFont, f->FontComboBox1, f->Button2,
@@ -1015,20 +967,20 @@ void ApplyCursorSet(bool dialogToo)
         for (TQyvCardsButton* b : f->DownloadButtons())
             hands.push_back(b);
         for (QWidget* w : hands)
-            w->setCursor(hand);
-        f->SpinEdit1->setCursor(text);
+            hand(w);
+        FontsAndCursors::SetCursorOf(f->SpinEdit1, CursorKind::IBeam, set);
         f->ComboBoxWSize->unsetCursor();
     }
     if (Form1) {
-        Form1->setCursor(arrow);
+        arrow(Form1);
         if (Form1->FormArea())
-            Form1->FormArea()->setCursor(arrow);
+            arrow(Form1->FormArea());
         for (QWidget* b : std::initializer_list<QWidget*>{Form1->Button1, Form1->Button2, Form1->Button3,
                                                           Form1->Button4, Form1->Button5, Form1->Button6,
                                                           Form1->Button7, Form1->Button8, Form1->Button9,
                                                           Form1->Button10, Form1->Button11})
             if (b)
-                b->setCursor(hand);
+                hand(b);
     }
 }
 

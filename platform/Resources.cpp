@@ -90,8 +90,9 @@ QByteArray AddOnLibrary::find(const QString& name) const
 {
     if (!open_)
         return {};
-    // Bundles are small; index on demand rather than keeping state per load.
-    return readAll(indexFolder(QLatin1Char(':') + root_).value(name.toLower()));
+    if (!index_)
+        index_ = std::make_unique<QHash<QString, QString>>(indexFolder(QLatin1Char(':') + root_));
+    return readAll(index_->value(name.toLower()));
 }
 
 QImage AddOnLibrary::image(const QString& name) const

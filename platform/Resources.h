@@ -4,6 +4,7 @@
 // file's base name without its extension, ignoring case. Add-on libraries are Qt binary
 // resource bundles kept under their historical file names.
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -35,6 +36,9 @@ private:
     QString file_;
     QString root_;
     bool open_ = false;
+    // Base name (lower case) to resource path, built at the first lookup: a card library
+    // holds thousands of pictures and a deck asks for dozens of them.
+    mutable std::unique_ptr<QHash<QString, QString>> index_;
 };
 
 } // namespace platform::resources
