@@ -353,6 +353,10 @@ void FinishRound(TTableSurface& form)
 
 void Button8Click(TTableSurface& form)
 {
+    // Only the keyboard reaches the button while cards are lifted (the table holds the
+    // mouse); acting then would end the game with cards still in the lift buffer.
+    if (DragActive)
+        return;
     const int g = CurrentGameId;
     int count = 0;
     if (in(g, {71, 431}) && UndoFlag && !(StockCount == 0 && PassCount == 3)) {

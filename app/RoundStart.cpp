@@ -234,6 +234,11 @@ void memberClick(TTableSurface& form, int k)
 void StartDeal(TTableSurface& form)
 {
     MenuActive = 0;
+    // A drag whose release never came must not carry its cards into the new deal.
+    if (DragActive) {
+        DragActive = 0;
+        Sprite::FreeSprite();
+    }
     switch (CurrentGroup) {
     case 1: Group1::NewDeal1(false); break;
     case 2: Group2::NewDeal2(false); break;

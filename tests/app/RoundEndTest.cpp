@@ -126,6 +126,24 @@ TEST_F(RoundEndTest, Button8WhileTheGameRuns)
     }
 }
 
+TEST_F(RoundEndTest, Button8DoesNothingWhileCardsAreLifted)
+{
+    for (const int code : {431, 404, 430, 421}) {
+        SCOPED_TRACE(code);
+        CurrentGameId = code;
+        RoundPhase = 2;
+        GameOver = 0;
+        StockCount = 0;
+        PassCount = 3;
+        DragActive = 1;
+        surface.Button8->setEnabled(true);
+        RoundEnd::Button8Click(surface);
+        EXPECT_EQ(GameOver, 0);
+        EXPECT_EQ(DragActive, 1);
+        EXPECT_TRUE(presenter.dialogs.empty());
+    }
+}
+
 TEST_F(RoundEndTest, TakeBackMovesTheWasteTopToTheStockOnce)
 {
     for (int code : {431, 18, 409}) {
