@@ -13,6 +13,7 @@
 #include "foundation/Texts.h"
 #include "platform/PictureControl.h"
 
+#include <algorithm>
 #include <QFont>
 #include <QVariant>
 
@@ -212,10 +213,13 @@ void DrawShadowText(const QString& Text, int X, int Y, int Pair, bool LeftAligne
         return;
     platform::Canvas& canvas = table->canvas();
     canvas.brush.style = platform::BrushStyle::Clear;
+    // At least the whole text with its shadow (an italic glyph leans a pixel left of X):
+    // a label drawn over its own remains thickens with every repaint.
+    const int width = std::max(Scaled(54), canvas.textWidth(Text) + 2);
     if (LeftAligned)
-        Restore(canvas, X, Y, Scaled(54), Scaled(27));
+        Restore(canvas, X - 1, Y, width + 1, Scaled(27));
     else
-        Restore(canvas, X - Scaled(54) + Scaled(5), Y - 1, Scaled(54), Scaled(27));
+        Restore(canvas, X - width + Scaled(5), Y - 1, width, Scaled(27));
     const platform::TColor first = Pair == 2 ? 0x800080 : 0x800000;
     const platform::TColor second = Pair == 2 ? 0xFF96FF : 0xFF9696;
     canvas.font.color = first;

@@ -263,6 +263,19 @@ TEST_F(EnginePaint, InfoPanelStaysInTheStripUnderThePiles)
     EXPECT_GE(box.top(), 500 - 60 - 20);
 }
 
+TEST_F(EnginePaint, InfoPanelRepaintedOverItselfStaysTheSame)
+{
+    // Labels wider than the strip they restore thickened with every repaint.
+    for (int game : {VardelinDuo, SpiderSolo, FreeCell}) {
+        Table(game);
+        DrawInfoPanel1();
+        const QImage once = Shown();
+        for (int i = 0; i < 3; ++i)
+            DrawInfoPanel1();
+        EXPECT_TRUE(ChangedBox(once, Shown()).isEmpty()) << game;
+    }
+}
+
 TEST_F(EnginePaint, RightAlignedShadowTextEndsAtItsX)
 {
     Table(VardelinSolo);
