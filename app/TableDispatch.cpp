@@ -23,9 +23,6 @@ using namespace GameState;
     TTableModule { #name, ns::name##MouseDown, ns::name##MouseMove, ns::name##MouseUp, {} }
 #define VARDELIN_MODULE_DBL(ns, name) \
     TTableModule { #name, ns::name##MouseDown, ns::name##MouseMove, ns::name##MouseUp, ns::name##DblClick }
-// A module whose engine has not reached the tree yet: its events go nowhere.
-#define VARDELIN_MODULE_ABSENT(name) \
-    TTableModule { #name, {}, {}, {}, {} }
 
 const TDispatchTable& realTable()
 {
@@ -86,7 +83,6 @@ const TDispatchTable& realTable()
 
 #undef VARDELIN_MODULE
 #undef VARDELIN_MODULE_DBL
-#undef VARDELIN_MODULE_ABSENT
 
 const TDispatchTable* tableOverride = nullptr;
 
