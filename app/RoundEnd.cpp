@@ -84,21 +84,6 @@ void lostEnabled(TTableSurface& form, const Texts::TText& caption)
     ShowScoreWindow();
 }
 
-// The waste's top card (the waste count is the number of cards plus one); false when
-// the waste is empty.
-bool takeWasteTop(TCardCode& card, Byte& value)
-{
-    if (WasteCount < 2)
-        return false;
-    const int top = WasteCount - 1;
-    card = WasteCards[top];
-    value = WasteValues[top];
-    WasteCards[top] = cards::Empty;
-    WasteValues[top] = cards::EmptyValue;
-    --WasteCount;
-    return true;
-}
-
 void putOnStock(const TCardCode& card, Byte value)
 {
     StockCards[StockCount + 1] = card;
@@ -110,7 +95,7 @@ void vardelinUndo(TTableSurface& form)
 {
     TCardCode card;
     Byte value = 0;
-    if (!takeWasteTop(card, value))
+    if (!Group1::TakeWasteTop1(card, value))
         return;
     Group1::RedrawStockWaste1(0);
     if (Settings::MoveMode >= 1) {
@@ -133,7 +118,7 @@ void bookUndo(TTableSurface& form)
 {
     TCardCode card;
     Byte value = 0;
-    if (!takeWasteTop(card, value))
+    if (!Group1::TakeWasteTop1(card, value))
         return;
     Group4::RedrawStockWaste4();
     if (Settings::MoveMode >= 1) {
@@ -153,7 +138,7 @@ void busyAcesUndo(TTableSurface& form)
 {
     TCardCode card;
     Byte value = 0;
-    if (!takeWasteTop(card, value))
+    if (!Group1::TakeWasteTop1(card, value))
         return;
     Group5::RedrawKoloda5(0);
     if (Settings::MoveMode == 1) {

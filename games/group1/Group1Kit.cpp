@@ -27,10 +27,6 @@ using Scaling::Scaled;
 
 namespace {
 
-platform::PictureControl* Table()
-{
-    return Form1 ? Form1->ImageStol : nullptr;
-}
 
 int g_screenShape = CursorDefault;
 bool g_overrideOn = false;
@@ -100,13 +96,13 @@ void RestoreScreenCursor()
 
 void SetTableCursor(int shape)
 {
-    if (auto* t = Table())
+    if (auto* t = TableImage1())
         t->setCursor(CursorOf(shape == CursorHand ? CursorHand : CursorArrow));
 }
 
 void SetStockHint(bool shown)
 {
-    if (auto* t = Table())
+    if (auto* t = TableImage1())
         t->setToolTip(shown ? t->property(StockHintProperty).toString() : QString());
 }
 
@@ -318,7 +314,7 @@ void RemoveDragSprite()
 {
     Sprite::SpriteHide(0, 0, 1);
     Sprite::FreeSprite();
-    if (auto* t = Table())
+    if (auto* t = TableImage1())
         t->update();
 }
 
@@ -446,14 +442,14 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
 
 void FlyCard(int x1, int y1, int x2, int y2, const TCardCode& card, int speedFactor)
 {
-    if (auto* t = Table())
+    if (auto* t = TableImage1())
         t->repaintNow();
     Sprite::SpriteFly(x1, y1, x2, y2, FlySpeed * speedFactor, card, 1);
 }
 
 void ToggleSelectionFrame(int x, int y)
 {
-    if (auto* t = Table())
+    if (auto* t = TableImage1())
         CardDrawing::DrawCardOutline(x, y, 1, t);
 }
 
@@ -520,7 +516,7 @@ void EndGame(bool won)
         Form1->Button8->setEnabled(true);
         Form1->Button8->setText(Texts::Tx(Texts::TxtToMenu));
     }
-    if (auto* t = Table())
+    if (auto* t = TableImage1())
         t->repaintNow();
     PlaySound(won ? "WavKoGood" : "WavKoBads");
     GameOver = 1;

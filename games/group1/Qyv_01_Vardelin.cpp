@@ -91,16 +91,6 @@ void StockClick()
     SetStockHintText();
 }
 
-void RemoveWasteTop(TCardCode& card, Byte& value)
-{
-    const int top = WasteCount - 1;
-    card = WasteCards[top];
-    value = WasteValues[top];
-    WasteCards[top] = cards::Empty;
-    WasteValues[top] = cards::EmptyValue;
-    --WasteCount;
-}
-
 // The selected waste card released on (X, Y): moved there, or the selection dropped.
 void PlaySelectedWaste(int X, int Y)
 {
@@ -122,7 +112,7 @@ void PlaySelectedWaste(int X, int Y)
     Byte value = 0;
     if (toPile) {
         ClearLiftBuffer();
-        RemoveWasteTop(moved, value);
+        TakeWasteTop1(moved, value);
         LiftedCards[1] = moved;
         LiftedValues[1] = value;
         RedrawStockWaste1(0);
@@ -132,7 +122,7 @@ void PlaySelectedWaste(int X, int Y)
             FlyCard(SpecialX[2], WasteTopY1(), SpecialX[p], SlotY(p, s), moved);
         PutLiftedOnPile(p);
     } else {
-        RemoveWasteTop(moved, value);
+        TakeWasteTop1(moved, value);
         FoundationCards[p][FoundationNextSlot[p]] = moved;
         FoundationValues[p][FoundationNextSlot[p]] = value;
         ++FoundationNextSlot[p];
@@ -270,7 +260,7 @@ void VardelinDblClick()
             return;
         TCardCode moved;
         Byte v = 0;
-        RemoveWasteTop(moved, v);
+        TakeWasteTop1(moved, v);
         FoundationCards[f][FoundationNextSlot[f]] = moved;
         FoundationValues[f][FoundationNextSlot[f]] = v;
         ++FoundationNextSlot[f];

@@ -58,11 +58,9 @@ void EmptyWholeLiftBuffer()
 // One card from the stock onto pile p.
 void DealOneCard(int p)
 {
-    const TCardCode card = StockCards[StockCount];
-    const Byte value = StockValues[StockCount];
-    StockCards[StockCount] = cards::Empty;
-    StockValues[StockCount] = cards::EmptyValue;
-    --StockCount;
+    TCardCode card;
+    Byte value = 0;
+    TakeStockTop1(card, value);
     RedrawStockWaste1(0);
 
     const int s = LastCardIndex1(PileCards[p]) + 1;

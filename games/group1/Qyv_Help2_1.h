@@ -10,6 +10,10 @@
 #include <QString>
 #include <functional>
 
+namespace platform {
+class PictureControl;
+}
+
 namespace Group1 {
 
 // The game codes of the group.
@@ -93,6 +97,13 @@ inline std::function<void()> BeforeRedealHookForTest;
 inline constexpr char StockHintProperty[] = "HintText";
 
 // ---- painting and the info panel (on Form1->ImageStol; nothing without a window) ----
+
+// The main window's table image; null without a window.
+platform::PictureControl* TableImage1();
+// Takes the top card off the waste / the stock: its slot emptied, the counter one down.
+// False (nothing taken) when the waste or the stock is empty.
+bool TakeWasteTop1(TCardCode& card, GameState::Byte& value);
+bool TakeStockTop1(TCardCode& card, GameState::Byte& value);
 
 void RedrawColumn1(int Pile, int Flag);
 void RedrawFoundation1(int Foundation);

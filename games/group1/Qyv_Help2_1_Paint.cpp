@@ -24,10 +24,6 @@ using Scaling::Scaled;
 
 namespace {
 
-platform::PictureControl* Table()
-{
-    return Form1 ? Form1->ImageStol : nullptr;
-}
 
 bool HoldsCard(const TCardCode& c) { return !(c == cards::Empty); }
 
@@ -74,7 +70,7 @@ void DrawStock(platform::Canvas& canvas, const TCardCode& marker)
 
 void RedrawColumn1(int Pile, int /*Flag*/)
 {
-    auto* table = Table();
+    auto* table = TableImage1();
     if (!table)
         return;
     platform::Canvas& canvas = table->canvas();
@@ -99,7 +95,7 @@ void RedrawColumn1(int Pile, int /*Flag*/)
 
 void RedrawFoundation1(int Foundation)
 {
-    auto* table = Table();
+    auto* table = TableImage1();
     const int game = CurrentGameId;
     if (!table || IsScorpion(game))
         return;
@@ -114,7 +110,7 @@ void RedrawFoundation1(int Foundation)
 
 void RedrawFreeCell1(int Cell)
 {
-    auto* table = Table();
+    auto* table = TableImage1();
     if (!table || CurrentGameId != FreeCell)
         return;
     platform::Canvas& canvas = table->canvas();
@@ -128,7 +124,7 @@ void RedrawFreeCell1(int Cell)
 
 void RedrawStockWaste1(int /*Flag*/)
 {
-    auto* table = Table();
+    auto* table = TableImage1();
     const int game = CurrentGameId;
     if (!table)
         return;
@@ -156,14 +152,12 @@ void DealFromKoloda1()
 {
     if (CurrentGameId == ScorpionSolo || StockCount < 1)
         return;
-    const TCardCode card = StockCards[StockCount];
-    const Byte value = StockValues[StockCount];
-    StockCards[StockCount] = cards::Empty;
-    StockValues[StockCount] = cards::EmptyValue;
-    --StockCount;
+    TCardCode card;
+    Byte value = 0;
+    TakeStockTop1(card, value);
     RedrawStockWaste1(0);
-    if (Settings::MoveMode != 0 && Table()) {
-        Table()->update();
+    if (Settings::MoveMode != 0 && TableImage1()) {
+        TableImage1()->update();
         Sprite::SpriteFly(SpecialX[1], StockTopY1(), SpecialX[2], WasteTopY1(), FlySpeed, card, 1);
     }
     WasteCards[WasteCount] = card;
@@ -172,7 +166,7 @@ void DealFromKoloda1()
     RedrawStockWaste1(0);
     if (SelectedPile == 9)
         SelectedPile = 0;
-    if (auto* table = Table())
+    if (auto* table = TableImage1())
         table->setProperty(StockHintProperty, QString::number(StockCount));
 }
 
@@ -206,9 +200,39 @@ void PlaceActionButtons1()
     b8->setGeometry(left, top7 + height, width, height);
 }
 
+platform::PictureControl* TableImage1()
+{
+    return Form1 ? Form1->ImageStol : nullptr;
+}
+
+bool TakeWasteTop1(TCardCode& card, Byte& value)
+{
+    if (WasteCount < 2)
+        return false;
+    const int top = WasteCount - 1;
+    card = WasteCards[top];
+    value = WasteValues[top];
+    WasteCards[top] = cards::Empty;
+    WasteValues[top] = cards::EmptyValue;
+    --WasteCount;
+    return true;
+}
+
+bool TakeStockTop1(TCardCode& card, Byte& value)
+{
+    if (StockCount < 1)
+        return false;
+    card = StockCards[StockCount];
+    value = StockValues[StockCount];
+    StockCards[StockCount] = cards::Empty;
+    StockValues[StockCount] = cards::EmptyValue;
+    --StockCount;
+    return true;
+}
+
 void DrawShadowText(const QString& Text, int X, int Y, int Pair, bool LeftAligned)
 {
-    auto* table = Table();
+    auto* table = TableImage1();
     if (!table)
         return;
     platform::Canvas& canvas = table->canvas();
@@ -279,7 +303,7 @@ int CardsLeftOnTable1()
 
 void DrawInfoPanel1()
 {
-    auto* table = Table();
+    auto* table = TableImage1();
     if (!table)
         return;
     platform::Canvas& canvas = table->canvas();
