@@ -16,7 +16,6 @@
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
-#include "platform/TypedResources.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -11,14 +11,17 @@ namespace platform::resources {
 
 namespace {
 
-// Lower-case base name -> resource path, for every file below `root`.
-QHash<QString, QString> indexFolder(const QString& root)
+// Lower-case base name (with ".type" when `typed`) -> resource path, for every file
+// below `root`; the first of equal keys wins.
+QHash<QString, QString> indexFolder(const QString& root, bool typed = false)
 {
     QHash<QString, QString> index;
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString key = QFileInfo(path).completeBaseName().toLower();
+        const QFileInfo info(path);
+        const QString key =
+            (typed ? info.completeBaseName() + QLatin1Char('.') + info.suffix() : info.completeBaseName()).toLower();
         if (!index.contains(key))
             index.insert(key, path);
     }
@@ -69,6 +72,24 @@ bool exists(const QString& name)
 QImage image(const QString& name)
 {
     return decode(find(name));
+}
+
+QString pathOfType(const QString& name, const QString& type)
+{
+    static const QHash<QString, QString> index = indexFolder(QStringLiteral(":/res"), true);
+    if (name.isEmpty() || type.isEmpty())
+        return {};
+    return index.value((name + QLatin1Char('.') + type).toLower());
+}
+
+QByteArray findOfType(const QString& name, const QString& type)
+{
+    return readAll(pathOfType(name, type));
+}
+
+QImage imageOfType(const QString& name, const QString& type)
+{
+    return decode(findOfType(name, type));
 }
 
 AddOnLibrary::AddOnLibrary(const QString& filePath) : file_(filePath)

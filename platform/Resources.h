@@ -19,6 +19,14 @@ QImage image(const QString& name);
 // The resource path (":/res/...") of a name, empty when missing.
 QString pathOf(const QString& name);
 
+// By name and type: two resources may share a name when their types differ (the
+// sign-in dialog has a PNG marker and a GIF animation both called "GPwR"). The type is
+// the file extension ("png", "gif", "jpg", "wav"), matched without case.
+QString pathOfType(const QString& name, const QString& type);
+QByteArray findOfType(const QString& name, const QString& type);
+// Decoded picture; null when missing or not a picture.
+QImage imageOfType(const QString& name, const QString& type);
+
 // An add-on library opened as a resource container for one load and released when
 // destroyed. A file that is missing or not a resource bundle counts as not open.
 class AddOnLibrary {

@@ -1,7 +1,7 @@
 // The table pictures of game groups 2 and 3: the tulip of each suit grows stage by stage
 // and the deal light changes colour, each new picture drawn over the last one without
 // erasing. So a picture must cover whatever the one before it left.
-#include "platform/TypedResources.h"
+#include "platform/Resources.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

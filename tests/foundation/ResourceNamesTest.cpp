@@ -4,7 +4,6 @@
 // libraries and the calendar pictures are not built in.
 #include "foundation/FontsAndCursors.h"
 #include "platform/Resources.h"
-#include "platform/TypedResources.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
