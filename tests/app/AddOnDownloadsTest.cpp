@@ -8,12 +8,12 @@
 #include "platform/Resources.h"
 #include "support/LoopbackServer.h"
 #include "support/RecordingSoundSink.h"
+#include "support/ResourceBundle.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QDir>
 #include <QComboBox>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -23,29 +23,6 @@ namespace {
 QByteArray bundleBytes()
 {
     return QByteArray("qres") + QByteArray(4000, '\x5A');
-}
-
-// A real resource bundle (one small picture), as the download server would hand out.
-QByteArray realBundle()
-{
-    QTemporaryDir work;
-    QImage img(2, 2, QImage::Format_ARGB32);
-    img.fill(Qt::red);
-    if (!work.isValid() || !img.save(work.filePath(QStringLiteral("Dummy.png"))))
-        return {};
-    QFile qrc(work.filePath(QStringLiteral("b.qrc")));
-    if (!qrc.open(QIODevice::WriteOnly))
-        return {};
-    qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource prefix=\"/\"><file>Dummy.png</file></qresource></RCC>\n");
-    qrc.close();
-    QProcess rcc;
-    rcc.setWorkingDirectory(work.path());
-    rcc.start(QStringLiteral("/usr/lib/qt6/libexec/rcc"),
-              {QStringLiteral("-binary"), QStringLiteral("b.qrc"), QStringLiteral("-o"), QStringLiteral("b.rcc")});
-    if (!rcc.waitForFinished(30000) || rcc.exitCode() != 0)
-        return {};
-    QFile out(work.filePath(QStringLiteral("b.rcc")));
-    return out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
 }
 
 class AddOnDownloadsTest : public ::testing::Test {
@@ -232,7 +209,7 @@ TEST_F(AddOnDownloadsTest, AddressesAndUnknownNumbers)
 
 TEST_F(AddOnDownloadsTest, ADownloadedLibraryIsFoundAtTheNextChoiceOfADeck)
 {
-    const QByteArray bundle = realBundle();
+    const QByteArray bundle = testsupport::DummyBundleBytes();
     if (bundle.isEmpty())
         GTEST_SKIP() << "no resource compiler";
     server.setPage("/downloads/varor/cards/QyvCards07A.dll", bundle, "application/octet-stream");

@@ -1,4 +1,6 @@
 // The options dialog driven as the player drives it: every change takes effect at once.
+#include "OptionsDialogFixture.h"
+
 #include "app/Qyv_FOptions.h"
 #include "app/WindowSize.h"
 #include "foundation/CardPictures.h"
@@ -14,6 +16,7 @@
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
 #include "support/RecordingSoundSink.h"
+#include "support/ResourceBundle.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QCheckBox>
@@ -26,13 +29,12 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class OptionsDialog : public ::testing::Test {
+class OptionsDialog : public OptionsDialogFixture {
 protected:
     void SetUp() override
     {
@@ -45,27 +47,16 @@ protected:
         GameState::CurrentGameId = 431;
         GameState::MenuActive = 1;
         WindowSize::SetScreenAreaForTest(QRect(0, 0, 1920, 1040));
-        surface = new TTableSurface;
-        Form1 = surface;
-        FormOptions = new TFormOptions(surface);
-        Options::FillOptionControls(1920, 1080);
-        Language::ApplyLanguage();
+        OpenDialog();
     }
     void TearDown() override
     {
-        delete FormOptions;
-        Form1 = nullptr;
-        delete surface;
+        CloseDialog();
         WindowSize::SetScreenAreaForTest({});
         Texts::LanguageIndex = 0;
         platform::setProgramFolderForTest({});
     }
     TFormOptions& f() { return *FormOptions; }
-
-    QTemporaryDir dir;
-    testsupport::ScriptedPresenter presenter;
-    RecordingSoundSink sound;
-    TTableSurface* surface = nullptr;
 };
 
 QStringList entries(const QComboBox* box)
@@ -74,27 +65,6 @@ QStringList entries(const QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         out << box->itemText(i);
     return out;
-}
-
-const char* const kRcc = "/usr/lib/qt6/libexec/rcc";
-
-// A resource bundle holding one small picture: enough for a library to count as there.
-bool makeBundle(const QString& bundlePath)
-{
-    QTemporaryDir work;
-    QImage img(2, 2, QImage::Format_ARGB32);
-    img.fill(Qt::red);
-    if (!work.isValid() || !img.save(work.filePath(QStringLiteral("Dummy.png"))))
-        return false;
-    QFile qrc(work.filePath(QStringLiteral("b.qrc")));
-    if (!qrc.open(QIODevice::WriteOnly))
-        return false;
-    qrc.write("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource prefix=\"/\"><file>Dummy.png</file></qresource></RCC>\n");
-    qrc.close();
-    QProcess rcc;
-    rcc.setWorkingDirectory(work.path());
-    rcc.start(QString::fromLatin1(kRcc), {QStringLiteral("-binary"), QStringLiteral("b.qrc"), QStringLiteral("-o"), bundlePath});
-    return rcc.waitForFinished(30000) && rcc.exitCode() == 0 && QFile::exists(bundlePath);
 }
 
 } // namespace
@@ -442,10 +412,10 @@ TEST_F(OptionsDialog, OkAndEscapeCloseTheDialog)
 
 TEST_F(OptionsDialog, WithTheCardLibrariesTheDeckWidthAndPadFollowSizeAndDeck)
 {
-    if (!QFile::exists(QString::fromLatin1(kRcc)))
+    if (!testsupport::RccInstalled())
         GTEST_SKIP() << "no resource compiler";
     for (const QString& lib : {CardPictures::LibraryA, CardPictures::LibraryB, CardPictures::LibraryC})
-        ASSERT_TRUE(makeBundle(platform::programFolder() + lib));
+        ASSERT_TRUE(testsupport::MakeDummyBundle(platform::programFolder() + lib));
 
     // A narrow deck at "Average window 2": 104 x 163.
     f().ComboBox1->setCurrentIndex(33);

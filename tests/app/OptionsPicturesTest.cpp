@@ -1,5 +1,7 @@
 // The options dialog's own pictures: the header icon, the caption word beside it and the
 // animation that stands still on its 27th frame when animations are off.
+#include "OptionsDialogFixture.h"
+
 #include "app/Qyv_FOptions.h"
 #include "foundation/GameState.h"
 #include "foundation/Language.h"
@@ -21,7 +23,7 @@
 
 namespace {
 
-class OptionsPictures : public ::testing::Test {
+class OptionsPictures : public OptionsDialogFixture {
 protected:
     void SetUp() override
     {
@@ -31,17 +33,11 @@ protected:
         Settings::SetDefaultSettings();
         Texts::LanguageIndex = 0;
         GameState::CurrentGameId = 431;
-        surface = new TTableSurface;
-        Form1 = surface;
-        FormOptions = new TFormOptions(surface);
-        Options::FillOptionControls(1920, 1080);
-        Language::ApplyLanguage();
+        OpenDialog();
     }
     void TearDown() override
     {
-        delete FormOptions;
-        Form1 = nullptr;
-        delete surface;
+        CloseDialog();
         Settings::SetDefaultSettings();
         platform::setProgramFolderForTest({});
     }
@@ -59,11 +55,6 @@ protected:
                 }
         return {first, last};
     }
-
-    QTemporaryDir dir;
-    testsupport::ScriptedPresenter presenter;
-    RecordingSoundSink sound;
-    TTableSurface* surface = nullptr;
 };
 
 } // namespace

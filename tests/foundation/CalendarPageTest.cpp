@@ -9,22 +9,21 @@
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Seams.h"
+#include "support/ResourceBundle.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 using MenuDecorations::TInfoCal;
 
 namespace {
-
-const char* const kRcc = "/usr/lib/qt6/libexec/rcc";
 
 // A distinct solid colour per picture name, so a test can tell which picture it sees.
 QColor colourOf(const QString& name)
@@ -40,7 +39,6 @@ QColor colourOf(const QString& name)
 // A library of plain pictures under every name the page reads, except `leaveOut`.
 bool makeLibrary(const QString& path, const QString& leaveOut = {})
 {
-    QTemporaryDir work;
     QStringList names{QStringLiteral("R_BASE")};
     for (int s = 1; s <= 12; ++s)
         names << QStringLiteral("R_%1").arg(s, 2, 10, QLatin1Char('0'));
@@ -52,7 +50,7 @@ bool makeLibrary(const QString& path, const QString& leaveOut = {})
         names << Calendar::SplitEntry(e).Res;
     }
     names.removeDuplicates();
-    QString qrc = QStringLiteral("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource prefix=\"/\">\n");
+    std::map<QString, QImage> pictures;
     for (const QString& n : names) {
         if (n == leaveOut)
             continue;
@@ -64,20 +62,9 @@ bool makeLibrary(const QString& path, const QString& leaveOut = {})
             for (int y = 0; y < 3; ++y)
                 for (int x = 0; x < 60; ++x)
                     img.setPixel(x, y, qRgba(0, 0, 0, 0));
-        if (!img.save(work.filePath(n + QStringLiteral(".png"))))
-            return false;
-        qrc += QStringLiteral("<file>%1.png</file>\n").arg(n);
+        pictures[n] = img;
     }
-    qrc += QStringLiteral("</qresource></RCC>\n");
-    QFile f(work.filePath(QStringLiteral("c.qrc")));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(qrc.toUtf8());
-    f.close();
-    QProcess rcc;
-    rcc.setWorkingDirectory(work.path());
-    rcc.start(QString::fromLatin1(kRcc), {QStringLiteral("-binary"), QStringLiteral("c.qrc"), QStringLiteral("-o"), path});
-    return rcc.waitForFinished(30000) && rcc.exitCode() == 0 && QFile::exists(path);
+    return testsupport::MakePictureBundle(path, pictures);
 }
 
 QColor at(const QImage& img, int x, int y)
@@ -123,8 +110,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        if (!QFile::exists(QString::fromLatin1(kRcc)))
-            GTEST_SKIP() << "Qt's rcc is not installed at " << kRcc;
+        if (!testsupport::RccInstalled())
+            GTEST_SKIP() << "Qt's rcc is not installed at " << testsupport::kRccPath;
         QDir(dir.path()).mkpath(QStringLiteral("prog"));
         platform::setProgramFolderForTest(dir.filePath(QStringLiteral("prog")) + QLatin1Char('/'));
         Texts::LanguageIndex = 0;

@@ -6,13 +6,13 @@
 #include "foundation/Settings.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Resources.h"
+#include "support/ResourceBundle.h"
 #include "support/ScriptedPresenter.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <map>
 #include <set>
@@ -20,36 +20,6 @@
 namespace {
 
 using namespace CardPictures;
-
-const char* const kRcc = "/usr/lib/qt6/libexec/rcc";
-
-// Writes the pictures into a folder, lists them in a .qrc and compiles it into a binary
-// resource bundle at `bundlePath`.
-bool makeBundle(const QString& bundlePath, const std::map<QString, QImage>& pictures, const char* format = "PNG")
-{
-    QTemporaryDir work;
-    if (!work.isValid())
-        return false;
-    QString qrc = QStringLiteral("<!DOCTYPE RCC><RCC version=\"1.0\"><qresource prefix=\"/\">\n");
-    const QString ext = QString::fromLatin1(format).toLower();
-    for (const auto& [name, img] : pictures) {
-        const QString file = name + QLatin1Char('.') + ext;
-        if (!img.save(work.filePath(file), format))
-            return false;
-        qrc += QStringLiteral("<file>%1</file>\n").arg(file);
-    }
-    qrc += QStringLiteral("</qresource></RCC>\n");
-    QFile f(work.filePath(QStringLiteral("bundle.qrc")));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(qrc.toUtf8());
-    f.close();
-    QProcess rcc;
-    rcc.setWorkingDirectory(work.path());
-    rcc.start(QString::fromLatin1(kRcc), {QStringLiteral("-binary"), QStringLiteral("bundle.qrc"),
-                                          QStringLiteral("-o"), bundlePath});
-    return rcc.waitForFinished(30000) && rcc.exitCode() == 0 && QFile::exists(bundlePath);
-}
 
 QImage solid(int w, int h, QRgb c)
 {
@@ -245,9 +215,9 @@ TEST_F(CardPicturesTest, BundleInTheFolderAboveServesABorrowedStemDeck)
         pictures[QString::fromLatin1(sign) + "Rhi"] = solid(20, 20, qRgb(1, 2, 3));
         pictures[QString::fromLatin1(sign) + "RhiB"] = solid(40, 40, qRgb(4, 5, 6));
     }
-    if (!QFile::exists(QString::fromLatin1(kRcc)))
+    if (!testsupport::RccInstalled())
         GTEST_SKIP() << "no resource compiler";
-    ASSERT_TRUE(makeBundle(above(LibraryA), pictures));
+    ASSERT_TRUE(testsupport::MakePictureBundle(above(LibraryA), pictures));
     // A file of another format in the program folder counts as missing.
     QFile junk(inProgram(LibraryA));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -277,10 +247,10 @@ TEST_F(CardPicturesTest, BundleInTheFolderAboveServesABorrowedStemDeck)
 
 TEST_F(CardPicturesTest, CardWidthFollowsZoomAndDeckWidth)
 {
-    if (!QFile::exists(QString::fromLatin1(kRcc)))
+    if (!testsupport::RccInstalled())
         GTEST_SKIP() << "no resource compiler";
-    ASSERT_TRUE(makeBundle(inProgram(LibraryA), {{QStringLiteral("Dummy"), solid(2, 2, 0)}}));
-    ASSERT_TRUE(makeBundle(inProgram(LibraryB), {{QStringLiteral("Dummy"), solid(2, 2, 0)}}));
+    ASSERT_TRUE(testsupport::MakePictureBundle(inProgram(LibraryA), {{QStringLiteral("Dummy"), solid(2, 2, 0)}}));
+    ASSERT_TRUE(testsupport::MakePictureBundle(inProgram(LibraryB), {{QStringLiteral("Dummy"), solid(2, 2, 0)}}));
     struct Case {
         double scale;
         int windowSize, deck, width, pad;
@@ -302,9 +272,9 @@ TEST_F(CardPicturesTest, CardWidthFollowsZoomAndDeckWidth)
 
 TEST_F(CardPicturesTest, NarrowFacesTakeNarrowBacksFromTheBackLibrary)
 {
-    if (!QFile::exists(QString::fromLatin1(kRcc)))
+    if (!testsupport::RccInstalled())
         GTEST_SKIP() << "no resource compiler";
-    ASSERT_TRUE(makeBundle(inProgram(LibraryA), {{QStringLiteral("Dummy"), solid(2, 2, 0)}}));
+    ASSERT_TRUE(testsupport::MakePictureBundle(inProgram(LibraryA), {{QStringLiteral("Dummy"), solid(2, 2, 0)}}));
     setZoom(1.5);
     Settings::WindowSize = 3;
     Settings::FaceDeckNo = 30;
@@ -318,7 +288,7 @@ TEST_F(CardPicturesTest, NarrowFacesTakeNarrowBacksFromTheBackLibrary)
     EXPECT_EQ(requestedFrom(LibraryA).count(QStringLiteral("Ch02SkTB")), 1u);
 
     // With it, the seven "U" backs of set 0 come from there.
-    ASSERT_TRUE(makeBundle(inProgram(LibraryB), {{QStringLiteral("Ob01MoU"), solid(126, 198, qRgb(9, 9, 9))}}));
+    ASSERT_TRUE(testsupport::MakePictureBundle(inProgram(LibraryB), {{QStringLiteral("Ob01MoU"), solid(126, 198, qRgb(9, 9, 9))}}));
     presenter.messages.clear();
     requests.clear();
     Settings::FaceDeckNo = 30;
@@ -332,9 +302,9 @@ TEST_F(CardPicturesTest, NarrowFacesTakeNarrowBacksFromTheBackLibrary)
 
 TEST_F(CardPicturesTest, BackSetsReadSevenOrTenBacks)
 {
-    if (!QFile::exists(QString::fromLatin1(kRcc)))
+    if (!testsupport::RccInstalled())
         GTEST_SKIP() << "no resource compiler";
-    ASSERT_TRUE(makeBundle(above(LibraryB), {{QStringLiteral("Ob10XXFlo"), solid(69, 94, qRgb(7, 7, 7))}}));
+    ASSERT_TRUE(testsupport::MakePictureBundle(above(LibraryB), {{QStringLiteral("Ob10XXFlo"), solid(69, 94, qRgb(7, 7, 7))}}));
     Settings::BackDeckNo = 9;
     EXPECT_TRUE(LoadCardBacks());
     const std::set<QString> ten = {"Ob01MoFlo", "Ob02TuFlo", "Ob03WeFlo", "Ob04ThFlo", "Ob05FrFlo",
@@ -372,9 +342,9 @@ TEST_F(CardPicturesTest, BackgroundsFromTheProgramOrTheirLibrary)
     EXPECT_TRUE(LoadTableBackground());
     EXPECT_TRUE(requests.empty());
 
-    if (!QFile::exists(QString::fromLatin1(kRcc)))
+    if (!testsupport::RccInstalled())
         GTEST_SKIP() << "no resource compiler";
-    ASSERT_TRUE(makeBundle(inProgram(LibraryBackgrounds), {{QStringLiteral("Fon02ReB"), solid(200, 100, qRgb(200, 0, 0))}},
+    ASSERT_TRUE(testsupport::MakePictureBundle(inProgram(LibraryBackgrounds), {{QStringLiteral("Fon02ReB"), solid(200, 100, qRgb(200, 0, 0))}},
                            "JPG"));
     setZoom(1.3);
     Settings::WindowSize = 3;
