@@ -2,6 +2,8 @@
 // the settings. The DISABLED_ test is a picture driver, run by hand with
 // --gtest_also_run_disabled_tests: it saves both windows in English and Russian and a
 // sheet of the program's cursors under the temporary folder.
+#include "SignInClub.h"
+
 #include "app/Qyv_FPassword.h"
 #include "foundation/ClubFile.h"
 #include "foundation/FontsAndCursors.h"
@@ -14,6 +16,7 @@
 #include "foundation/Texts.h"
 #include "platform/Cp1251.h"
 #include "platform/ProgramFolder.h"
+#include "tests/support/ProgramFolderFixture.h"
 #include "tests/support/ScriptedPresenter.h"
 
 #include <QDir>
@@ -30,34 +33,24 @@ namespace {
 
 using FontsAndCursors::CursorKind;
 
-class DialogArtTest : public ::testing::Test {
+class DialogArtTest : public testsupport::ProgramFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::setProgramFolderForTest(dir.path());
-        GameState::ResetGameState();
-        Texts::LanguageIndex = 0;
+        ASSERT_NO_FATAL_FAILURE(ProgramFolderFixture::SetUp());
         Settings::SoundOn = false;
         keepAnimation = Settings::GifAnimationOn;
         keepCursor = Settings::YellowCursor;
         const GameTables::GameInfo& game = GameTables::Games[6];
         GameState::CurrentGameId = game.code;
         GameState::CurrentGroup = game.group;
-        // Member 1 "Anna" with the password "ab".
-        ClubFile::ClubLines lines = ClubFile::EmptyClubLines("ozk");
-        const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Anna"), 7, 1234,
-                                                         ClubFile::EncodeClubField(QStringLiteral("ab")));
-        ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), game.number, false);
-        ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName),
-                                                  TextFileLines::JoinLines(lines)));
+        ASSERT_NO_FATAL_FAILURE(WriteClubWithAnna(dir.path(), game));
     }
     void TearDown() override
     {
         Settings::GifAnimationOn = keepAnimation;
         Settings::YellowCursor = keepCursor;
-        Texts::LanguageIndex = 0;
-        platform::setProgramFolderForTest({});
+        ProgramFolderFixture::TearDown();
     }
 
     // Opens the sign-in for a slot, lets `look` see it, then cancels it.
@@ -85,7 +78,6 @@ protected:
         ShowScoreWindow();
     }
 
-    QTemporaryDir dir;
     bool keepAnimation = true;
     bool keepCursor = false;
 };

@@ -1,3 +1,5 @@
+#include "SignInClub.h"
+
 #include "app/Qyv_FPassword.h"
 #include "foundation/ClubFile.h"
 #include "foundation/ClubPlayer.h"
@@ -9,6 +11,7 @@
 #include "foundation/Texts.h"
 #include "platform/Cp1251.h"
 #include "platform/ProgramFolder.h"
+#include "tests/support/ProgramFolderFixture.h"
 #include "tests/support/ScriptedPresenter.h"
 
 #include <QCoreApplication>
@@ -28,26 +31,16 @@ struct Input {
     QString again;
 };
 
-class SignInTest : public ::testing::Test {
+class SignInTest : public testsupport::ProgramFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::setProgramFolderForTest(dir.path());
-        Texts::LanguageIndex = 0;
+        ASSERT_NO_FATAL_FAILURE(ProgramFolderFixture::SetUp());
         Settings::SoundOn = false;
-        GameState::ResetGameState();
         game = &GameTables::Games[6];
         GameState::CurrentGameId = game->code;
-        ClubFile::ClubLines lines = ClubFile::EmptyClubLines("ozk");
-        // Entry 1: "Anna", 7 rounds, 1234 points, password "ab" (stored as "ab   ").
-        const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Anna"), 7, 1234,
-                                                         ClubFile::EncodeClubField(QStringLiteral("ab")));
-        ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), game->number, false);
-        ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName),
-                                                  TextFileLines::JoinLines(lines)));
+        ASSERT_NO_FATAL_FAILURE(WriteClubWithAnna(dir.path(), *game));
     }
-    void TearDown() override { platform::setProgramFolderForTest({}); }
 
     // Opens the sign-in for a slot, types, presses OK; returns the dialog's verdict
     // and leaves the error line in `error` (empty when hidden).
@@ -72,7 +65,6 @@ protected:
         return accepted;
     }
 
-    QTemporaryDir dir;
     const GameTables::GameInfo* game = nullptr;
     QString error;
 };

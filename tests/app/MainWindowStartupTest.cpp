@@ -11,6 +11,7 @@
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
 #include "support/LoopbackServer.h"
+#include "support/ProgramFolderFixture.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QFile>
@@ -21,20 +22,17 @@
 
 namespace {
 
-class MainWindowStartup : public ::testing::Test {
+class MainWindowStartup : public testsupport::ProgramFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::setProgramFolderForTest(dir.path());
-        GameState::ResetGameState();
-        Texts::LanguageIndex = 0;
+        ASSERT_NO_FATAL_FAILURE(ProgramFolderFixture::SetUp());
         Settings::WindowSize = 1;
     }
     void TearDown() override
     {
         delete form;
-        platform::setProgramFolderForTest({});
+        ProgramFolderFixture::TearDown();
     }
 
     void writeClubFile(const QByteArray& label)
@@ -63,7 +61,6 @@ protected:
 
     bool settingsFileExists() const { return QFile::exists(dir.filePath(QStringLiteral("Vardelin.ini"))); }
 
-    QTemporaryDir dir;
     testsupport::ScriptedPresenter presenter;
     TForm1* form = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "platform/Seams.h"
 #include "platform/ShellOpen.h"
 #include "support/LoopbackServer.h"
+#include "support/ProgramFolderFixture.h"
 #include "support/RecordingSoundSink.h"
 #include "support/ScriptedPresenter.h"
 
@@ -35,14 +36,11 @@
 
 namespace {
 
-class MenuCommandsTest : public ::testing::Test {
+class MenuCommandsTest : public testsupport::ProgramFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::setProgramFolderForTest(dir.path());
-        GameState::ResetGameState();
-        Texts::LanguageIndex = 0;
+        ASSERT_NO_FATAL_FAILURE(ProgramFolderFixture::SetUp());
         Settings::SoundOn = true;
         saved = {Settings::ChatOn, Settings::WorldTopTenOn, Online::OnlineState, Online::AccountUser.Nick};
         platform::SeamOverrides o;
@@ -66,14 +64,13 @@ protected:
             b->window()->close();
         platform::setUrlOpenerForTest({});
         platform::setSeamOverridesForTest({});
-        platform::setProgramFolderForTest({});
         Settings::ChatOn = saved.chatOn;
         Settings::WorldTopTenOn = saved.worldOn;
         Online::OnlineState = saved.state;
         Online::AccountUser.Nick = saved.nick;
         MenuDecorations::StoreLink.clear();
         MenuDecorations::DownloadLink.clear();
-        Texts::LanguageIndex = 0;
+        ProgramFolderFixture::TearDown();
     }
 
     int clicks() const
@@ -91,7 +88,6 @@ protected:
         int state;
         QString nick;
     } saved{};
-    QTemporaryDir dir;
     testsupport::ScriptedPresenter presenter;
     RecordingSoundSink sound;
     // A click still sounding is not started again: a command that is to click waits

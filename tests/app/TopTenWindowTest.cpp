@@ -9,6 +9,7 @@
 #include "platform/Cp1251.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
+#include "support/ProgramFolderFixture.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QDir>
@@ -23,14 +24,11 @@ QByteArray topLine(const QString& name, int score)
            QByteArray::number(score).rightJustified(6, ' ');
 }
 
-class TopTenList : public ::testing::Test {
+class TopTenList : public testsupport::ProgramFolderFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::setProgramFolderForTest(dir.path());
-        GameState::ResetGameState();
-        Texts::LanguageIndex = 0;
+        ASSERT_NO_FATAL_FAILURE(ProgramFolderFixture::SetUp());
         lines = ClubFile::EmptyClubLines("ozk");
         // Game number 2 (code 71) owns lines 19-36; its top ten is lines 24-33.
         for (int i = 1; i <= 10; ++i)
@@ -44,7 +42,6 @@ protected:
         ClubFile::UpdateClubChecksums(lines);
         write();
     }
-    void TearDown() override { platform::setProgramFolderForTest({}); }
     void write()
     {
         QByteArray bytes;
@@ -55,7 +52,6 @@ protected:
     // Club files are named within the program folder.
     QString file() const { return ClubFile::ClubFileName; }
 
-    QTemporaryDir dir;
     ClubFile::ClubLines lines;
 };
 
