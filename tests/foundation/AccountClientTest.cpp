@@ -3,6 +3,7 @@
 #include "foundation/AccountClient.h"
 #include "platform/Cp1251.h"
 #include "support/LoopbackServer.h"
+#include "support/OnePageService.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,9 @@ QString T(const char* s)
     return QString::fromUtf8(s);
 }
 
-class AccountClientTest : public ::testing::Test {
+class AccountClientTest : public testsupport::OnePageService {
 protected:
-    void SetUp() override { ASSERT_TRUE(server.isListening()); }
-    QString address() const { return server.url(T("/acc.php")); }
-    void reply(const QByteArray& body) { server.setPage("/acc.php", body); }
-    QByteArray lastBody() const { return server.requests().isEmpty() ? QByteArray() : server.requests().last().body; }
-
-    testsupport::LoopbackServer server;
+    AccountClientTest() : OnePageService("/acc.php") {}
 };
 
 TEST_F(AccountClientTest, LoginPostsNickPasswordAndLabelAsAForm)
@@ -103,8 +99,7 @@ TEST_F(AccountClientTest, LoginFillsAllTwelveFields)
 
 TEST_F(AccountClientTest, LoginPresetsWhenTheServiceIsUnreachable)
 {
-    const QString gone = address();
-    server.stop();
+    const QString gone = stoppedAddress();
     TQyvUser u;
     u.City = T("Old");
     u.R04 = 40;
@@ -171,8 +166,7 @@ TEST_F(AccountClientTest, ReadGameFailsWithoutAUsableRecord)
         EXPECT_EQ(g.Best, c.best);
         EXPECT_EQ(g.Sessions, c.sessions);
     }
-    const QString gone = address();
-    server.stop();
+    const QString gone = stoppedAddress();
     TQyvGame g;
     g.Kon = 5;
     bool ok = true;

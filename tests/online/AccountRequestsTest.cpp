@@ -4,6 +4,7 @@
 #include "online/Qyv_UAccC.h"
 #include "platform/Cp1251.h"
 #include "support/LoopbackServer.h"
+#include "support/OnePageService.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -16,20 +17,9 @@ QString T(const char* s)
     return QString::fromUtf8(s);
 }
 
-class AccountRequestsTest : public ::testing::Test {
+class AccountRequestsTest : public testsupport::OnePageService {
 protected:
-    void SetUp() override { ASSERT_TRUE(server.isListening()); }
-    QString address() const { return server.url(T("/acc.php")); }
-    void reply(const QByteArray& body) { server.setPage("/acc.php", body); }
-    QByteArray lastBody() const { return server.requests().isEmpty() ? QByteArray() : server.requests().last().body; }
-    QString stoppedAddress()
-    {
-        const QString a = address();
-        server.stop();
-        return a;
-    }
-
-    testsupport::LoopbackServer server;
+    AccountRequestsTest() : OnePageService("/acc.php") {}
 };
 
 TEST_F(AccountRequestsTest, RegisterSendsTheWholeAccountAndReadsOkAndIs)

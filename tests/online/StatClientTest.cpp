@@ -4,6 +4,7 @@
 #include "online/Qyv_UStatC.h"
 #include "platform/Cp1251.h"
 #include "support/LoopbackServer.h"
+#include "support/OnePageService.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,10 @@ QString T(const char* s)
 
 const QByteArray FullRecord = "$5 6 7 nick 1 2 3 4 5 6 7 8 9 10 11 12 13 text*";
 
-class StatClientTest : public ::testing::Test {
+class StatClientTest : public testsupport::OnePageService {
 protected:
-    void SetUp() override { ASSERT_TRUE(server.isListening()); }
+    StatClientTest() : OnePageService("/stat.php") {}
     void TearDown() override { ServerRequest::ReadTimeoutMs = platform::HttpDefaultTimeoutMs; }
-    QString address() const { return server.url(T("/stat.php")); }
-    void reply(const QByteArray& body) { server.setPage("/stat.php", body); }
-    QByteArray lastBody() const { return server.requests().isEmpty() ? QByteArray() : server.requests().last().body; }
-
-    testsupport::LoopbackServer server;
 };
 
 TEST_F(StatClientTest, RecordReadsEighteenTokens)
@@ -76,8 +72,7 @@ TEST_F(StatClientTest, RecordEdges)
         EXPECT_EQ(s.StatX[1], c.statX1);
         EXPECT_EQ(s.StatZ, T(c.statZ));
     }
-    const QString gone = address();
-    server.stop();
+    const QString gone = stoppedAddress();
     Online::TQyvStat s;
     s.Stat1 = 4;
     bool ok = true;
@@ -153,8 +148,7 @@ TEST_F(StatClientTest, PostsCarryTheirCountersAndReadTheStatus)
         EXPECT_EQ(Online::SendGameStat12(address(), 71, twelve, ok), c.ok);
         EXPECT_EQ(ok, c.ok);
     }
-    const QString gone = address();
-    server.stop();
+    const QString gone = stoppedAddress();
     EXPECT_FALSE(Online::SendGameLike(gone, 71, 1, T("a"), ok));
     EXPECT_FALSE(ok);
 }

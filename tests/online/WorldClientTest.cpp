@@ -4,6 +4,7 @@
 #include "online/Qyv_UWorldC.h"
 #include "platform/Cp1251.h"
 #include "support/LoopbackServer.h"
+#include "support/OnePageService.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +17,15 @@ QString T(const char* s)
 
 const QByteArray BobRow = "$1 77 350 Bob 1-001 Moscow M 4.0 # #*";
 
-class WorldClientTest : public ::testing::Test {
+class WorldClientTest : public testsupport::OnePageService {
 protected:
+    WorldClientTest() : OnePageService("/wt.php") {}
     void SetUp() override
     {
-        ASSERT_TRUE(server.isListening());
+        ASSERT_NO_FATAL_FAILURE(OnePageService::SetUp());
         ServerRequest::ReadTimeoutMs = platform::HttpDefaultTimeoutMs;
     }
     void TearDown() override { ServerRequest::ReadTimeoutMs = platform::HttpDefaultTimeoutMs; }
-    QString address() const { return server.url(T("/wt.php")); }
-    void reply(const QByteArray& body) { server.setPage("/wt.php", body); }
-    QByteArray lastBody() const { return server.requests().isEmpty() ? QByteArray() : server.requests().last().body; }
-
-    testsupport::LoopbackServer server;
 };
 
 TEST_F(WorldClientTest, TopTenRowFieldsAndPreparedRows)
@@ -169,8 +166,7 @@ TEST_F(WorldClientTest, ListReadsLeaveTheShortTimeOutForEveryLaterRequest)
 
 TEST_F(WorldClientTest, UnreachableServiceFailsQuietly)
 {
-    const QString gone = address();
-    server.stop();
+    const QString gone = stoppedAddress();
     bool ok = true;
     Online::TQyvRecords rows;
     rows[1].Nick = T("stale");
