@@ -21,10 +21,12 @@
 #include "foundation/Celebration.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
+#include "foundation/QyvCardsButton.h"
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Sprite.h"
 #include "foundation/TableSurface.h"
+#include "foundation/Texts.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
@@ -36,6 +38,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -44,6 +47,16 @@ namespace play_test {
 using engine_test::Cd;
 using engine_test::SetFoundation;
 using engine_test::SetPile;
+
+// One action on a table that it cannot end: the moves it counts, the sounds it plays
+// (blank-separated) and what else must hold afterwards.
+struct MoveCase {
+    const char* what;
+    std::function<void()> act;
+    int moves;
+    QString sounds;
+    std::function<void()> verify;
+};
 
 class PlayTable : public ::testing::Test {
 protected:
@@ -216,6 +229,29 @@ protected:
     }
     // Times the score window was shown.
     int ScoreWindows() const { return int(presenter.dialogs.count(QStringLiteral("FormCount"))); }
+    // Runs c.act on the table as it stands and checks its count and sounds; the drag is
+    // over and the round goes on.
+    void CheckMove(const MoveCase& c)
+    {
+        c.act();
+        EXPECT_EQ(GameState::MoveCounter, c.moves);
+        EXPECT_EQ(Sounds(), c.sounds);
+        EXPECT_FALSE(GameState::DragActive);
+        EXPECT_FALSE(GameState::GameOver);
+        c.verify();
+    }
+    // The round has just ended, won or stuck: its sound, balloons only for a win, one
+    // score window, and the give-up button turned into the way back to the menu.
+    void ExpectRoundEnded(bool won)
+    {
+        EXPECT_TRUE(GameState::GameOver);
+        EXPECT_EQ(GameState::GameWon != 0, won);
+        EXPECT_TRUE(Sounds().endsWith(won ? "WavKoGood" : "WavKoBads"));
+        EXPECT_EQ(Celebration::WinBalloonsPending, won);
+        EXPECT_EQ(ScoreWindows(), 1);
+        EXPECT_TRUE(Form1->Button8->isEnabled());
+        EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));
+    }
     const QImage& Shown() const { return Form1->ImageStol->canvas().image(); }
     // The table above the info panel (whose text is redrawn over itself).
     QImage Cards() const

@@ -29,14 +29,7 @@ protected:
 
 TEST_F(ScorpionTest, MovesBetweenPilesAreCountedAndEveryReturnSoundsCancel)
 {
-    struct Case {
-        const char* what;
-        std::function<void()> act;
-        int moves;
-        QString sounds;
-        std::function<void()> verify;
-    };
-    const Case cases[] = {
+    const MoveCase cases[] = {
         {"a run onto a card of its suit one higher", [&] { Drag(Slot(1, 2), TopCard(2)); }, 1,
          "WavDown WavCardUp",
          [] {
@@ -56,16 +49,11 @@ TEST_F(ScorpionTest, MovesBetweenPilesAreCountedAndEveryReturnSoundsCancel)
         {"a card onto a card of another suit", [&] { Drag(TopCard(3), TopCard(1)); }, 0, "WavDown WavCancel",
          [] { EXPECT_EQ(PileCardCount[1], 3); }},
     };
-    for (const Case& c : cases) {
+    for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.what);
         Standard();
         Sounds();
-        c.act();
-        EXPECT_EQ(MoveCounter, c.moves);
-        EXPECT_EQ(Sounds(), c.sounds);
-        EXPECT_FALSE(DragActive);
-        EXPECT_FALSE(GameOver);
-        c.verify();
+        CheckMove(c);
     }
 }
 
@@ -140,13 +128,7 @@ TEST_F(ScorpionTest, AGameWithNoMoveLeftEndsAtTheNextRelease)
         presenter.dialogs.clear();
         Sounds();
         c.act();
-        EXPECT_TRUE(GameOver);
-        EXPECT_EQ(GameWon != 0, c.won);
-        EXPECT_TRUE(Sounds().endsWith(c.won ? "WavKoGood" : "WavKoBads"));
-        EXPECT_EQ(Celebration::WinBalloonsPending, c.won);
-        EXPECT_EQ(ScoreWindows(), 1);
-        EXPECT_TRUE(Form1->Button8->isEnabled());
-        EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));
+        ExpectRoundEnded(c.won);
         Celebration::StopWinBalloons();
     }
 }

@@ -37,15 +37,8 @@ protected:
 
 TEST_F(YukonTest, OnlyMovesBetweenPilesAndDoubleClicksAreCounted)
 {
-    struct Case {
-        const char* what;
-        std::function<void()> act;
-        int moves;
-        QString sounds;
-        std::function<void()> verify;
-    };
     const QPoint nowhere(3, 495);
-    const Case cases[] = {
+    const MoveCase cases[] = {
         {"a run onto another pile", [&] { Drag(Slot(1, 2), TopCard(2)); }, 1, "WavDown WavCardUp",
          [] {
              EXPECT_EQ(PileCardCount[2], 4);
@@ -69,18 +62,13 @@ TEST_F(YukonTest, OnlyMovesBetweenPilesAndDoubleClicksAreCounted)
         {"a run of two dropped on a foundation", [&] { Drag(Slot(1, 2), Foundation(1)); }, 0, "WavDown WavCancel",
          [] { EXPECT_EQ(FoundationNextSlot[1], 1); }},
     };
-    for (const Case& c : cases) {
+    for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.what);
         Standard();
         Click({0, 0}); // a stray click on nothing: not counted, silent
         ASSERT_EQ(MoveCounter, 0);
         ASSERT_EQ(Sounds(), QString());
-        c.act();
-        EXPECT_EQ(MoveCounter, c.moves);
-        EXPECT_EQ(Sounds(), c.sounds);
-        EXPECT_FALSE(DragActive);
-        EXPECT_FALSE(GameOver);
-        c.verify();
+        CheckMove(c);
     }
 }
 
@@ -181,13 +169,7 @@ TEST_F(YukonTest, AGameEndsWonOrStuckFromAReleaseOrADoubleClick)
         Form1->Button8->setEnabled(false);
         Sounds();
         c.act();
-        EXPECT_TRUE(GameOver);
-        EXPECT_EQ(GameWon != 0, c.won);
-        EXPECT_TRUE(Sounds().endsWith(c.won ? "WavKoGood" : "WavKoBads"));
-        EXPECT_EQ(Celebration::WinBalloonsPending, c.won);
-        EXPECT_EQ(ScoreWindows(), 1);
-        EXPECT_TRUE(Form1->Button8->isEnabled());
-        EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));
+        ExpectRoundEnded(c.won);
         Celebration::StopWinBalloons();
     }
 }
