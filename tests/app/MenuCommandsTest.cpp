@@ -16,6 +16,7 @@
 #include "platform/Seams.h"
 #include "platform/ShellOpen.h"
 #include "support/LoopbackServer.h"
+#include "support/PendingQuit.h"
 #include "support/ProgramFolderFixture.h"
 #include "support/RecordingSoundSink.h"
 #include "support/ScriptedPresenter.h"
@@ -309,10 +310,7 @@ protected:
     void SetUp() override
     {
         MenuCommandsTest::SetUp();
-        // An earlier test may have asked the application to quit, which would stop the
-        // request's local event loop at once.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
+        testsupport::ClearPendingQuit();
         ASSERT_TRUE(server.isListening());
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Downloads")));
         target = dir.filePath(QStringLiteral("Downloads/Vardelin-new.apk"));

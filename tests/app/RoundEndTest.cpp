@@ -18,6 +18,7 @@
 #include "platform/Cp1251.h"
 #include "platform/ProgramFolder.h"
 #include "support/LoopbackServer.h"
+#include "support/PendingQuit.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QCoreApplication>
@@ -218,10 +219,7 @@ protected:
     void SetUp() override
     {
         RoundEndTest::SetUp();
-        // An earlier test may have asked the application to quit, which stops every
-        // local event loop (and so every request) until the main loop has run once.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
+        testsupport::ClearPendingQuit();
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(server.isListening());
         platform::setProgramFolderForTest(dir.path());
