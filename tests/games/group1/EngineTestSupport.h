@@ -74,6 +74,18 @@ inline void SetFoundation(int f, std::initializer_list<const char*> list)
     FoundationNextSlot[f] = s + 1;
 }
 
+// The stock from the bottom up: the last card is on top, turned first.
+inline void SetStock(std::initializer_list<const char*> list)
+{
+    using namespace GameState;
+    StockCount = 0;
+    for (const char* c : list) {
+        ++StockCount;
+        StockCards[StockCount] = Cd(c);
+        StockValues[StockCount] = ValueOf(StockCards[StockCount]);
+    }
+}
+
 // A complete suit from the king down to the ace, as Scorpion finishes it.
 inline void SetKingToAce(int p, const char* suitUtf8)
 {

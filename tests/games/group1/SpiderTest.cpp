@@ -11,22 +11,13 @@ namespace {
 
 using namespace spiderfc_test;
 using namespace GameState;
+using engine_test::SetStock;
 using Group1::SpiderDuo;
 using Group1::SpiderQuartet;
 using Group1::SpiderSolo;
 
 class SpiderPlay : public TableFixture {
 protected:
-    // Cards in the stock, the last one on top.
-    void Stock(std::initializer_list<const char*> list)
-    {
-        StockCount = 0;
-        for (const char* c : list) {
-            ++StockCount;
-            StockCards[StockCount] = Cd(c);
-            StockValues[StockCount] = engine_test::ValueOf(StockCards[StockCount]);
-        }
-    }
     // Every pile given a card of its own, so the table has no empty pile.
     void FillPiles(const char* card = "Кч")
     {
@@ -103,8 +94,8 @@ TEST_F(SpiderPlay, StockClickDealsOneCardOntoEveryPileEmptyOnesIncluded)
         FillPiles();
         Pile(3, {});
         Pile(7, {});
-        Stock({"2ч", "2ч", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п",
-               "9п", "9п", "9п", "9п"});
+        SetStock({"2ч", "2ч", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п",
+                  "9п", "9п", "9п", "9п"});
         flights.clear();
         Sounds();
 
@@ -138,7 +129,7 @@ TEST_F(SpiderPlay, DealtCardKeepsTheRunMarkedOnlyWhenItContinuesIt)
     for (int p = 1; p <= 3; ++p)
         Group1::SpiderMarkMovable(p);
     // Dealt onto piles 1, 2, 3 in this order: the seven continues, the others do not.
-    Stock({"Кб", "Кб", "Кб", "Кб", "Кб", "Кб", "Кб", "6ч", "7п", "7ч"});
+    SetStock({"Кб", "Кб", "Кб", "Кб", "Кб", "Кб", "Кб", "6ч", "7п", "7ч"});
 
     Click(OnStock());
 
@@ -152,7 +143,7 @@ TEST_F(SpiderPlay, LastDealEnablesGivingUpAndTheEmptyStockDoesNothing)
     Settings::MoveMode = 0;
     Table(SpiderSolo);
     FillPiles();
-    Stock({"9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п"});
+    SetStock({"9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п"});
 
     Click(OnStock());
     EXPECT_EQ(StockCount, 0);
@@ -194,7 +185,7 @@ TEST_F(SpiderPlay, OnlyADropOntoAnotherPileCounts)
         Pile(2, {"Кп", "9п"});
         Pile(3, {});
         Pile(4, {"Кп", "5п"});
-        Stock({"9п"});
+        SetStock({"9п"});
         const QPoint from = OnStrip(1, 2);
         const QPoint to = (this->*c.to)(c.toIndex);
         Sounds();
@@ -244,7 +235,7 @@ TEST_F(SpiderPlay, CompletedSuitFliesAceFirstToTheFirstEmptyFoundationAndTurnsUp
     // Foundation 1 holds a suit collected earlier; 2 is the first empty one.
     for (int s = 1; s <= 13; ++s)
         FoundationCards[1][s] = Cd("Кб");
-    Stock({"9п"});
+    SetStock({"9п"});
     flights.clear();
     Sounds();
 
@@ -279,7 +270,7 @@ TEST_F(SpiderPlay, DealThatCompletesASuitCollectsIt)
     Table(SpiderSolo);
     FillPiles();
     SpadesDownTo(5, "2п");
-    Stock({"9п", "9п", "9п", "9п", "9п", "Тп", "9п", "9п", "9п", "9п"});
+    SetStock({"9п", "9п", "9п", "9п", "9п", "Тп", "9п", "9п", "9п", "9п"});
 
     Click(OnStock());
 
@@ -301,7 +292,7 @@ TEST_F(SpiderPlay, GameIsWonOnlyOnceTheStockIsEmpty)
         Pile(2, {"7п"});
         Pile(4, {"Кч", "Дч"});
         if (stockLeft)
-            Stock({"9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п"});
+            SetStock({"9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п", "9п"});
         presenter.dialogs.clear();
         Sounds();
 

@@ -16,21 +16,12 @@ using namespace Group1;
 using play_test::Cd;
 using play_test::SetFoundation;
 using play_test::SetPile;
+using engine_test::SetStock;
 
 namespace {
 
 class VardelinPlay : public play_test::PlayTable {
 protected:
-    // Stock from the bottom up (the last one is turned first).
-    void SetStock(std::initializer_list<const char*> list)
-    {
-        StockCount = 0;
-        for (const char* c : list) {
-            ++StockCount;
-            StockCards[StockCount] = Cd(c);
-            StockValues[StockCount] = engine_test::ValueOf(Cd(c));
-        }
-    }
     void SetWaste(std::initializer_list<const char*> list)
     {
         WasteCount = 1;
