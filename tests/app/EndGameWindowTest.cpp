@@ -1,4 +1,6 @@
 // The end-of-game window: what it says, plays and animates for each way a series ends.
+#include "ImagePixels.h"
+
 #include "app/Qyv_FEndGame.h"
 #include "app/Qyv_FWindowParts.h"
 #include "foundation/AccountClient.h"
@@ -111,16 +113,6 @@ protected:
         ClubFile::EndGamePlace = 0;
         ClubFile::EndGameScore = 0;
     }
-    // Pixels of exactly this colour in a band of rows of the scroll.
-    static int pixelsOf(const TFormEndGame& f, platform::TColor color, int y1, int y2)
-    {
-        const QImage& img = f.Image1->canvas().image();
-        int n = 0;
-        for (int y = y1; y < y2; ++y)
-            for (int x = 0; x < img.width(); ++x)
-                n += platform::fromQRgb(img.pixel(x, y)) == color;
-        return n;
-    }
     bool savedGif = true, savedSound = true;
 };
 
@@ -138,8 +130,8 @@ TEST_F(EndGameWindowShown, SecondPlacePlaysGoodSoundOnceAndRestsOnFrame15)
         EXPECT_EQ(f.RxGIFAn1->Resource(), QStringLiteral("GFiGood"));
         EXPECT_TRUE(f.RxGIFAn1->Running());
         // The row of the score is green; the reward line is not drawn.
-        EXPECT_GT(pixelsOf(f, platform::clGreen, 210, 240), 0);
-        EXPECT_EQ(pixelsOf(f, platform::clGreen, 160, 190), 0);
+        EXPECT_GT(PixelsOf(f, platform::clGreen, 210, 240), 0);
+        EXPECT_EQ(PixelsOf(f, platform::clGreen, 160, 190), 0);
         f.RxGIFAn1FrameChanged(14);
         EXPECT_TRUE(f.RxGIFAn1->Running());
         f.RxGIFAn1FrameChanged(15);
@@ -216,12 +208,12 @@ TEST_F(EndGameWindowShown, RatedRewardDrawsTheMedallionNumberInYellow)
     EndGame::EndGameReward = 25;
     TFormEndGame f;
     f.FormActivate();
-    EXPECT_GT(pixelsOf(f, platform::clGreen, 160, 190), 0);   // "You get 25 Qyvs!!!"
-    EXPECT_GT(pixelsOf(f, platform::clYellow, 225, 275), 0);  // the big number
+    EXPECT_GT(PixelsOf(f, platform::clGreen, 160, 190), 0);   // "You get 25 Qyvs!!!"
+    EXPECT_GT(PixelsOf(f, platform::clYellow, 225, 275), 0);  // the big number
     EndGame::EndGameReward = -1;
     TFormEndGame g;
     g.FormActivate();
-    EXPECT_EQ(pixelsOf(g, platform::clYellow, 225, 275), 0);
+    EXPECT_EQ(PixelsOf(g, platform::clYellow, 225, 275), 0);
 }
 
 } // namespace

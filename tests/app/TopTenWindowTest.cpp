@@ -1,4 +1,6 @@
 // The champions list: the top ten of the current game's block of the club file.
+#include "ImagePixels.h"
+
 #include "app/Qyv_FTopTen.h"
 #include "app/Qyv_FWindowParts.h"
 #include "foundation/ClubFile.h"
@@ -98,17 +100,6 @@ TEST_F(TopTenList, UnreadableFileOrUnknownGameGivesBlankPlaces)
         EXPECT_TRUE(r.Name.isEmpty() && r.Score.isEmpty());
 }
 
-// Pixels of exactly this colour in a band of rows of the list.
-int pixelsOf(const TFormTopTen& f, platform::TColor color, int y1, int y2)
-{
-    const QImage& img = f.Image1->canvas().image();
-    int n = 0;
-    for (int y = y1; y < y2; ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += platform::fromQRgb(img.pixel(x, y)) == color;
-    return n;
-}
-
 TEST_F(TopTenList, WindowDrawsPlacesOneToThreeRedTheRestNavy)
 {
     GameState::CurrentGameId = 71;
@@ -122,11 +113,11 @@ TEST_F(TopTenList, WindowDrawsPlacesOneToThreeRedTheRestNavy)
         EXPECT_EQ(WindowParts::HelpContextOf(f), 1);
         EXPECT_EQ(f.RxGIFAn1->Resource(), QStringLiteral("GTopTen"));
         EXPECT_EQ(f.RxGIFAn1->Frame(), 15);
-        EXPECT_GT(pixelsOf(f, platform::clMaroon, 60, 80), 0);   // the headings
-        EXPECT_GT(pixelsOf(f, platform::clRed, 90, 90 + 3 * 22), 0);
-        EXPECT_EQ(pixelsOf(f, platform::clNavy, 90, 90 + 3 * 22 - 2), 0);
-        EXPECT_GT(pixelsOf(f, platform::clNavy, 90 + 3 * 22, 90 + 10 * 22), 0);
-        EXPECT_EQ(pixelsOf(f, platform::clRed, 90 + 3 * 22 + 2, 90 + 10 * 22), 0);
+        EXPECT_GT(PixelsOf(f, platform::clMaroon, 60, 80), 0);   // the headings
+        EXPECT_GT(PixelsOf(f, platform::clRed, 90, 90 + 3 * 22), 0);
+        EXPECT_EQ(PixelsOf(f, platform::clNavy, 90, 90 + 3 * 22 - 2), 0);
+        EXPECT_GT(PixelsOf(f, platform::clNavy, 90 + 3 * 22, 90 + 10 * 22), 0);
+        EXPECT_EQ(PixelsOf(f, platform::clRed, 90 + 3 * 22 + 2, 90 + 10 * 22), 0);
         checked = true;
         return QDialog::Accepted;
     };

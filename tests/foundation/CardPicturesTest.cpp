@@ -52,17 +52,17 @@ protected:
         SetResourceRequestListenerForTest([this](const QString& lib, const QString& name) {
             requests.push_back({lib, name});
         });
-        Settings::FaceDeckNo = 0;
-        Settings::BackDeckNo = 0;
-        Settings::WindowSize = 1;
-        Settings::BackgroundNo = 2;
-        Settings::BackgroundColorIndex = 0;
-        setZoom(1.0);
+        defaultChoices();
     }
     void TearDown() override
     {
         SetResourceRequestListenerForTest(nullptr);
         platform::setProgramFolderForTest(QString());
+        defaultChoices();
+    }
+    // The picture choices every test starts from and leaves behind.
+    static void defaultChoices()
+    {
         Settings::FaceDeckNo = 0;
         Settings::BackDeckNo = 0;
         Settings::WindowSize = 1;
