@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <cmath>
+#include <vector>
 
 namespace cardshapes {
 
@@ -112,6 +114,49 @@ inline void strokeSuit(QPainter& p, int suit, QPointF c, double size, const QCol
     p.setBrush(fill);
     p.drawPath(suitPath(suit).simplified());
     p.restore();
+}
+
+// Where the pips of a number card stand: col -1 left, 0 middle, 1 right; t 0 top .. 1
+// bottom of the pip area. `count` is 2..10.
+struct Pip {
+    double col;
+    double t;
+};
+
+inline std::vector<Pip> pipLayout(int count)
+{
+    const double a = 1.0 / 3, b = 2.0 / 3;
+    switch (count) {
+    case 2: return {{0, 0}, {0, 1}};
+    case 3: return {{0, 0}, {0, 0.5}, {0, 1}};
+    case 4: return {{-1, 0}, {1, 0}, {-1, 1}, {1, 1}};
+    case 5: return {{-1, 0}, {1, 0}, {0, 0.5}, {-1, 1}, {1, 1}};
+    case 6: return {{-1, 0}, {1, 0}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}};
+    case 7: return {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}};
+    case 8: return {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {0, 0.75}, {-1, 1}, {1, 1}};
+    case 9: return {{-1, 0}, {1, 0}, {-1, a}, {1, a}, {0, 0.5}, {-1, b}, {1, b}, {-1, 1}, {1, 1}};
+    default:
+        return {{-1, 0}, {1, 0}, {0, 1.0 / 6}, {-1, a}, {1, a}, {-1, b}, {1, b}, {0, 5.0 / 6},
+                {-1, 1}, {1, 1}};
+    }
+}
+
+// A star of `points` points of radius `r` around `c`, first point up; the notches lie
+// at `inner` times the radius.
+inline QPainterPath starPath(QPointF c, double r, int points, double inner)
+{
+    QPainterPath s;
+    for (int i = 0; i < points * 2; ++i) {
+        const double a = -M_PI / 2 + i * M_PI / points;
+        const double rr = (i % 2) ? r * inner : r;
+        const QPointF pt(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
+        if (i == 0)
+            s.moveTo(pt);
+        else
+            s.lineTo(pt);
+    }
+    s.closeSubpath();
+    return s;
 }
 
 } // namespace cardshapes

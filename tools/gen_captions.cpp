@@ -117,20 +117,7 @@ void drawGoldLettering(QImage& img, const QPainterPath& path, double unit)
     p.setOpacity(0.65);
     p.drawImage(0, 0, shadow);
     p.setOpacity(1.0);
-
-    const QRectF ink = path.boundingRect();
-    p.setPen(QPen(QColor(0x3b, 0x22, 0x08), unit * 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-
-    QLinearGradient gold(ink.topLeft(), ink.bottomLeft());
-    gold.setColorAt(0.00, QColor(0xff, 0xf8, 0xdc));
-    gold.setColorAt(0.40, QColor(0xf7, 0xd7, 0x6a));
-    gold.setColorAt(0.55, QColor(0xd9, 0xa4, 0x1c));
-    gold.setColorAt(1.00, QColor(0x9a, 0x6b, 0x0c));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawPath(path);
+    tools::paintGoldLetters(p, path, unit);
 
     // A thin light line along the top edges gives the letters some relief.
     p.setClipPath(path);

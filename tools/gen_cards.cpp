@@ -149,26 +149,6 @@ void drawIndex(QPainter& p, const Geometry& g, int rank, int suit)
 
 // ---------------------------------------------------------------------------- pips
 
-struct Pip { double col; double t; }; // col -1 left, 0 middle, 1 right; t 0 top .. 1 bottom
-
-std::vector<Pip> pipLayout(int count)
-{
-    const double a = 1.0 / 3, b = 2.0 / 3;
-    switch (count) {
-    case 2: return {{0, 0}, {0, 1}};
-    case 3: return {{0, 0}, {0, 0.5}, {0, 1}};
-    case 4: return {{-1, 0}, {1, 0}, {-1, 1}, {1, 1}};
-    case 5: return {{-1, 0}, {1, 0}, {0, 0.5}, {-1, 1}, {1, 1}};
-    case 6: return {{-1, 0}, {1, 0}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}};
-    case 7: return {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}};
-    case 8: return {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {0, 0.75}, {-1, 1}, {1, 1}};
-    case 9: return {{-1, 0}, {1, 0}, {-1, a}, {1, a}, {0, 0.5}, {-1, b}, {1, b}, {-1, 1}, {1, 1}};
-    default:
-        return {{-1, 0}, {1, 0}, {0, 1.0 / 6}, {-1, a}, {1, a}, {-1, b}, {1, b}, {0, 5.0 / 6},
-                {-1, 1}, {1, 1}};
-    }
-}
-
 void drawPips(QPainter& p, const Geometry& g, int count, int suit)
 {
     for (const Pip& pip : pipLayout(count)) {
@@ -606,22 +586,6 @@ void patternWaves(QPainter& p, QRectF r, double u)
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
     }
-}
-
-QPainterPath starPath(QPointF c, double r, int points, double inner)
-{
-    QPainterPath s;
-    for (int i = 0; i < points * 2; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / points;
-        const double rr = (i % 2) ? r * inner : r;
-        const QPointF pt(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
-        if (i == 0)
-            s.moveTo(pt);
-        else
-            s.lineTo(pt);
-    }
-    s.closeSubpath();
-    return s;
 }
 
 void patternStars(QPainter& p, QRectF r, double u)

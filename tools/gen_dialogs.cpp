@@ -21,45 +21,9 @@ QString out(const QString& name)
     return QStringLiteral("dialogs/") + name;
 }
 
-QFont letteringFont(int pixelSize)
-{
-    QFont f = tools::requireFont(QStringLiteral("Noto Serif Display"), pixelSize, QFont::Bold);
-    f.setItalic(true);
-    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
-    return f;
-}
-
-// Gold letters with a dark brown rim and a light shadow, as the game captions have;
-// here on the light face of a dialog.
-void drawGoldLettering(QImage& img, const QPainterPath& path, double unit)
-{
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 70));
-    p.drawPath(path.translated(unit * 1.2, unit * 1.6));
-
-    const QRectF ink = path.boundingRect();
-    p.setPen(QPen(QColor(0x3b, 0x22, 0x08), unit * 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-
-    QLinearGradient gold(ink.topLeft(), ink.bottomLeft());
-    gold.setColorAt(0.00, QColor(0xff, 0xf8, 0xdc));
-    gold.setColorAt(0.40, QColor(0xf7, 0xd7, 0x6a));
-    gold.setColorAt(0.55, QColor(0xd9, 0xa4, 0x1c));
-    gold.setColorAt(1.00, QColor(0x9a, 0x6b, 0x0c));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawPath(path);
-}
-
 void renderCaption(const QString& name, const QString& text, int w, int h)
 {
-    QImage img = tools::newImage(w, h);
-    const double unit = h / 40.0;
-    drawGoldLettering(img, tools::fittedText(text, letteringFont(100), QRectF(4, 4, w - 10, h - 10)), unit);
-    tools::savePng(img, out(name));
+    tools::savePng(tools::goldCaption(text, w, h), out(name));
 }
 
 // A round badge in a colour, with a light rim and a gloss.

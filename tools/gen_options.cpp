@@ -88,32 +88,7 @@ void renderIcon()
 
 void renderCaption()
 {
-    const int w = 180, h = 48;
-    QImage img = tools::newImage(w, h);
-    QFont font = tools::requireFont(QStringLiteral("Noto Serif Display"), 100, QFont::Bold);
-    font.setItalic(true);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
-    const QPainterPath text = tools::fittedText(QStringLiteral("Options"), font, QRectF(4, 4, w - 10, h - 10));
-    const double unit = h / 40.0;
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 70));
-    p.drawPath(text.translated(unit * 1.2, unit * 1.6));
-    p.setPen(QPen(QColor(0x3b, 0x22, 0x08), unit * 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(text);
-    const QRectF ink = text.boundingRect();
-    QLinearGradient gold(ink.topLeft(), ink.bottomLeft());
-    gold.setColorAt(0.00, QColor(0xff, 0xf8, 0xdc));
-    gold.setColorAt(0.40, QColor(0xf7, 0xd7, 0x6a));
-    gold.setColorAt(0.55, QColor(0xd9, 0xa4, 0x1c));
-    gold.setColorAt(1.00, QColor(0x9a, 0x6b, 0x0c));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawPath(text);
-    p.end();
-    tools::savePng(img, QStringLiteral("options/GOptionsCap"));
+    tools::savePng(tools::goldCaption(QStringLiteral("Options"), 180, 48), QStringLiteral("options/GOptionsCap"));
 }
 
 void renderAnimation()

@@ -1,6 +1,7 @@
 // Renders the built-in table felt in its two sizes and the six balloons of the win
 // celebration.
 #include "tools/common/Generator.h"
+#include "tools/common/Noise.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -14,41 +15,8 @@
 
 namespace {
 
-// A small fixed generator so a rerun gives the same bytes.
-struct Lcg {
-    std::uint32_t s;
-    double next() // 0 <= x < 1
-    {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
-
-// Smooth value noise: random values on a coarse grid, blended with a smoothstep.
-class ValueNoise {
-public:
-    ValueNoise(int cells, std::uint32_t seed) : n_(cells), v_(size_t(cells * cells))
-    {
-        Lcg r{seed};
-        for (double& x : v_)
-            x = r.next();
-    }
-    // u, v in cells; wraps around.
-    double at(double u, double v) const
-    {
-        const int x0 = int(std::floor(u)), y0 = int(std::floor(v));
-        const double fx = u - x0, fy = v - y0;
-        const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-        auto g = [&](int x, int y) { return v_[size_t(((y % n_ + n_) % n_) * n_ + (x % n_ + n_) % n_)]; };
-        const double a = g(x0, y0) + (g(x0 + 1, y0) - g(x0, y0)) * sx;
-        const double b = g(x0, y0 + 1) + (g(x0 + 1, y0 + 1) - g(x0, y0 + 1)) * sx;
-        return a + (b - a) * sy;
-    }
-
-private:
-    int n_;
-    std::vector<double> v_;
-};
+using tools::Lcg;
+using tools::ValueNoise;
 
 // Green baize: a calm base near the window's own green, soft mottling, a fine grain and
 // a slight darkening toward the edges, so the cards stand out from it.

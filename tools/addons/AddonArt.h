@@ -10,6 +10,8 @@
 #include <QString>
 #include <array>
 
+#include "tools/CardShapes.h"
+
 namespace addons {
 
 enum Rank { Jack = 9, Queen = 10, King = 11, Ace = 12 };
@@ -81,6 +83,6 @@ QImage renderBackground(int number, int colour, int w, int h);
 QColor rgb(unsigned v);
 QImage cardBody(int w, int h, const QColor& top, const QColor& bottom);
 QPainterPath insidePath(int w, int h, double inset);
-QPainterPath starPath(QPointF c, double r, int points, double inner);
+using cardshapes::starPath;
 
 } // namespace addons

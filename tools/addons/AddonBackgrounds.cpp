@@ -3,6 +3,7 @@
 // the cards stand out.
 #include "tools/addons/AddonArt.h"
 #include "tools/CardShapes.h"
+#include "tools/common/Noise.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -14,50 +15,8 @@ namespace addons {
 
 namespace {
 
-struct Rng {
-    std::uint32_t s;
-    double next()
-    {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
-
-class Noise {
-public:
-    Noise(int cells, std::uint32_t seed) : n_(cells), v_(size_t(cells * cells))
-    {
-        Rng r{seed};
-        for (double& x : v_)
-            x = r.next();
-    }
-    double at(double u, double v) const
-    {
-        const int x0 = int(std::floor(u)), y0 = int(std::floor(v));
-        const double fx = u - x0, fy = v - y0;
-        const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-        auto g = [&](int x, int y) { return v_[size_t(((y % n_ + n_) % n_) * n_ + (x % n_ + n_) % n_)]; };
-        const double a = g(x0, y0) + (g(x0 + 1, y0) - g(x0, y0)) * sx;
-        const double b = g(x0, y0 + 1) + (g(x0 + 1, y0 + 1) - g(x0, y0 + 1)) * sx;
-        return a + (b - a) * sy;
-    }
-    double fbm(double u, double v, int octaves) const
-    {
-        double sum = 0, amp = 0.5, norm = 0;
-        for (int o = 0; o < octaves; ++o) {
-            sum += amp * at(u, v);
-            norm += amp;
-            u *= 2.03;
-            v *= 2.03;
-            amp *= 0.5;
-        }
-        return sum / norm;
-    }
-
-private:
-    int n_;
-    std::vector<double> v_;
-};
+using tools::Lcg;
+using tools::ValueNoise;
 
 // A soft motif layer drawn with the painter (0 = none, 1 = full), for the patterns
 // made of shapes.
@@ -118,11 +77,11 @@ QImage renderBackground(int number, int colour, int w, int h)
                                     QColor(14, 104, 114), QColor(22, 42, 124), QColor(96, 32, 118)};
     const QColor base = bases[std::clamp(colour, 0, 6)];
     const double s = w / 760.0;
-    const Noise coarse(16, std::uint32_t(11 + number * 101)), fine(64, std::uint32_t(23 + number * 37));
+    const ValueNoise coarse(16, std::uint32_t(11 + number * 101)), fine(64, std::uint32_t(23 + number * 37));
     std::vector<float> motif;
     if (number == 5 || number == 8 || number == 10)
         motif = motifLayer(number, w, h, s);
-    Rng grain{std::uint32_t(7 + number)};
+    Lcg grain{std::uint32_t(7 + number)};
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));

@@ -67,20 +67,4 @@ QPainterPath insidePath(int w, int h, double inset)
     return path;
 }
 
-QPainterPath starPath(QPointF c, double r, int points, double inner)
-{
-    QPainterPath s;
-    for (int i = 0; i < points * 2; ++i) {
-        const double a = -M_PI / 2 + i * M_PI / points;
-        const double rr = (i % 2) ? r * inner : r;
-        const QPointF pt(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
-        if (i == 0)
-            s.moveTo(pt);
-        else
-            s.lineTo(pt);
-    }
-    s.closeSubpath();
-    return s;
-}
-
 } // namespace addons

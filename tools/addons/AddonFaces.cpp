@@ -349,27 +349,6 @@ void drawIndex(QPainter& p, const DeckStyle& s, const GlyphBank& bank, const Spa
 
 // ---------------------------------------------------------------------------- numbers
 
-struct Pip {
-    double col, t;
-};
-
-std::vector<Pip> pipLayout(int count)
-{
-    const double a = 1.0 / 3, b = 2.0 / 3;
-    switch (count) {
-    case 2: return {{0, 0}, {0, 1}};
-    case 3: return {{0, 0}, {0, 0.5}, {0, 1}};
-    case 4: return {{-1, 0}, {1, 0}, {-1, 1}, {1, 1}};
-    case 5: return {{-1, 0}, {1, 0}, {0, 0.5}, {-1, 1}, {1, 1}};
-    case 6: return {{-1, 0}, {1, 0}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}};
-    case 7: return {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}};
-    case 8: return {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {0, 0.75}, {-1, 1}, {1, 1}};
-    case 9: return {{-1, 0}, {1, 0}, {-1, a}, {1, a}, {0, 0.5}, {-1, b}, {1, b}, {-1, 1}, {1, 1}};
-    default:
-        return {{-1, 0}, {1, 0}, {0, 1.0 / 6}, {-1, a}, {1, a}, {-1, b}, {1, b}, {0, 5.0 / 6}, {-1, 1}, {1, 1}};
-    }
-}
-
 void drawNumber(QPainter& p, const DeckStyle& s, const GlyphBank& bank, const Space& sp, int rank, int suit)
 {
     const int count = rank + 2;

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSaveFile>
 #include <QTransform>
@@ -151,6 +152,41 @@ QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& bo
     t.scale(s, s);
     t.translate(-ink.center().x(), -ink.center().y());
     return t.map(path);
+}
+
+void paintGoldLetters(QPainter& p, const QPainterPath& path, double unit)
+{
+    const QRectF ink = path.boundingRect();
+    p.setPen(QPen(QColor(0x3b, 0x22, 0x08), unit * 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+
+    QLinearGradient gold(ink.topLeft(), ink.bottomLeft());
+    gold.setColorAt(0.00, QColor(0xff, 0xf8, 0xdc));
+    gold.setColorAt(0.40, QColor(0xf7, 0xd7, 0x6a));
+    gold.setColorAt(0.55, QColor(0xd9, 0xa4, 0x1c));
+    gold.setColorAt(1.00, QColor(0x9a, 0x6b, 0x0c));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    p.drawPath(path);
+}
+
+QImage goldCaption(const QString& text, int w, int h)
+{
+    QFont font = requireFont(QStringLiteral("Noto Serif Display"), 100, QFont::Bold);
+    font.setItalic(true);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
+    const QPainterPath path = fittedText(text, font, QRectF(4, 4, w - 10, h - 10));
+    const double unit = h / 40.0;
+    QImage img = newImage(w, h);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawPath(path.translated(unit * 1.2, unit * 1.6));
+    paintGoldLetters(p, path, unit);
+    p.end();
+    return img;
 }
 
 } // namespace tools

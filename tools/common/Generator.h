@@ -53,4 +53,11 @@ int fitPixelSize(const QString& family, int weight, const QString& text, const Q
 // (never taller than the face's line height allows) and centred in it.
 QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& box);
 
+// The dark brown rim and the gold fill of lettering outlined by `path`; `unit` is a
+// fortieth of the lettering's height.
+void paintGoldLetters(QPainter& p, const QPainterPath& path, double unit);
+// A caption picture w x h for the light face of a dialog: `text` in gold letters with a
+// light shadow, on a transparent ground.
+QImage goldCaption(const QString& text, int w, int h);
+
 } // namespace tools
