@@ -686,15 +686,21 @@ QImage musicNotes()
     });
 }
 
+// The whole picture as a night sky, darkest at the top, leaving the pen off.
+void nightSky(QPainter& p, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient sky(0, 0, 0, kPicH);
+    sky.setColorAt(0, top);
+    sky.setColorAt(1, bottom);
+    p.setBrush(sky);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(0, 0, kPicW, kPicH), 5, 5);
+}
+
 QImage fireworks()
 {
     return render(kPicW, kPicH, [](QPainter& p) {
-        QLinearGradient sky(0, 0, 0, kPicH);
-        sky.setColorAt(0, QColor(10, 20, 60));
-        sky.setColorAt(1, QColor(40, 50, 110));
-        p.setBrush(sky);
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(0, 0, kPicW, kPicH), 5, 5);
+        nightSky(p, QColor(10, 20, 60), QColor(40, 50, 110));
         const struct {
             QPointF c;
             double r;
@@ -1061,12 +1067,7 @@ QImage latinCross()
 QImage christmasStar()
 {
     return render(kPicW, kPicH, [](QPainter& p) {
-        QLinearGradient sky(0, 0, 0, kPicH);
-        sky.setColorAt(0, QColor(12, 22, 70));
-        sky.setColorAt(1, QColor(50, 60, 130));
-        p.setBrush(sky);
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(0, 0, kPicW, kPicH), 5, 5);
+        nightSky(p, QColor(12, 22, 70), QColor(50, 60, 130));
         // Snowy hill with a small church.
         p.setBrush(QColor(235, 240, 250));
         QPainterPath hill;
