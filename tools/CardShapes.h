@@ -141,6 +141,28 @@ inline std::vector<Pip> pipLayout(int count)
     }
 }
 
+// Paints a double-ended court picture in the frame `f`: `paintHalf` draws the top half
+// with the frame's top left at the origin and its width as the unit; it runs again
+// turned half a circle for the bottom half. Each half is clipped to its own side.
+template <class PaintHalf>
+void paintBothHalves(QPainter& p, const QRectF& f, PaintHalf&& paintHalf)
+{
+    for (int half = 0; half < 2; ++half) {
+        p.save();
+        p.setClipRect(half == 0 ? QRectF(f.left(), f.top(), f.width(), f.height() / 2)
+                                : QRectF(f.left(), f.center().y(), f.width(), f.height() / 2));
+        if (half == 1) {
+            p.translate(f.center());
+            p.rotate(180);
+            p.translate(-f.center());
+        }
+        p.translate(f.topLeft());
+        p.scale(f.width(), f.width());
+        paintHalf();
+        p.restore();
+    }
+}
+
 // A star of `points` points of radius `r` around `c`, first point up; the notches lie
 // at `inner` times the radius.
 inline QPainterPath starPath(QPointF c, double r, int points, double inner)

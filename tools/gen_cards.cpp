@@ -470,20 +470,7 @@ void drawCourt(QPainter& p, const Geometry& g, int rank, int suit)
     p.setBrush(QColor(0xFD, 0xF5, 0xE2));
     p.drawRect(f);
     const double hh = f.height() / f.width() / 2;
-    for (int half = 0; half < 2; ++half) {
-        p.save();
-        p.setClipRect(half == 0 ? QRectF(f.left(), f.top(), f.width(), f.height() / 2)
-                                : QRectF(f.left(), f.center().y(), f.width(), f.height() / 2));
-        if (half == 1) {
-            p.translate(f.center());
-            p.rotate(180);
-            p.translate(-f.center());
-        }
-        p.translate(f.topLeft());
-        p.scale(f.width(), f.width());
-        drawCourtHalf(p, hh, rank, suit, px);
-        p.restore();
-    }
+    paintBothHalves(p, f, [&] { drawCourtHalf(p, hh, rank, suit, px); });
     // Middle line and frame in the suit's ink.
     const QColor ink = suitInk(suit);
     p.setRenderHint(QPainter::Antialiasing, !g.classic);

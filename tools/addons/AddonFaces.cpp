@@ -677,24 +677,13 @@ void drawCourt(QPainter& p, const DeckStyle& s, const GlyphBank& bank, const Spa
 
     const double px = 1.0 / f.width();
     const double hh = f.height() / 2 / f.width();
-    for (int half = 0; half < 2; ++half) {
-        p.save();
-        p.setClipRect(half == 0 ? QRectF(f.left(), f.top(), f.width(), f.height() / 2)
-                                : QRectF(f.left(), f.center().y(), f.width(), f.height() / 2));
-        if (half == 1) {
-            p.translate(f.center());
-            p.rotate(180);
-            p.translate(-f.center());
-        }
-        p.translate(f.topLeft());
-        p.scale(f.width(), f.width());
+    paintBothHalves(p, f, [&] {
         switch (s.court) {
         case CourtLook::Figure: drawFigureHalf(p, s, rank, suit, hh, px); break;
         case CourtLook::Silhouette: drawSilhouetteHalf(p, s, rank, suit, hh); break;
         default: drawEmblemHalf(p, s, rank, suit, hh); break;
         }
-        p.restore();
-    }
+    });
     p.setPen(QPen(ink, 1.3));
     p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(f.left(), f.center().y()), QPointF(f.right(), f.center().y()));
