@@ -58,9 +58,9 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormAbout"));
     WindowParts::SetupDialogFrame(*this, 530, 490);
     WindowParts::SetHelpContext(*this, 21);
-    Image1 = WindowParts::NewPicture(this, 61, 5, 48, 48);
-    ImageCap = WindowParts::NewPicture(this, 175, 5, 350, 54);
-    ImageDiv = WindowParts::NewPicture(this, 5, 60, 520, 6);
+    Image1 = platform::newPictureAt(this, 61, 5, 48, 48);
+    ImageCap = platform::newPictureAt(this, 175, 5, 350, 54);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 520, 6);
     Label2 = newLabel(this, 5, 80, 160, Qt::AlignHCenter | Qt::AlignTop);
     Label3 = newLabel(this, 5, 110, 160, Qt::AlignHCenter | Qt::AlignTop);
     Label4 = newLabel(this, 5, 140, 160, Qt::AlignHCenter | Qt::AlignTop);
@@ -72,8 +72,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent)
     Label8 = newLabel(this, 175, 217, 350);
     Label9 = newLabel(this, 175, 260, 350);
     Label10 = newLabel(this, 175, 277, 350);
-    Image2 = WindowParts::NewPicture(this, 0, 170, 170, 210);
-    Image3 = WindowParts::NewPicture(this, 40, 390, 90, 90);
+    Image2 = platform::newPictureAt(this, 0, 170, 170, 210);
+    Image3 = platform::newPictureAt(this, 40, 390, 90, 90);
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(220, 320, 250, 120);

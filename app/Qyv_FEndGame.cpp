@@ -95,11 +95,11 @@ TFormEndGame::TFormEndGame(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormEndGame"));
     WindowParts::SetupDialogFrame(*this, 450, 450);
     WindowParts::SetHelpContext(*this, 1);
-    Image01 = WindowParts::NewPicture(this, 5, 5, 48, 48);
-    Image00 = WindowParts::NewPicture(this, 60, 5, 385, 48);
-    ImageDiv = WindowParts::NewPicture(this, 5, 60, 440, 6);
-    Image1 = WindowParts::NewPicture(this, 0, 70, 300, 375);
-    ImageLogo = WindowParts::NewPicture(this, 310, 80, 130, 130);
+    Image01 = platform::newPictureAt(this, 5, 5, 48, 48);
+    Image00 = platform::newPictureAt(this, 60, 5, 385, 48);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 440, 6);
+    Image1 = platform::newPictureAt(this, 0, 70, 300, 375);
+    ImageLogo = platform::newPictureAt(this, 310, 80, 130, 130);
     RxGIFAn1 = new WindowParts::GifAnimator(this);
     RxGIFAn1->setGeometry(315, 240, 120, 150);
     Button1 = new TQyvCardsButton(QStringLiteral("OK"), this);

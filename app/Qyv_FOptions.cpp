@@ -144,14 +144,6 @@ void FillButtonFace(platform::PictureControl* image)
     c.fillRect(-1, -1, c.width() + 1, c.height() + 1);
 }
 
-platform::PictureControl* Picture(QWidget* parent, int x, int y, int w, int h)
-{
-    auto* p = new platform::PictureControl(parent);
-    p->setGeometry(x, y, w, h);
-    p->setPictureSize(w, h);
-    return p;
-}
-
 TQyvCardsButton* CardsButton(QWidget* parent, int x, int y, int w, const QString& caption)
 {
     auto* b = new TQyvCardsButton(caption, parent);
@@ -216,10 +208,10 @@ std::vector<TQyvCardsButton*> TFormOptions::DownloadButtons() const
 
 void TFormOptions::createControls()
 {
-    Image01 = Picture(this, 5, 5, 48, 48);
-    Image00 = Picture(this, 60, 5, 535, 48);
-    ImageDiv = Picture(this, 5, 60, 590, 6);
-    ImageLogo = Picture(this, 450, 70, 145, 145);
+    Image01 = platform::newPictureAt(this, 5, 5, 48, 48);
+    Image00 = platform::newPictureAt(this, 60, 5, 535, 48);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 590, 6);
+    ImageLogo = platform::newPictureAt(this, 450, 70, 145, 145);
     RxGIFAn1 = new QLabel(this);
     RxGIFAn1->setGeometry(455, 215, 140, 200);
     RxGIFAn1->setAlignment(Qt::AlignCenter);
@@ -290,7 +282,7 @@ void TFormOptions::createControls()
         RadioGroup2->Item(i)->setGeometry(10, 24 + i * 30, 244, 24);
     RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
 
-    ImageFlag = Picture(TabSheet1, 270, 125, 100, 100);
+    ImageFlag = platform::newPictureAt(TabSheet1, 270, 125, 100, 100);
     ButtonDLLCalendar = CardsButton(TabSheet1, 120, 305, 200, QStringLiteral("QyvCalendar01"));
 
     // Cards
@@ -301,7 +293,7 @@ void TFormOptions::createControls()
         ComboBox1->addItem(QIcon(QPixmap::fromImage(LanguageFlags[std::size_t(DeckFlagLanguage(i))])),
                            Texts::Tx(Texts::FaceDeckNames[i]));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this](int) { ComboBox1Change(); });
-    Image1 = Picture(TabSheet2, 85, 90, 260, 96);
+    Image1 = platform::newPictureAt(TabSheet2, 85, 90, 260, 96);
     ButtonDLLCardsA_1 = CardsButton(TabSheet2, 85, 215, 260, QStringLiteral("QyvCards06A"));
     ButtonDLLCardsB_1 = CardsButton(TabSheet2, 85, 251, 260, QStringLiteral("QyvCards06B"));
     ButtonDLLCardsC_1 = CardsButton(TabSheet2, 85, 287, 260, QStringLiteral("QyvCards06C"));
@@ -318,7 +310,7 @@ void TFormOptions::createControls()
     for (int i = 0; i < 3; ++i)
         RadioGroup3->Item(i)->setGeometry(6, 22 + i * 26, 152, 22);
     RadioGroup3->OnClick = [this] { RadioGroup3Click(); };
-    ImageDeck = Picture(TabSheet3, 250, 112, 71, 96);
+    ImageDeck = platform::newPictureAt(TabSheet3, 250, 112, 71, 96);
     ButtonDLLCardsB_2 = CardsButton(TabSheet3, 105, 240, 220, QStringLiteral("QyvCards06B"));
 
     // Fonts

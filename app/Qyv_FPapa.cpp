@@ -15,7 +15,7 @@ TFormPapa::TFormPapa(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormPapa"));
     WindowParts::SetupDialogFrame(*this, 360, 500);
     WindowParts::SetHelpContext(*this, 40);
-    Image1 = WindowParts::NewPicture(this, 0, 0, 360, 500);
+    Image1 = platform::newPictureAt(this, 0, 0, 360, 500);
     const QImage picture = platform::resources::image(QStringLiteral("GPapaPicture"));
     if (!picture.isNull())
         Image1->setPicture(picture);

@@ -50,14 +50,6 @@ public:
     }
 };
 
-platform::PictureControl* pictureAt(QWidget* parent, int x, int y, int w, int h)
-{
-    auto* p = new platform::PictureControl(parent);
-    p->setGeometry(x, y, w, h);
-    p->setPictureSize(w, h);
-    return p;
-}
-
 // The dialog's PNG pictures are read by type: "GPwR" names both a marker and an animation.
 QImage smallPicture(const QString& name, int w, int h)
 {
@@ -68,14 +60,6 @@ QImage smallPicture(const QString& name, int w, int h)
     if (w > 0)
         DrawHelpers::ResizePngSmooth(p, w, h);
     return p;
-}
-
-void clearToFace(platform::PictureControl& control)
-{
-    platform::Canvas& c = control.canvas();
-    c.brush.color = platform::fromQColor(control.palette().color(QPalette::Window));
-    c.brush.style = platform::BrushStyle::Solid;
-    c.fillRect(0, 0, c.width(), c.height());
 }
 
 void stopGif(QLabel& label, QMovie*& movie)
@@ -124,9 +108,9 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    Image1 = pictureAt(this, 5, 5, 48, 48);
-    Image0 = pictureAt(this, 60, 5, 245, 48);
-    ImageDiv = pictureAt(this, 5, 60, 300, 6);
+    Image1 = platform::newPictureAt(this, 5, 5, 48, 48);
+    Image0 = platform::newPictureAt(this, 60, 5, 245, 48);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 300, 6);
 
     Label1 = labelAt(this, 50, 80, 210, 20);
     Label2 = labelAt(this, 50, 160, 210, 20);
@@ -233,15 +217,15 @@ void TFormPassword::Prepare(int slot, const QString& memberName)
 void TFormPassword::FormShow()
 {
     using namespace Texts;
-    clearToFace(*Image1);
+    platform::fillWithWindowColour(*Image1);
     if (const QImage p = platform::resources::image(QStringLiteral("FlagS")); !p.isNull())
         Image1->canvas().draw(0, 0, p);
     Image1->canvas().notifyChanged();
-    clearToFace(*Image0);
+    platform::fillWithWindowColour(*Image0);
     if (const QImage p = platform::resources::image(QStringLiteral("GWelcomeCap")); !p.isNull())
         Image0->canvas().draw(22, 0, p);
     Image0->canvas().notifyChanged();
-    clearToFace(*ImageDiv);
+    platform::fillWithWindowColour(*ImageDiv);
     if (const QImage d = smallPicture(QStringLiteral("GDivider260"), 300, 6); !d.isNull())
         ImageDiv->canvas().draw(0, 0, d);
     ImageDiv->canvas().notifyChanged();

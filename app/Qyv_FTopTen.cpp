@@ -42,10 +42,10 @@ TFormTopTen::TFormTopTen(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormTopTen"));
     WindowParts::SetupDialogFrame(*this, 300, 605);
     WindowParts::SetHelpContext(*this, 1);
-    Image2 = WindowParts::NewPicture(this, 5, 5, 48, 48);
-    Image0 = WindowParts::NewPicture(this, 60, 5, 235, 48);
-    ImageDiv = WindowParts::NewPicture(this, 5, 60, 290, 6);
-    Image1 = WindowParts::NewPicture(this, 0, 70, 300, 375);
+    Image2 = platform::newPictureAt(this, 5, 5, 48, 48);
+    Image0 = platform::newPictureAt(this, 60, 5, 235, 48);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 290, 6);
+    Image1 = platform::newPictureAt(this, 0, 70, 300, 375);
     RxGIFAn1 = new WindowParts::GifAnimator(this);
     RxGIFAn1->setGeometry(15, 445, 270, 120);
     Button1 = new TQyvCardsButton(QStringLiteral("OK"), this);

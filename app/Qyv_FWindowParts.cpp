@@ -36,14 +36,6 @@ int HelpContextOf(const QWidget& window)
     return window.property("HelpContext").toInt();
 }
 
-platform::PictureControl* NewPicture(QWidget* parent, int x, int y, int w, int h)
-{
-    auto* image = new platform::PictureControl(parent);
-    image->setGeometry(x, y, w, h);
-    image->setPictureSize(w, h);
-    return image;
-}
-
 void FillFace(platform::PictureControl& image)
 {
     platform::Canvas& c = image.canvas();

@@ -24,9 +24,6 @@ void SetupDialogFrame(QDialog& dialog, int clientWidth, int clientHeight);
 void SetHelpContext(QWidget& window, int context);
 int HelpContextOf(const QWidget& window);
 
-// A picture control at a place, its picture the size of the control.
-platform::PictureControl* NewPicture(QWidget* parent, int x, int y, int w, int h);
-
 // Fills the picture with the face colour.
 void FillFace(platform::PictureControl& image);
 

@@ -16,9 +16,7 @@
 
 namespace GameState {
 
-namespace {
-
-void backToMenu()
+void ReturnToMenu()
 {
     RoundActive = 0;
     MenuActive = 1;
@@ -28,6 +26,8 @@ void backToMenu()
         Form1->Timer1->start();
     }
 }
+
+namespace {
 
 void placeButtons(TTableSurface& f)
 {
@@ -50,7 +50,7 @@ void DealEmptyTable(bool Redeal, bool timerOn)
     WorldPlace = 0;
     NewTotalScore = 0;
     if (!TakeRoundPlayer()) {
-        backToMenu();
+        ReturnToMenu();
         return;
     }
     LayoutTable();

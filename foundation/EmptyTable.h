@@ -11,4 +11,7 @@ namespace GameState {
 // comes back.
 void DealEmptyTable(bool Redeal, bool timerOn);
 
+// Back to the game menu when a deal cannot start (the menu's timer running again).
+void ReturnToMenu();
+
 } // namespace GameState

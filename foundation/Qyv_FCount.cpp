@@ -94,14 +94,6 @@ constexpr int LabelX = 33;
 constexpr int ValueRight = 167;
 constexpr int RowY[] = {100, 130, 160, 190, 220, 250};
 
-platform::PictureControl* pictureAt(QWidget* parent, int x, int y, int w, int h)
-{
-    auto* p = new platform::PictureControl(parent);
-    p->setGeometry(x, y, w, h);
-    p->setPictureSize(w, h);
-    return p;
-}
-
 // The header strip shared by the program's dialogs: a square picture, a caption
 // picture and a divider, on the window's face colour.
 void drawHeaderPicture(platform::PictureControl& control, const QString& name, int x, int y)
@@ -159,16 +151,16 @@ TFormCount::TFormCount(QWidget* parent) : QDialog(parent)
     setFixedSize(425, 435);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    Image1 = pictureAt(this, 5, 70, 200, 350);
+    Image1 = platform::newPictureAt(this, 5, 70, 200, 350);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image2 = pictureAt(this, 220, 70, 200, 200);
+    Image2 = platform::newPictureAt(this, 220, 70, 200, 200);
     Image2->setObjectName(QStringLiteral("Image2"));
     RxGIFAn1 = new QLabel(this);
     RxGIFAn1->setGeometry(255, 290, 130, 80);
     RxGIFAn1->setAlignment(Qt::AlignCenter);
-    Image01 = pictureAt(this, 5, 5, 48, 48);
-    Image00 = pictureAt(this, 60, 5, 360, 48);
-    ImageDiv = pictureAt(this, 5, 60, 415, 6);
+    Image01 = platform::newPictureAt(this, 5, 5, 48, 48);
+    Image00 = platform::newPictureAt(this, 60, 5, 360, 48);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 415, 6);
     Button1 = new TQyvCardsButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(215, 390, 200, 30);

@@ -32,22 +32,6 @@ int RankButtonOf(unsigned char rank)
 
 namespace {
 
-platform::PictureControl* pictureAt(QWidget* parent, int x, int y, int w, int h)
-{
-    auto* p = new platform::PictureControl(parent);
-    p->setGeometry(x, y, w, h);
-    p->setPictureSize(w, h);
-    return p;
-}
-
-void clearToFace(platform::PictureControl& control)
-{
-    platform::Canvas& c = control.canvas();
-    c.brush.color = platform::fromQColor(control.palette().color(QPalette::Window));
-    c.brush.style = platform::BrushStyle::Solid;
-    c.fillRect(0, 0, c.width(), c.height());
-}
-
 const char* const RankCaptions[12] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 
 } // namespace
@@ -62,9 +46,9 @@ TFormQuest::TFormQuest(QWidget* parent) : QDialog(parent)
     Label1 = new QLabel(this);
     Label1->setGeometry(16, 78, 233, 17);
     Label1->setAlignment(Qt::AlignCenter);
-    Image1 = pictureAt(this, 5, 5, 48, 48);
-    Image0 = pictureAt(this, 60, 5, 204, 48);
-    ImageDiv = pictureAt(this, 5, 60, 258, 6);
+    Image1 = platform::newPictureAt(this, 5, 5, 48, 48);
+    Image0 = platform::newPictureAt(this, 60, 5, 204, 48);
+    ImageDiv = platform::newPictureAt(this, 5, 60, 258, 6);
     static constexpr int ColumnX[4] = {8, 72, 136, 200};
     static constexpr int RowY[3] = {102, 134, 166};
     for (int k = 1; k <= 12; ++k) {
@@ -119,15 +103,15 @@ void TFormQuest::FormShow()
     Button2->setText(Shown(Tx(TxtCancel)));
     setWindowTitle(QStringLiteral("?"));
 
-    clearToFace(*Image1);
+    platform::fillWithWindowColour(*Image1);
     if (const QImage p = platform::resources::image(QStringLiteral("Quest")); !p.isNull())
         Image1->canvas().draw(0, 0, p);
     Image1->canvas().notifyChanged();
-    clearToFace(*Image0);
+    platform::fillWithWindowColour(*Image0);
     if (const QImage p = platform::resources::image(QStringLiteral("GChoiceCap")); !p.isNull())
         Image0->canvas().draw(27, 0, p);
     Image0->canvas().notifyChanged();
-    clearToFace(*ImageDiv);
+    platform::fillWithWindowColour(*ImageDiv);
     if (QImage d = platform::resources::image(QStringLiteral("GDivider260")); !d.isNull())
         ImageDiv->canvas().stretchDraw(QRect(0, 0, 258, 6), d);
     ImageDiv->canvas().notifyChanged();

@@ -1,5 +1,7 @@
 #include "platform/PictureControl.h"
 
+#include <QPalette>
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -186,6 +188,22 @@ void PictureControl::mouseDoubleClickEvent(QMouseEvent* e)
         const QPoint p = e->position().toPoint();
         guarded([&] { onMouseDown(buttonOf(e->button()), shiftOf(e) | ssDouble, p.x(), p.y()); });
     }
+}
+
+PictureControl* newPictureAt(QWidget* parent, int x, int y, int w, int h)
+{
+    auto* p = new PictureControl(parent);
+    p->setGeometry(x, y, w, h);
+    p->setPictureSize(w, h);
+    return p;
+}
+
+void fillWithWindowColour(PictureControl& control)
+{
+    Canvas& c = control.canvas();
+    c.brush.color = fromQColor(control.palette().color(QPalette::Window));
+    c.brush.style = BrushStyle::Solid;
+    c.fillRect(0, 0, c.width(), c.height());
 }
 
 } // namespace platform

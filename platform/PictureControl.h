@@ -75,4 +75,9 @@ private:
     bool clicked_ = false;
 };
 
+// A picture control at (x, y), w x h, whose picture has the control's size.
+PictureControl* newPictureAt(QWidget* parent, int x, int y, int w, int h);
+// Fills the picture with the colour of the window it stands on.
+void fillWithWindowColour(PictureControl& control);
+
 } // namespace platform

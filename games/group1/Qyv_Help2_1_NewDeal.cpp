@@ -3,6 +3,7 @@
 
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
+#include "foundation/EmptyTable.h"
 #include "foundation/Layout.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/RoundPlayer.h"
@@ -17,21 +18,6 @@ namespace Group1 {
 
 using namespace GameState;
 
-namespace {
-
-void BackToMenu()
-{
-    RoundActive = 0;
-    MenuActive = 1;
-    StartScreen::ShowMainMenu(0, 0);
-    if (Form1 && Form1->Timer1) {
-        Form1->Timer1->setInterval(20);
-        Form1->Timer1->start();
-    }
-}
-
-} // namespace
-
 bool NewDeal1(bool Redeal)
 {
     // The player's entry leaves the club file before anything on the table changes, so
@@ -41,7 +27,7 @@ bool NewDeal1(bool Redeal)
         WorldPlace = 0;
         NewTotalScore = 0;
         if (!TakeRoundPlayer()) {
-            BackToMenu();
+            ReturnToMenu();
             return false;
         }
     }
