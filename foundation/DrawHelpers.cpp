@@ -1,5 +1,7 @@
 #include "foundation/DrawHelpers.h"
 
+#include "foundation/CardPictures.h"
+
 #include "platform/ProgramFolder.h"
 #include "platform/Resources.h"
 #include "platform/Sound.h"
@@ -87,6 +89,29 @@ void TextOutShadow(const QString& Text, int XLeft, int XRight, int Y, Canvas& Ca
             TextOutCentered(Text, XLeft + d, XRight + d, Y + d, Canvas);
         else
             TextOutRight(Text, XRight + d, Y + d, Canvas);
+    }
+}
+
+void DrawShadowText(const QString& Text, int X, int Y, int MinBoxWidth, int BoxHeight, TColor Face, TColor Light,
+                    bool LeftAligned, Canvas& Canvas)
+{
+    Canvas.brush.style = platform::BrushStyle::Clear;
+    // The box holds the whole text with its shadow (an italic glyph leans a pixel left of
+    // X): a label drawn over its own remains thickens with every repaint.
+    const int width = std::max(MinBoxWidth, Canvas.textWidth(Text) + 2);
+    const QImage& bg = CardPictures::TableBackground;
+    const int bx = LeftAligned ? X - 1 : X - width - 1;
+    const int by = LeftAligned ? Y : Y - 1;
+    const int bw = LeftAligned ? width + 1 : width + 3;
+    if (!bg.isNull() && bw > 0 && BoxHeight > 0)
+        Canvas.draw(bx, by, bg.copy(bx, by, bw, BoxHeight));
+    for (int pass = 0; pass < 2; ++pass) {
+        const int d = pass;
+        Canvas.font.color = pass == 0 ? Face : Light;
+        if (LeftAligned)
+            Canvas.textOut(X + d, Y + d, Text);
+        else
+            TextOutRight(Text, X - 1 + d, Y + d, Canvas);
     }
 }
 

@@ -33,6 +33,11 @@ void TextOutShadow(const QString& Text, int XLeft, int XRight, int Y, platform::
                    platform::TColor Color, char Mode);
 // The shadow colour of TextOutShadow: each byte halved, a half to the even neighbour.
 platform::TColor ShadowColorOf(platform::TColor Color);
+// Two-tone text of the info panels: the table's background put back over a box of
+// BoxHeight and at least MinBoxWidth (widened to the text), then Text in Face and again
+// one pixel down-right in Light, starting at X or, right-aligned, ending at X.
+void DrawShadowText(const QString& Text, int X, int Y, int MinBoxWidth, int BoxHeight, platform::TColor Face,
+                    platform::TColor Light, bool LeftAligned, platform::Canvas& Canvas);
 
 // Loads the JPEG resource Name from an add-on library (Module), or from the built-in
 // resources when Module is null. A missing or undecodable picture leaves Jpeg null and

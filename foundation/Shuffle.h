@@ -2,6 +2,7 @@
 // Freshly shuffled packs for the new deals and redeals, and taking the table off the
 // main window when the player leaves a round.
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace GameState {
@@ -22,5 +23,9 @@ void HideTableControls();
 // Fixes the seed of every following shuffle (a fixed seed gives a fixed deal);
 // std::nullopt returns to seeding each shuffle from the monotonic clock.
 void SetShuffleSeedForTest(std::optional<std::uint32_t> seed);
+
+// Called before each repeated deal of a game that deals again until it has moves; tests
+// use it to move the pinned shuffle seed on. Empty in the program.
+inline std::function<void()> BeforeRedealHookForTest;
 
 } // namespace GameState

@@ -1,4 +1,5 @@
 #include "games/group1/Group1Kit.h"
+#include "games/kit/KitTable.h"
 
 #include "foundation/Celebration.h"
 #include "foundation/CardDrawing.h"
@@ -96,13 +97,13 @@ void RestoreScreenCursor()
 
 void SetTableCursor(int shape)
 {
-    if (auto* t = TableImage1())
+    if (auto* t = Kit::TableImage())
         t->setCursor(CursorOf(shape == CursorHand ? CursorHand : CursorArrow));
 }
 
 void SetStockHint(bool shown)
 {
-    if (auto* t = TableImage1())
+    if (auto* t = Kit::TableImage())
         t->setToolTip(shown ? t->property(StockHintProperty).toString() : QString());
 }
 
@@ -218,7 +219,7 @@ bool TakeUpDrag()
     if (DragActive)
         return false;
     if (PickSoundOn)
-        PlaySound("WavDown");
+        Kit::PlaySound("WavDown");
     DragActive = 1;
     return true;
 }
@@ -314,7 +315,7 @@ void RemoveDragSprite()
 {
     Sprite::SpriteHide(0, 0, 1);
     Sprite::FreeSprite();
-    if (auto* t = TableImage1())
+    if (auto* t = Kit::TableImage())
         t->update();
 }
 
@@ -412,7 +413,7 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
         if (o.AfterPileDrop)
             o.AfterPileDrop(p, src);
         if (src != p || o.SoundOnSourcePile)
-            PlaySound("WavCardUp");
+            Kit::PlaySound("WavCardUp");
         result = DropResult::OnPile;
     } else if (o.Foundations && kind == KindFoundationOrCell && p >= 1 && LiftedCount() == 1
                && FitsFoundation1(LiftedCards[1], p)) {
@@ -421,11 +422,11 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
             PileFanStep[src] = FanStep1(src);
             RedrawColumn1(src, 0);
         }
-        PlaySound("WavCardUp");
+        Kit::PlaySound("WavCardUp");
         result = DropResult::OnFoundation;
     } else {
         if (o.CancelAlways || FarFromPress(X, Y))
-            PlaySound("WavCancel");
+            Kit::PlaySound("WavCancel");
         ReturnLifted();
     }
 
@@ -442,14 +443,14 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
 
 void FlyCard(int x1, int y1, int x2, int y2, const TCardCode& card, int speedFactor)
 {
-    if (auto* t = TableImage1())
+    if (auto* t = Kit::TableImage())
         t->repaintNow();
     Sprite::SpriteFly(x1, y1, x2, y2, FlySpeed * speedFactor, card, 1);
 }
 
 void ToggleSelectionFrame(int x, int y)
 {
-    if (auto* t = TableImage1())
+    if (auto* t = Kit::TableImage())
         CardDrawing::DrawCardOutline(x, y, 1, t);
 }
 
@@ -504,7 +505,7 @@ int SendPileTopToFoundation(int p, const TSendOptions& o)
     RedrawFoundation1(f);
     if (o.Count)
         ++MoveCounter;
-    PlaySound(o.StopkaOnComplete && FoundationNextSlot[f] == 14 ? "WavStopka" : "WavCardUp");
+    Kit::PlaySound(o.StopkaOnComplete && FoundationNextSlot[f] == 14 ? "WavStopka" : "WavCardUp");
     return f;
 }
 
@@ -516,18 +517,13 @@ void EndGame(bool won)
         Form1->Button8->setEnabled(true);
         Form1->Button8->setText(Texts::Tx(Texts::TxtToMenu));
     }
-    if (auto* t = TableImage1())
+    if (auto* t = Kit::TableImage())
         t->repaintNow();
-    PlaySound(won ? "WavKoGood" : "WavKoBads");
+    Kit::PlaySound(won ? "WavKoGood" : "WavKoBads");
     GameOver = 1;
     if (won)
         Celebration::StartWinBalloons();
     ShowScoreWindow();
-}
-
-void PlaySound(const char* name)
-{
-    DrawHelpers::PlayWavResource(QString::fromLatin1(name), false, Settings::SoundOn);
 }
 
 } // namespace Group1

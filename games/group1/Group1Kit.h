@@ -211,7 +211,4 @@ int SendPileTopToFoundation(int p, const TSendOptions& options);
 // "WavKoBads", GameOver set and the score window shown.
 void EndGame(bool won);
 
-// Plays a WAV resource when sound is on.
-void PlaySound(const char* name);
-
 } // namespace Group1

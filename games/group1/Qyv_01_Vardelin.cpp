@@ -1,4 +1,5 @@
 #include "games/group1/Qyv_01_Vardelin.h"
+#include "games/kit/KitTable.h"
 
 #include "foundation/GameState.h"
 #include "foundation/QyvCardsButton.h"
@@ -73,7 +74,7 @@ void StockClick()
             GiveUpCaption();
             Button8Mode = 2;
         }
-        PlaySound("WavCardUp");
+        Kit::PlaySound("WavCardUp");
         DrawInfoPanel1();
         return;
     }
@@ -83,7 +84,7 @@ void StockClick()
         SelectedPile = 0;
         TurnWasteOver();
         RedrawStockWaste1(0);
-        PlaySound("WavStopka");
+        Kit::PlaySound("WavStopka");
         UndoFlag = 0;
         EnableButton8(false);
     }
@@ -103,7 +104,7 @@ void PlaySelectedWaste(int X, int Y)
     const bool toFoundation = kind == KindFoundationOrCell && p >= 1 && FitsFoundation1(card, p);
     if (!toPile && !toFoundation) {
         SelectedPile = 0;
-        PlaySound("WavCancel");
+        Kit::PlaySound("WavCancel");
         ToggleSelectionFrame(SpecialX[2], WasteTopY1());
         return;
     }
@@ -133,7 +134,7 @@ void PlaySelectedWaste(int X, int Y)
             FlyCard(SpecialX[2], WasteTopY1(), FoundationPlaceX(p), FoundationPlaceY(), moved);
         RedrawFoundation1(p);
     }
-    PlaySound("WavCardUp");
+    Kit::PlaySound("WavCardUp");
 }
 
 // A waste card to a foundation by double click: an Ace to the first empty one, any
@@ -267,7 +268,7 @@ void VardelinDblClick()
         RedrawStockWaste1(0);
         FlyCard(SpecialX[2], TopRowY, FoundationPlaceX(f), FoundationPlaceY(), moved);
         RedrawFoundation1(f);
-        PlaySound(FoundationNextSlot[f] == 14 ? "WavStopka" : "WavCardUp");
+        Kit::PlaySound(FoundationNextSlot[f] == 14 ? "WavStopka" : "WavCardUp");
         return;
     }
     if (kind == KindPile && top && p >= 1 && !DragActive) {

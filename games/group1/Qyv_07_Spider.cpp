@@ -1,4 +1,5 @@
 #include "games/group1/Qyv_07_Spider.h"
+#include "games/kit/KitTable.h"
 
 #include "foundation/GameState.h"
 #include "foundation/QyvCardsButton.h"
@@ -85,7 +86,7 @@ void DealOneCard(int p)
         Form1->Button8->setEnabled(true);
     if (Form1 && Form1->ImageStol)
         Form1->ImageStol->setProperty(StockHintProperty, QString::number(StockCount));
-    PlaySound("WavCardUp");
+    Kit::PlaySound("WavCardUp");
     DrawInfoPanel1();
 }
 
@@ -152,7 +153,7 @@ void SpiderCollectSuit(int Pile)
         FoundationCards[target][z - j + 1] = card;
         FoundationValues[target][z - j + 1] = value;
         RedrawFoundation1(target);
-        PlaySound("WavCardUp");
+        Kit::PlaySound("WavCardUp");
     }
     // Kept true for the shared table state, though Spider itself never reads it.
     FoundationNextSlot[target] = 14;

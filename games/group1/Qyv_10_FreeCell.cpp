@@ -1,4 +1,5 @@
 #include "games/group1/Qyv_10_FreeCell.h"
+#include "games/kit/KitTable.h"
 
 #include "foundation/Celebration.h"
 #include "foundation/GameState.h"
@@ -162,7 +163,7 @@ void MoveOneCard(const TPlace& from, const TPlace& to)
         FlyCard(start.x(), start.y(), end.x(), end.y(), card);
     CompletePlace(to);
     SelectedPile = 0;
-    PlaySound("WavCardUp");
+    Kit::PlaySound("WavCardUp");
     ++MoveCounter;
     DrawInfoPanel1();
 }
@@ -207,7 +208,7 @@ void RunMove(int q, int p, int start)
         }
         if (fly) {
             FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
-            PlaySound("WavCardUp");
+            Kit::PlaySound("WavCardUp");
             if (place.where == Where::Pile)
                 RedrawColumn1(place.n, 0);
             else
@@ -228,7 +229,7 @@ void RunMove(int q, int p, int start)
             FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
         CompletePlace({Where::Pile, p});
         SelectedPile = 0;
-        PlaySound("WavCardUp");
+        Kit::PlaySound("WavCardUp");
         ++MoveCounter;
     }
 
@@ -252,7 +253,7 @@ void RunMove(int q, int p, int start)
         WriteCard({Where::Pile, p}, card, value);
         if (fly) {
             FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
-            PlaySound("WavCardUp");
+            Kit::PlaySound("WavCardUp");
         }
         CompletePlace({Where::Pile, p});
         ++MoveCounter;
@@ -263,21 +264,21 @@ void RunMove(int q, int p, int start)
 
 void SelectCell(int c)
 {
-    PlaySound("WavDown");
+    Kit::PlaySound("WavDown");
     ToggleSelectionFrame(FreeCellX[c], FreeCellY);
     SelectedPile = CellBase + c;
 }
 
 void SelectPile(int p)
 {
-    PlaySound("WavDown");
+    Kit::PlaySound("WavDown");
     ToggleSelectionFrame(ColumnX[p], PileSlotY(p, PileCardCount[p]));
     SelectedPile = p;
 }
 
 void Deselect()
 {
-    PlaySound("WavCancel");
+    Kit::PlaySound("WavCancel");
     if (IsCellRef(SelectedPile)) {
         const int c = SelectedPile - CellBase;
         ToggleSelectionFrame(FreeCellX[c], FreeCellY);
@@ -419,7 +420,7 @@ void DropLifted(int X, int Y)
             PileFanStep[src] = FanStep1(src);
             RedrawColumn1(src, 0);
         }
-        PlaySound("WavCardUp");
+        Kit::PlaySound("WavCardUp");
         // A card put back where it was lifted from has not moved.
         const bool backHome = (target->where == Where::Pile && target->n == src)
             || (target->where == Where::Cell && CellBase + target->n == src);
@@ -427,7 +428,7 @@ void DropLifted(int X, int Y)
             ++MoveCounter;
     } else {
         if (FarFromPress(X, Y))
-            PlaySound("WavCancel");
+            Kit::PlaySound("WavCancel");
         RefreshTable();
         const TPlace home = fromPile ? TPlace{Where::Pile, src} : TPlace{Where::Cell, src - CellBase};
         const QPoint homeAt = PlacePoint(home, true);
@@ -509,7 +510,7 @@ void FreeCellAutoPlay()
                     FlyCard(start.x(), start.y(), FoundationX[f], FoundationY, taken, 2);
                 CompletePlace({Where::Foundation, f});
                 SelectedPile = 0;
-                PlaySound("WavCardUp");
+                Kit::PlaySound("WavCardUp");
                 DrawInfoPanel1();
                 moved = true;
             }

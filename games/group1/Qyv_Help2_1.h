@@ -88,18 +88,12 @@ bool NewDeal1(bool Redeal);
 // end test finds at least two moves. LayoutTable must have run.
 void DealTable1();
 
-// Called before each repeated deal of Scorpion and Yukon; tests use it to move the
-// pinned shuffle seed on. Empty in the program.
-inline std::function<void()> BeforeRedealHookForTest;
-
 // Name of the table image's property that holds the hint text (the stock's count in
 // the games with a stock; the hint itself stays switched off).
 inline constexpr char StockHintProperty[] = "HintText";
 
 // ---- painting and the info panel (on Form1->ImageStol; nothing without a window) ----
 
-// The main window's table image; null without a window.
-platform::PictureControl* TableImage1();
 // Takes the top card off the waste / the stock: its slot emptied, the counter one down.
 // False (nothing taken) when the waste or the stock is empty.
 bool TakeWasteTop1(TCardCode& card, GameState::Byte& value);

@@ -256,8 +256,8 @@ void DealTable1()
         if (DealCards == previous)
             break;
         previous = DealCards;
-        if (BeforeRedealHookForTest)
-            BeforeRedealHookForTest();
+        if (GameState::BeforeRedealHookForTest)
+            GameState::BeforeRedealHookForTest();
     }
 }
 

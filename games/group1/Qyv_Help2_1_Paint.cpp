@@ -1,6 +1,8 @@
 // Painting of the group-1 tables, the stock turn, the action buttons and the info panel.
 #include "games/group1/Qyv_Help2_1.h"
 
+#include "games/kit/KitTable.h"
+
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
 #include "foundation/DrawHelpers.h"
@@ -27,14 +29,6 @@ namespace {
 
 bool HoldsCard(const TCardCode& c) { return !(c == cards::Empty); }
 
-// Puts the table's background back over a rectangle.
-void Restore(platform::Canvas& canvas, int x, int y, int w, int h)
-{
-    const QImage& bg = CardPictures::TableBackground;
-    if (bg.isNull() || w <= 0 || h <= 0)
-        return;
-    canvas.draw(x, y, bg.copy(x, y, w, h));
-}
 
 int FoundationPile(int game, int f)
 {
@@ -59,7 +53,7 @@ int Layers(int n) { return n == 0 ? 0 : (n - 1) / 10 + 1; }
 void DrawStock(platform::Canvas& canvas, const TCardCode& marker)
 {
     const int x = SpecialX[1];
-    Restore(canvas, x, TopRowY - 10, CardWidth, CardHeight + 10);
+    Kit::RestoreBackground(canvas, x, TopRowY - 10, CardWidth, CardHeight + 10);
     CardDrawing::DrawCardFace(x, TopRowY, marker, canvas);
     const int layers = Layers(CardsInSlots(StockCards, 50));
     for (int l = 1; l <= layers; ++l)
@@ -70,7 +64,7 @@ void DrawStock(platform::Canvas& canvas, const TCardCode& marker)
 
 void RedrawColumn1(int Pile, int /*Flag*/)
 {
-    auto* table = TableImage1();
+    auto* table = Kit::TableImage();
     if (!table)
         return;
     platform::Canvas& canvas = table->canvas();
@@ -78,7 +72,7 @@ void RedrawColumn1(int Pile, int /*Flag*/)
     const bool freeCell = game == FreeCell;
     const int x = freeCell ? ColumnX[Pile] : SpecialX[Pile];
     const int top = freeCell ? ColumnTop : ColumnsTopY;
-    Restore(canvas, x, top, CardWidth, ColumnsHeight);
+    Kit::RestoreBackground(canvas, x, top, CardWidth, ColumnsHeight);
     const bool anyCard = freeCell || IsSpider(game);
     CardDrawing::DrawCardFace(x, top, TCardCode(anyCard ? "-*" : "-x"), canvas);
     for (int s = 1; s <= SlotCount; ++s) {
@@ -95,7 +89,7 @@ void RedrawColumn1(int Pile, int /*Flag*/)
 
 void RedrawFoundation1(int Foundation)
 {
-    auto* table = TableImage1();
+    auto* table = Kit::TableImage();
     const int game = CurrentGameId;
     if (!table || IsScorpion(game))
         return;
@@ -110,21 +104,21 @@ void RedrawFoundation1(int Foundation)
 
 void RedrawFreeCell1(int Cell)
 {
-    auto* table = TableImage1();
+    auto* table = Kit::TableImage();
     if (!table || CurrentGameId != FreeCell)
         return;
     platform::Canvas& canvas = table->canvas();
     if (HoldsCard(FreeCellCards[Cell])) {
         CardDrawing::DrawCardFace(FreeCellX[Cell], FreeCellY, FreeCellCards[Cell], canvas);
     } else {
-        Restore(canvas, FreeCellX[Cell], FreeCellY, CardWidth, CardHeight);
+        Kit::RestoreBackground(canvas, FreeCellX[Cell], FreeCellY, CardWidth, CardHeight);
         CardDrawing::DrawCardFace(FreeCellX[Cell], FreeCellY, TCardCode("-*"), canvas);
     }
 }
 
 void RedrawStockWaste1(int /*Flag*/)
 {
-    auto* table = TableImage1();
+    auto* table = Kit::TableImage();
     const int game = CurrentGameId;
     if (!table)
         return;
@@ -138,7 +132,7 @@ void RedrawStockWaste1(int /*Flag*/)
     DrawStock(canvas, TCardCode(PassCount <= 2 ? "-y" : "-n"));
 
     const int x = SpecialX[2];
-    Restore(canvas, x, TopRowY - 10, CardWidth, CardHeight + 10);
+    Kit::RestoreBackground(canvas, x, TopRowY - 10, CardWidth, CardHeight + 10);
     const int layers = Layers(CardsInSlots(WasteCards, 50));
     // The top `layers` cards of the waste, the lowest at TopRowY.
     for (int l = 1; l <= layers; ++l) {
@@ -156,8 +150,8 @@ void DealFromKoloda1()
     Byte value = 0;
     TakeStockTop1(card, value);
     RedrawStockWaste1(0);
-    if (Settings::MoveMode != 0 && TableImage1()) {
-        TableImage1()->update();
+    if (Settings::MoveMode != 0 && Kit::TableImage()) {
+        Kit::TableImage()->update();
         Sprite::SpriteFly(SpecialX[1], StockTopY1(), SpecialX[2], WasteTopY1(), FlySpeed, card, 1);
     }
     WasteCards[WasteCount] = card;
@@ -166,7 +160,7 @@ void DealFromKoloda1()
     RedrawStockWaste1(0);
     if (SelectedPile == 9)
         SelectedPile = 0;
-    if (auto* table = TableImage1())
+    if (auto* table = Kit::TableImage())
         table->setProperty(StockHintProperty, QString::number(StockCount));
 }
 
@@ -200,11 +194,6 @@ void PlaceActionButtons1()
     b8->setGeometry(left, top7 + height, width, height);
 }
 
-platform::PictureControl* TableImage1()
-{
-    return Form1 ? Form1->ImageStol : nullptr;
-}
-
 bool TakeWasteTop1(TCardCode& card, Byte& value)
 {
     if (WasteCount < 2)
@@ -232,30 +221,11 @@ bool TakeStockTop1(TCardCode& card, Byte& value)
 
 void DrawShadowText(const QString& Text, int X, int Y, int Pair, bool LeftAligned)
 {
-    auto* table = TableImage1();
+    auto* table = Kit::TableImage();
     if (!table)
         return;
-    platform::Canvas& canvas = table->canvas();
-    canvas.brush.style = platform::BrushStyle::Clear;
-    // At least the whole text with its shadow (an italic glyph leans a pixel left of X):
-    // a label drawn over its own remains thickens with every repaint.
-    const int width = std::max(Scaled(54), canvas.textWidth(Text) + 2);
-    if (LeftAligned)
-        Restore(canvas, X - 1, Y, width + 1, Scaled(27));
-    else
-        Restore(canvas, X - width + Scaled(5), Y - 1, width, Scaled(27));
-    const platform::TColor first = Pair == 2 ? 0x800080 : 0x800000;
-    const platform::TColor second = Pair == 2 ? 0xFF96FF : 0xFF9696;
-    canvas.font.color = first;
-    if (LeftAligned)
-        canvas.textOut(X, Y, Text);
-    else
-        DrawHelpers::TextOutRight(Text, X - 1, Y, canvas);
-    canvas.font.color = second;
-    if (LeftAligned)
-        canvas.textOut(X + 1, Y + 1, Text);
-    else
-        DrawHelpers::TextOutRight(Text, X, Y + 1, canvas);
+    DrawHelpers::DrawShadowText(Text, X, Y, Scaled(54), Scaled(27), Pair == 2 ? 0x800080 : 0x800000,
+                                Pair == 2 ? 0xFF96FF : 0xFF9696, LeftAligned, table->canvas());
 }
 
 int SpiderVariants1()
@@ -303,7 +273,7 @@ int CardsLeftOnTable1()
 
 void DrawInfoPanel1()
 {
-    auto* table = TableImage1();
+    auto* table = Kit::TableImage();
     if (!table)
         return;
     platform::Canvas& canvas = table->canvas();

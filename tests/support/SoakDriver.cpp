@@ -274,7 +274,7 @@ TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)
     std::deque<QString> recent;
 
     std::uint32_t dealSeed = options.seed * 2654435761u;
-    Group1::BeforeRedealHookForTest = [&] { SetShuffleSeedForTest(++dealSeed); };
+    GameState::BeforeRedealHookForTest = [&] { SetShuffleSeedForTest(++dealSeed); };
 
     const int savedMode = Settings::MoveMode;
     int deal = 0;
@@ -467,7 +467,7 @@ TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)
     // Leave no drag behind for the next test.
     Sprite::FreeSprite();
     DragActive = 0;
-    Group1::BeforeRedealHookForTest = nullptr;
+    GameState::BeforeRedealHookForTest = nullptr;
     SetShuffleSeedForTest(std::nullopt);
     Settings::MoveMode = savedMode;
     platform::setEventErrorReporter(nullptr);

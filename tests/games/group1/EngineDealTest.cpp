@@ -23,7 +23,7 @@ protected:
     {
         SetShuffleSeedForTest(std::nullopt);
         ApplyZoomForTest(760, 500, 1.0, true);
-        BeforeRedealHookForTest = nullptr;
+        GameState::BeforeRedealHookForTest = nullptr;
         ResetGameState();
     }
 };
@@ -197,7 +197,7 @@ TEST_F(EngineDeal, ADealWithFewerThanTwoMovesIsDealtAgain)
         int found = 0;
         for (std::uint32_t seed = 1; seed <= 3000 && found < 3; ++seed) {
             int calls = 0;
-            BeforeRedealHookForTest = [&] { ++calls; };
+            GameState::BeforeRedealHookForTest = [&] { ++calls; };
             Deal(game, seed);
             if (calls == 0)
                 continue;
@@ -205,7 +205,7 @@ TEST_F(EngineDeal, ADealWithFewerThanTwoMovesIsDealtAgain)
             // Moving the seed on gives a new deal, and the loop stops at one with two moves.
             std::uint32_t next = seed + 100000;
             int redeals = 0;
-            BeforeRedealHookForTest = [&] {
+            GameState::BeforeRedealHookForTest = [&] {
                 ++redeals;
                 SetShuffleSeedForTest(next++);
             };

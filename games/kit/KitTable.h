@@ -1,0 +1,19 @@
+#pragma once
+// The play kit: what every game module of every group stands on. This part reaches the
+// table image, puts the table's background back and plays the games' sounds.
+#include "platform/Canvas.h"
+#include "platform/PictureControl.h"
+
+namespace Kit {
+
+// The main window's table image; null without a window.
+platform::PictureControl* TableImage();
+
+// Puts the table's background back over a rectangle of the table's canvas (nothing for an
+// empty rectangle or without a background).
+void RestoreBackground(platform::Canvas& canvas, int x, int y, int w, int h);
+
+// Plays a WAV resource when sound is on; `wait` returns only when it has ended.
+void PlaySound(const char* name, bool wait = false);
+
+} // namespace Kit
