@@ -69,8 +69,8 @@ using Values104 = Arr<Byte, 104>;
     /* round flags and counters */                                                         \
     X(int, CurrentGameId) X(int, CurrentGroup) X(int, RoundActive) X(int, RoundPhase)      \
     X(int, GameOver) X(int, GameWon) X(int, MoveCounter) X(int, PassCount)                 \
-    X(int, UndoFlag) X(int, Button8Mode) X(int, GiveUpAllowed) X(int, TulipPhase)          \
-    X(int, IntroActive) X(int, MenuActive)                                                 \
+    X(int, UndoFlag) X(int, SelectionFlag) X(int, Button8Mode) X(int, GiveUpAllowed)       \
+    X(int, TulipPhase) X(int, IntroActive) X(int, MenuActive)                              \
     /* player bookkeeping */                                                               \
     X(int, PlayerSlot) X(int, PlayerRounds) X(int, PlayerScore) X(int, NewTotalScore)      \
     X(int, WorldPlace) X(int, ClubResultPending) X(int, PasswordAccepted)                  \
@@ -108,6 +108,7 @@ using Values104 = Arr<Byte, 104>;
     X(int, DemonReserveStep)                                                               \
     /* game-specific working state */                                                      \
     X(TCardCode, TulipHandCard) X(int, TulipHandValue) X(SINGLE_ARG(Arr<TCardCode, 52>), TulipKept) \
+    X(SINGLE_ARG(Arr<Byte, 4>), TulipRefillFrom)                                           \
     X(SINGLE_ARG(Arr<TCardCode, 52>), DiscardCards) X(SINGLE_ARG(Arr<Byte, 52>), DiscardValues) \
     X(int, PressHandled) X(int, PickIndex) X(int, PickSource) X(int, GalleryClickStage)    \
     X(int, GalleryRedealCount) X(SINGLE_ARG(Arr<Arr<TCardCode, 8>, 10>), GalleryCards)     \

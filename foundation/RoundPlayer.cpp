@@ -5,7 +5,9 @@
 #include "foundation/ClubPlayer.h"
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
+#include "foundation/Texts.h"
 #include "platform/Cp1251.h"
+#include "platform/Presenter.h"
 
 namespace GameState {
 
@@ -13,9 +15,10 @@ using namespace ClubPlayer;
 
 namespace {
 
+// Blanks put after a shorter name; a longer one stays whole.
 QString padRight(const QString& s, int width)
 {
-    return s.left(width).leftJustified(width, QLatin1Char(' '));
+    return s.leftJustified(width, QLatin1Char(' '));
 }
 
 } // namespace
@@ -42,8 +45,15 @@ bool TakeRoundPlayer()
         return false;
     const int gameNumber = GameTables::GameSlotOf(CurrentGameId);
     ClubFile::ClubLines lines;
-    if (gameNumber < 1 || !ClubFile::ReadClubLines(ClubFile::ClubFileName, lines))
+    if (gameNumber < 1)
         return false;
+    if (!ClubFile::ReadClubLines(ClubFile::ClubFileName, lines)) {
+        platform::presenter().message(platform::MessageKind::Error, QString(),
+                                      Texts::Tx(Texts::TxtCantReadFile) + QStringLiteral(" \"") +
+                                          ClubFile::ClubFileName + QStringLiteral("\"!"),
+                                      platform::Buttons::Ok);
+        return false;
+    }
     const QByteArray line = lines.value((gameNumber - 1) * ClubFile::ClubBlockLines + PlayerSlot - 1)
                                 .leftJustified(ClubFile::ClubEntryLength, ' ');
     CurrentPlayerName = platform::cp1251::toUnicode(line.left(20));

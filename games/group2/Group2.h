@@ -1,15 +1,19 @@
 #pragma once
 // Game group 2: Golf (five tables), Tulip, Blue Tulip, Paganini, Fun Deuces and Napoleon Square.
-// What the main window calls: the new deal, the score, the engine steps of the action
-// buttons and the table handlers of each game module (called only while the table is
-// unlocked and the game is not over).
+// What the main window calls: the new deal, the score, the info panel, the engine steps
+// of the action buttons and the table handlers of each game module (called only while the
+// table is unlocked and the game is not over).
 #include "platform/PictureControl.h"
 
 #include <QString>
 
 namespace Group2 {
 
+// The round of the current game as the menu starts it: a game whose module is built is
+// dealt (DealRound2); any other gets the empty table that "To menu" finishes.
 void NewDeal2(bool Redeal);
+// True once the game's module (its mouse handlers) is built.
+bool HasGameModule2(int game);
 void GameResult2();
 void DrawInfoPanel2();
 void TulipCollectCards();

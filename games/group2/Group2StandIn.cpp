@@ -1,19 +1,10 @@
-// Stand-in for game group 2 until its engine is built: a deal lays out an empty
-// table whose "To menu" finishes the round; the table handlers do nothing.
+// Stand-ins for the group-2 game modules until they are built: no game of the group is
+// dealt by the menu yet, and the table handlers and the Tulip redeal steps do nothing.
 #include "games/group2/Group2.h"
-
-#include "foundation/EmptyTable.h"
 
 namespace Group2 {
 
-void NewDeal2(bool Redeal)
-{
-    GameState::DealEmptyTable(Redeal, true);
-}
-
-void GameResult2() {}
-
-void DrawInfoPanel2() {}
+bool HasGameModule2(int) { return false; }
 
 void TulipCollectCards() {}
 

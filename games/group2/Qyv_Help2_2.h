@@ -1,0 +1,111 @@
+#pragma once
+// The engine of the ten card games of group 2 (the five Golf tables, Tulip, Blue Tulip,
+// Paganini, Fun Deuces and Napoleon Square): the deal, the counters' accessors, the
+// rules' fit tests and move count, the won test, the painters, the Tulip rows and
+// flowers, the info panel and the result of a round. Every routine works on the shared
+// table state (GameState.h) of the current game (GameState::CurrentGameId) and keeps no
+// state of its own; the game modules hold only their mouse handlers and call these.
+#include "foundation/CardCode.h"
+#include "foundation/GameState.h"
+
+namespace Group2 {
+
+// The game codes of the group.
+inline constexpr int Tulip = 19;
+inline constexpr int BlueTulip = 401;
+inline constexpr int Paganini = 402;
+inline constexpr int FunDeuces = 419;
+inline constexpr int NapoleonSquare = 420;
+inline constexpr int GolfPeak = 424;
+inline constexpr int GolfThreePeaks = 427;
+inline constexpr int GolfRug = 434;
+inline constexpr int GolfDiamond = 435;
+inline constexpr int GolfBlock = 436;
+
+bool IsGolf(int game);
+bool IsTulipFamily(int game);
+bool IsDeucesOrNap(int game); // Fun Deuces and Napoleon Square
+bool IsGroup2Game(int game);
+
+// ---- counters: where the top card is and whether a place is empty ----
+// Piles, foundations and the waste count their next free slot (1 = empty); the stock
+// counts its cards. Each TopSlot is the slot of the top card, 0 when empty.
+
+int PileTopSlot2(int Pile); // PileCounts
+bool PileEmpty2(int Pile);
+int FoundationTopSlot2(int Foundation); // FoundationCounts
+bool FoundationEmpty2(int Foundation);
+// The waste's counter of the current game: ExtraPileCount in Fun Deuces and Napoleon
+// Square, WasteCount in the Golf games.
+int WasteTopSlot2();
+bool WasteEmpty2();
+int StockTopSlot2(); // StockCount
+bool StockEmpty2();
+
+// ---- Golf grids ----
+
+// Columns, rows and layers of the current Golf grid (0 outside the Golf games).
+int GolfColumns2();
+int GolfRows2();
+int GolfLayers2();
+// Place (p, k) in layer l of the current Golf grid (l is 1 except in Golf - Block): its
+// card, value and face flag (PileCards / PileValues / PileFaceUp, or the PileCards2 areas
+// in Golf - Block).
+TCardCode& GolfCard2(int p, int k, int l = 1);
+GameState::Byte& GolfValue2(int p, int k, int l = 1);
+GameState::Byte& GolfFaceUp2(int p, int k, int l = 1);
+// Grid places holding a card.
+int GolfCardsLeft2();
+// May the face-up grid card of value `value` go on the waste? One rank up or down from
+// the waste's top, King and Ace next to each other; never while the waste is empty.
+bool GolfFits2(GameState::Byte value);
+
+// ---- Fun Deuces and Napoleon Square rules ----
+
+// May card (c, v) go on pile `Pile`? An empty pile takes any card; else one lower in
+// the top's suit (Fun Deuces also the King on the Ace of its suit).
+bool FitsPile2(const TCardCode& c, GameState::Byte v, int Pile);
+// May card (c, v) go on foundation `Foundation`? One higher in the top's suit (Fun
+// Deuces also the Ace on the King); an empty foundation (Napoleon Square) takes an Ace.
+bool FitsFoundation2(const TCardCode& c, GameState::Byte v, int Foundation);
+
+// ---- move count and won test ----
+
+// Count = the open moves of the current game (Fun Deuces, Napoleon Square, Golf);
+// True when the game is stuck: no move open and the stock empty.
+bool CountMoves2(int& Count);
+// True when the deal is won (False in the Tulip family, which has its own end test).
+bool IsGameWon2();
+
+// ---- Tulip rows and flowers ----
+
+// Cards of row `Row` outside its leading run, and the length of that run.
+int TulipRowRest(int Row);
+int TulipRowRun(int Row);
+// The flower of suit 1..4 at stage 0..13 under the rows (the table image; nothing
+// without a window).
+void DrawTulipFlower(int Suit, int Stage, bool ShowIcon);
+
+// ---- painting (on Form1->ImageStol; nothing without a window) ----
+
+void RedrawFoundation2(int Foundation);
+void RedrawColumn2(int Pile, int Flag);
+void RedrawStockWaste2(int Kind);
+void PlaceActionButtons2();
+void DrawInfoPanel2();
+
+// ---- new deal and result ----
+
+// A whole new round of the current game: the player's round data (unless Redeal), the
+// table laid out, dealt and painted, the buttons, the table locked until "To Begin".
+// The player's club entry is taken out before the table is touched; when that fails
+// (the message has been shown) the menu comes back and the result is False.
+bool DealRound2(bool Redeal);
+// The dealing part alone: shuffle, clear every area the group uses, lay the pack out
+// for the current game, paint it and caption Button8. LayoutTable must have run.
+void DealTable2();
+
+// Fills the score window's board fields and NewTotalScore for the current deal.
+void GameResult2();
+
+} // namespace Group2
