@@ -227,6 +227,7 @@ TEST_F(EnginePaint, DISABLED_WriteDealtTables)
         for (int game : {Tulip, BlueTulip, Paganini, FunDeuces, NapoleonSquare, GolfPeak, GolfThreePeaks, GolfRug,
                          GolfDiamond, GolfBlock}) {
             Table(game, width, height, zoom);
+            Settings::WindowSize = size;
             CardPictures::LoadTableBackground();
             Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
             PlayerSlot = 6;
@@ -243,6 +244,7 @@ TEST_F(EnginePaint, DISABLED_WriteDealtTables)
             shot.save(QStringLiteral("%1/%2_size%3.png").arg(dir).arg(game).arg(size));
         }
     }
+    Settings::WindowSize = 1;
 }
 
 } // namespace

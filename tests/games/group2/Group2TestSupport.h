@@ -146,6 +146,7 @@ protected:
         CardPictures::TableBackground.fill(platform::toQColor(Ground));
         CardPictures::LoadCardFaces();
         CardPictures::LoadCardBacks();
+        Form1->SetClientSize(width, height); // the Golf layouts fit the table to the window
         GameState::LayoutTable();
         Form1->ImageStol->setPictureSize(width, height);
         Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
