@@ -32,6 +32,8 @@
 #include "platform/PictureControl.h"
 #include "platform/Resources.h"
 #include "platform/Seams.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitPress.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -80,7 +82,7 @@ protected:
     {
         Sprite::SetFlightStepListenerForTest(nullptr);
         Sprite::FreeSprite();
-        Group1::SetScreenCursor(Group1::CursorDefault);
+        Kit::SetScreenCursor(Kit::CursorDefault);
         Celebration::StopWinBalloons();
         Form1 = nullptr;
         window.reset();
@@ -151,7 +153,7 @@ protected:
         if (Group1::IsVardelin(CurrentGameId) || Group1::IsSpider(CurrentGameId))
             Group1::RedrawStockWaste1(0);
         Group1::DrawInfoPanel1();
-        Form1->ImageStol->setProperty(Group1::StockHintProperty, QString::number(StockCount));
+        Form1->ImageStol->setProperty(Kit::StockHintProperty, QString::number(StockCount));
     }
 
     // ---- points ----
@@ -177,7 +179,7 @@ protected:
 
     // ---- mouse ----
 
-    // Every press comes `msSincePress` after the one before (PickSoundOn needs > 1000).
+    // Every press comes `msSincePress` after the one before (Kit::PickSoundOn needs > 1000).
     void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton, int msSincePress = 1500)
     {
         clockMs += msSincePress;

@@ -13,6 +13,7 @@
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
+#include "games/kit/KitCursors.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ protected:
     }
     void TearDown() override
     {
-        Group1::SetScreenCursor(Group1::CursorDefault);
+        Kit::SetScreenCursor(Kit::CursorDefault);
         Celebration::StopWinBalloons();
         Form1 = nullptr;
         window.reset();
