@@ -361,7 +361,8 @@ TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)
             if (!broken.isEmpty())
                 return broken;
         }
-        if (game.softlock && !GameOver && !DragActive && RoundPhase == 2) {
+        // Only between gestures: a double click's move is judged by the release after it.
+        if (game.softlock && pending.empty() && !GameOver && !DragActive && RoundPhase == 2) {
             const QString stuck = game.softlock();
             if (!stuck.isEmpty())
                 return QStringLiteral("softlock: ") + stuck;
