@@ -28,6 +28,7 @@
 #include "online/Qyv_UStatC.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
+#include "games/kit/KitCursors.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -111,7 +112,7 @@ void vardelinUndo(TTableSurface& form)
     UndoFlag = 0;
     form.Button8->setEnabled(false);
     Group1::DrawInfoPanel1();
-    form.ImageStol->setProperty(Group1::StockHintProperty, QString::number(StockCount));
+    form.ImageStol->setProperty(Kit::StockHintProperty, QString::number(StockCount));
 }
 
 void bookUndo(TTableSurface& form)

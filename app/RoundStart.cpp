@@ -23,6 +23,7 @@
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
 #include "games/group5/Group5.h"
+#include "games/kit/KitDrag.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 
@@ -235,10 +236,7 @@ void StartDeal(TTableSurface& form)
 {
     MenuActive = 0;
     // A drag whose release never came must not carry its cards into the new deal.
-    if (DragActive) {
-        DragActive = 0;
-        Sprite::FreeSprite();
-    }
+    Kit::EndPendingDrag();
     switch (CurrentGroup) {
     case 1: Group1::NewDeal1(false); break;
     case 2: Group2::NewDeal2(false); break;

@@ -1,36 +1,18 @@
 #include "games/group1/Group1Kit.h"
+
+#include "games/group1/Qyv_Help2_1.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitFlight.h"
 #include "games/kit/KitTable.h"
 
-#include "foundation/Celebration.h"
-#include "foundation/CardDrawing.h"
-#include "foundation/DrawHelpers.h"
-#include "foundation/FontsAndCursors.h"
-#include "foundation/QyvCardsButton.h"
-#include "foundation/Qyv_FCount.h"
-#include "foundation/Scaling.h"
-#include "foundation/Settings.h"
-#include "foundation/Sprite.h"
-#include "foundation/TableSurface.h"
-#include "foundation/Texts.h"
-#include "games/group1/Qyv_Help2_1.h"
-#include "platform/Seams.h"
-
-#include <QGuiApplication>
-#include <QTimer>
-#include <QVariant>
 #include <algorithm>
-#include <cstdlib>
 
 namespace Group1 {
 
 using namespace GameState;
-using Scaling::Scaled;
 
 namespace {
 
-
-int g_screenShape = CursorDefault;
-bool g_overrideOn = false;
 
 // A real card: a lift buffer that was never cleared beyond SlotCount holds blank
 // codes, which must not count as cards.
@@ -50,62 +32,6 @@ bool Within(int X, int Y, int left, int top)
 }
 
 } // namespace
-
-// ---- cursors and the stock hint ----
-
-QCursor CursorOf(int shape)
-{
-    using FontsAndCursors::CursorKind;
-    const int set = Settings::YellowCursor ? 1 : 0;
-    if (shape == CursorHand)
-        return HandCursorSet ? HandCursorSet(set) : FontsAndCursors::CursorOf(CursorKind::Hand, set).FrameAt(0);
-    return ArrowCursorSet ? ArrowCursorSet(set) : FontsAndCursors::CursorOf(CursorKind::Arrow, set).FrameAt(0);
-}
-
-void SetScreenCursor(int shape)
-{
-    if (shape != CursorArrow && shape != CursorHand)
-        shape = CursorDefault;
-    g_screenShape = shape;
-    if (shape == CursorDefault) {
-        if (g_overrideOn)
-            QGuiApplication::restoreOverrideCursor();
-        g_overrideOn = false;
-        return;
-    }
-    if (g_overrideOn)
-        QGuiApplication::changeOverrideCursor(CursorOf(shape));
-    else
-        QGuiApplication::setOverrideCursor(CursorOf(shape));
-    g_overrideOn = true;
-}
-
-int ScreenCursor()
-{
-    return g_screenShape;
-}
-
-void SaveScreenCursor()
-{
-    SavedCursor = g_screenShape;
-}
-
-void RestoreScreenCursor()
-{
-    SetScreenCursor(SavedCursor);
-}
-
-void SetTableCursor(int shape)
-{
-    if (auto* t = Kit::TableImage())
-        t->setCursor(CursorOf(shape == CursorHand ? CursorHand : CursorArrow));
-}
-
-void SetStockHint(bool shown)
-{
-    if (auto* t = Kit::TableImage())
-        t->setToolTip(shown ? t->property(StockHintProperty).toString() : QString());
-}
 
 // ---- places on the table ----
 
@@ -154,19 +80,6 @@ int SlotY(int p, int s)
 
 // ---- press ----
 
-bool BeginPress(platform::MouseButton Button)
-{
-    SaveScreenCursor();
-    return Button == platform::mbLeft;
-}
-
-void StartPressTiming()
-{
-    PressTime = platform::monotonicMillis();
-    PickSoundOn = std::llabs(PressTime - PressTime2) > 1000;
-    PressTime2 = PressTime;
-}
-
 bool AlternatingRun(const TCardCode& lower, Byte lowerValue, const TCardCode& upper, Byte upperValue)
 {
     return cards::isRed(lower) != cards::isRed(upper) && int(lowerValue) == int(upperValue) + 1;
@@ -197,44 +110,21 @@ bool RunLiftable(int p, int s, const RunTest& test)
     return true;
 }
 
-TLiftFrame PileRunFrame(int p, int s)
+Kit::TLiftFrame PileRunFrame(int p, int s)
 {
     const int t = std::max(LastCardIndex1(PileCards[p]), s);
     return {SpecialX[p] - CardInset, SlotY(p, s) - CardInset, SpecialX[p] + CardWidth + CardInset,
             SlotY(p, t) + CardHeight + CardInset};
 }
 
-TLiftFrame WasteTopFrame()
+Kit::TLiftFrame WasteTopFrame()
 {
-    return CardFrame(SpecialX[2], WasteTopY1());
-}
-
-TLiftFrame CardFrame(int x, int y)
-{
-    return {x - CardInset, y - CardInset, x + CardWidth + CardInset, y + CardHeight + CardInset};
-}
-
-bool TakeUpDrag()
-{
-    if (DragActive)
-        return false;
-    if (PickSoundOn)
-        Kit::PlaySound("WavDown");
-    DragActive = 1;
-    return true;
-}
-
-void ClearLiftBuffer()
-{
-    for (int i = 1; i <= LiftSlots(); ++i) {
-        LiftedCards[i] = cards::Empty;
-        LiftedValues[i] = cards::EmptyValue;
-    }
+    return Kit::CardFrame(SpecialX[2], WasteTopY1());
 }
 
 int LiftPileRun(int p, int s)
 {
-    ClearLiftBuffer();
+    Kit::ClearLiftBuffer(SlotCount);
     int n = 0;
     for (int i = s; i <= LiftSlots(); ++i) {
         if (!HoldsCard(PileCards[p][i]))
@@ -258,43 +148,6 @@ int LiftPileRun(int p, int s)
     return n;
 }
 
-void LiftWasteTop()
-{
-    ClearLiftBuffer();
-    if (WasteCount < 2)
-        return;
-    const int top = WasteCount - 1;
-    LiftedCards[1] = WasteCards[top];
-    LiftedValues[1] = WasteValues[top];
-    WasteCards[top] = cards::Empty;
-    WasteValues[top] = cards::EmptyValue;
-    --WasteCount;
-    LiftedFromPile = 20;
-    DragRun = TSpr{};
-    DragRun.K = 1;
-    DragRun.G = 1;
-    DragRun.H = 0;
-    DragRun.C[1] = LiftedCards[1];
-}
-
-void ShowDragSprite(const TLiftFrame& frame, int X, int Y, bool recordPressPoint,
-                    const std::function<void()>& redrawSource)
-{
-    // The sprite takes its picture from the table while the cards are still drawn.
-    Sprite::CurrentSprite = std::make_unique<Sprite::TSprite>(frame.Left, frame.Top, frame.Right, frame.Bottom,
-                                                              cards::NoPicture, true, 0, DragRun);
-    DragOffsetX = X - frame.Left;
-    DragOffsetY = Y - frame.Top;
-    if (recordPressPoint) {
-        PressX = X;
-        PressY = Y;
-    }
-    if (redrawSource)
-        redrawSource();
-    Sprite::TakeTableForSprite();
-    Sprite::SpriteMoveTo(X - DragOffsetX, Y - DragOffsetY, 1);
-}
-
 // ---- move ----
 
 void DragCursor(int X, int Y, bool foundations)
@@ -304,29 +157,12 @@ void DragCursor(int X, int Y, bool foundations)
     bool hand = false;
     if (kind == KindPile && top && p >= 1 && s >= 1)
         hand = FitsTableau1(LiftedCards[1], PileCards[p][s]);
-    else if (foundations && kind == KindFoundationOrCell && p >= 1 && LiftedCount() == 1)
+    else if (foundations && kind == KindFoundationOrCell && p >= 1 && Kit::LiftedCount(SlotCount) == 1)
         hand = FitsFoundation1(LiftedCards[1], p);
-    SetScreenCursor(hand ? CursorHand : CursorArrow);
+    Kit::SetScreenCursor(hand ? Kit::CursorHand : Kit::CursorArrow);
 }
 
 // ---- release ----
-
-void RemoveDragSprite()
-{
-    Sprite::SpriteHide(0, 0, 1);
-    Sprite::FreeSprite();
-    if (auto* t = Kit::TableImage())
-        t->update();
-}
-
-int LiftedCount()
-{
-    int n = 0;
-    for (int i = 1; i <= LiftSlots(); ++i)
-        if (HoldsCard(LiftedCards[i]))
-            ++n;
-    return n;
-}
 
 void PutLiftedOnPile(int p)
 {
@@ -371,14 +207,9 @@ void ReturnLifted()
             WasteValues[WasteCount] = LiftedValues[1];
             ++WasteCount;
         }
-        ClearLiftBuffer();
+        Kit::ClearLiftBuffer(SlotCount);
         RedrawStockWaste1(0);
     }
-}
-
-bool FarFromPress(int X, int Y)
-{
-    return Celebration::Distance(X, Y, PressX, PressY) > Scaled(30);
 }
 
 bool TurnUpTop(int p)
@@ -395,7 +226,7 @@ bool TurnUpTop(int p)
 
 DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
 {
-    RemoveDragSprite();
+    Kit::RemoveDragSprite();
     int p = 0, s = 0, kind = 0;
     const bool top = HitTest1(X, Y, p, s, kind);
     const int src = LiftedFromPile;
@@ -415,7 +246,7 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
         if (src != p || o.SoundOnSourcePile)
             Kit::PlaySound("WavCardUp");
         result = DropResult::OnPile;
-    } else if (o.Foundations && kind == KindFoundationOrCell && p >= 1 && LiftedCount() == 1
+    } else if (o.Foundations && kind == KindFoundationOrCell && p >= 1 && Kit::LiftedCount(SlotCount) == 1
                && FitsFoundation1(LiftedCards[1], p)) {
         PutLiftedOnFoundation(p);
         if (fromPile) {
@@ -425,7 +256,7 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
         Kit::PlaySound("WavCardUp");
         result = DropResult::OnFoundation;
     } else {
-        if (o.CancelAlways || FarFromPress(X, Y))
+        if (o.CancelAlways || Kit::FarFromPress(X, Y))
             Kit::PlaySound("WavCancel");
         ReturnLifted();
     }
@@ -439,30 +270,7 @@ DropResult ReleaseDrag(int X, int Y, const TDropOptions& o)
     return result;
 }
 
-// ---- flights, selection and the double click ----
-
-void FlyCard(int x1, int y1, int x2, int y2, const TCardCode& card, int speedFactor)
-{
-    if (auto* t = Kit::TableImage())
-        t->repaintNow();
-    Sprite::SpriteFly(x1, y1, x2, y2, FlySpeed * speedFactor, card, 1);
-}
-
-void ToggleSelectionFrame(int x, int y)
-{
-    if (auto* t = Kit::TableImage())
-        CardDrawing::DrawCardOutline(x, y, 1, t);
-}
-
-bool EndDragOnDoubleClick()
-{
-    if (!DragActive)
-        return false;
-    RemoveDragSprite();
-    ReturnLifted();
-    DragActive = 0;
-    return true;
-}
+// ---- the double click ----
 
 int FoundationForCard(const TCardCode& card, Byte value)
 {
@@ -501,29 +309,12 @@ int SendPileTopToFoundation(int p, const TSendOptions& o)
     PileFanStep[p] = FanStep1(p);
     RedrawColumn1(p, 0);
     if (o.Fly)
-        FlyCard(SpecialX[p], SlotY(p, s), FoundationPlaceX(f), FoundationPlaceY(), card);
+        Kit::FlyCard(SpecialX[p], SlotY(p, s), FoundationPlaceX(f), FoundationPlaceY(), card);
     RedrawFoundation1(f);
     if (o.Count)
         ++MoveCounter;
     Kit::PlaySound(o.StopkaOnComplete && FoundationNextSlot[f] == 14 ? "WavStopka" : "WavCardUp");
     return f;
-}
-
-// ---- the end of a game ----
-
-void EndGame(bool won)
-{
-    if (Form1 && Form1->Button8) {
-        Form1->Button8->setEnabled(true);
-        Form1->Button8->setText(Texts::Tx(Texts::TxtToMenu));
-    }
-    if (auto* t = Kit::TableImage())
-        t->repaintNow();
-    Kit::PlaySound(won ? "WavKoGood" : "WavKoBads");
-    GameOver = 1;
-    if (won)
-        Celebration::StartWinBalloons();
-    ShowScoreWindow();
 }
 
 } // namespace Group1

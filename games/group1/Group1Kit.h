@@ -1,64 +1,36 @@
 #pragma once
-// The lift / drag / drop kit that the group-1 game modules share, so each module keeps
-// only what its game does differently.
+// The lift / drag / drop steps that only the group-1 game modules share: pile geometry,
+// run lifts, drops onto piles and foundations. The steps every group shares (cursors,
+// press timing, the drag sprite, flights, the end of a game) are the play kit's
+// (games/kit/, namespace Kit), called directly.
 //
 // How a module uses it (Vardelin is the full example, Qyv_01_Vardelin.cpp):
-//   press:   if (!BeginPress(Button)) return;     // saves the screen cursor, left only
-//            StartPressTiming();                  // PressTime, PickSoundOn, PressTime2
+//   press:   if (!Kit::BeginPress(Button)) return;  // no pending drag, left, cursor saved
+//            Kit::StartPressTiming();               // PressTime, PickSoundOn, PressTime2
 //            HitTest1(...); if (!RunLiftable(p, s, AlternatingRun)) return;
-//            TLiftFrame f = PileRunFrame(p, s);
-//            if (!TakeUpDrag()) return;           // no second drag; "WavDown", DragActive
-//            LiftPileRun(p, s);                   // or LiftWasteTop(), or your own lift
-//            ShowDragSprite(f, X, Y, true, [&] { RedrawColumn1(p, 0); });
-//   move:    DragCursor(X, Y, true) while dragging; SetTableCursor / SetStockHint else.
-//   release: RestoreScreenCursor(); ... if (DragActive) { TDropOptions o; ...;
+//            Kit::TLiftFrame f = PileRunFrame(p, s);
+//            if (!Kit::TakeUpDrag()) return;        // no second drag; "WavDown", DragActive
+//            LiftPileRun(p, s);                     // or Kit::LiftWasteTop(SlotCount)
+//            Kit::ShowDragSprite(f, X, Y, true, [&] { RedrawColumn1(p, 0); });
+//   move:    DragCursor(X, Y, true) while dragging; Kit::SetTableCursor /
+//            Kit::SetStockHint else.
+//   release: Kit::RestoreScreenCursor(); ... if (DragActive) { TDropOptions o; ...;
 //            ReleaseDrag(X, Y, o); }  then the game's own end test, and on an ended game
-//            EndGame(GameWon).
-//   double:  EndDragOnDoubleClick(); then SendPileTopToFoundation(...) / the game's own.
+//            Kit::EndGame(GameWon, {&Texts::TxtToMenu}).
+//   double:  Kit::EndDragOnDoubleClick(ReturnLifted); then SendPileTopToFoundation(...)
+//            / the game's own.
 // What differs between games goes in through arguments (run tests, foundation targets,
 // counting, sounds, a hook after a pile drop). Functions may be added at the end of the
 // file; existing ones keep their meaning.
 #include "foundation/CardCode.h"
 #include "foundation/GameState.h"
-#include "platform/PictureControl.h"
+#include "games/kit/KitDrag.h"
 
-#include <QCursor>
 #include <functional>
 
 namespace Group1 {
 
-// ---- cursors and the stock hint ----
-
-// Cursor shapes of the screen cursor and of the table image. CursorDefault leaves each
-// control its own cursor (the screen cursor is off).
-enum CursorShape : int { CursorDefault = 0, CursorArrow = 1, CursorHand = 2 };
-
-// The two cursor sets (0 the system's, 1 the yellow ones), chosen by YellowCursor.
-// Empty hooks take the program's cursor sets (FontsAndCursors::CursorOf); a test or
-// the main window may hand in others.
-inline std::function<QCursor(int set)> ArrowCursorSet;
-inline std::function<QCursor(int set)> HandCursorSet;
-QCursor CursorOf(int shape);
-
-// The screen cursor: shown over every control while it is not CursorDefault.
-void SetScreenCursor(int shape);
-int ScreenCursor();
-// SavedCursor := the screen cursor / the screen cursor := SavedCursor.
-void SaveScreenCursor();
-void RestoreScreenCursor();
-// The table image's own cursor.
-void SetTableCursor(int shape);
-// The table image's hint (the stock count kept in its StockHintProperty) shown or off.
-void SetStockHint(bool shown);
-
 // ---- places on the table ----
-
-struct TLiftFrame {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-};
 
 // The point lies on the stock's top card / on the waste's top card (their card
 // rectangles at StockTopY1 / WasteTopY1, edges included).
@@ -75,15 +47,6 @@ int FoundationPlaceY();
 int SlotY(int p, int s);
 
 // ---- press ----
-
-// Saves the screen cursor (every press); true only for the left button.
-bool BeginPress(platform::MouseButton Button);
-// Set at each press: whether the pick-up sound is wanted (no earlier press within one
-// second, so the second press of a double click is silent).
-inline bool PickSoundOn = false;
-// PressTime := now; PickSoundOn := more than 1000 ms since PressTime2; PressTime2 := now.
-// Measured on a monotonic clock.
-void StartPressTiming();
 
 // Run tests: may the card in slot `upper` lie on the card in slot `lower` = upper - 1
 // as part of a liftable run?
@@ -105,27 +68,13 @@ bool AnyRun(const TCardCode& lower, GameState::Byte lowerValue, const TCardCode&
 bool RunLiftable(int p, int s, const RunTest& test);
 
 // The frame of the cards lifted from slot s of pile p up to its top card, widened by
-// CardInset; the frame of the waste's top card; the frame of one card at (x, y).
-TLiftFrame PileRunFrame(int p, int s);
-TLiftFrame WasteTopFrame();
-TLiftFrame CardFrame(int x, int y);
+// CardInset; the frame of the waste's top card.
+Kit::TLiftFrame PileRunFrame(int p, int s);
+Kit::TLiftFrame WasteTopFrame();
 
-// False while a drag is active. Otherwise plays "WavDown" when PickSoundOn is set,
-// sets DragActive and returns true.
-bool TakeUpDrag();
-// Empties the lift buffer ("##", 99).
-void ClearLiftBuffer();
 // Lifts slots s..SlotCount of pile p into the buffer (emptying them), sets
 // LiftedFromPile and DragRun (G 3, H the pile's fan step). Returns the number lifted.
 int LiftPileRun(int p, int s);
-// Lifts the waste's top card (LiftedFromPile 20, DragRun G 1, H 0).
-void LiftWasteTop();
-// After the lift: the drag sprite for `frame` built from DragRun, the drag offsets
-// (and PressX, PressY when recordPressPoint), the source repainted by
-// `redrawSource`, the table taken under the sprite and the sprite shown where the
-// cards stood.
-void ShowDragSprite(const TLiftFrame& frame, int X, int Y, bool recordPressPoint,
-                    const std::function<void()>& redrawSource);
 
 // ---- move ----
 
@@ -136,11 +85,6 @@ void DragCursor(int X, int Y, bool foundations);
 
 // ---- release ----
 
-// Takes the drag sprite off the table and frees it with its two pictures.
-void RemoveDragSprite();
-
-// Number of cards in the lift buffer (slots holding a card).
-int LiftedCount();
 // Puts the lifted cards onto pile p from slot LastCardIndex1(p) + 1 up, face up and
 // marked, empties the buffer, sets the pile's count and fan step and repaints it.
 void PutLiftedOnPile(int p);
@@ -149,9 +93,6 @@ void PutLiftedOnFoundation(int f);
 // Returns the lifted cards to their source: a pile (as PutLiftedOnPile) or the waste
 // (LiftedFromPile 20). A source of another kind is left to the module.
 void ReturnLifted();
-// Whether a release at (X, Y) is far enough from PressX, PressY to sound "WavCancel"
-// (more than Scaled(30) pixels).
-bool FarFromPress(int X, int Y);
 // Turns a face-down top card of pile p face up (fan step and repaint); true when it did.
 bool TurnUpTop(int p);
 
@@ -178,17 +119,7 @@ struct TDropOptions {
 // face-down card left on top of a source pile turned up.
 DropResult ReleaseDrag(int X, int Y, const TDropOptions& options);
 
-// ---- flights, selection and the double click ----
-
-// The table image refreshed on screen, then a card flown at FlySpeed x speedFactor.
-void FlyCard(int x1, int y1, int x2, int y2, const TCardCode& card, int speedFactor = 1);
-// Draws (or, drawn again, removes) the inverting selection frame of a card at (x, y).
-void ToggleSelectionFrame(int x, int y);
-
-// A double click that finds a drag still active (its release never came): the sprite
-// removed, the lifted cards back at their source, DragActive cleared. True when there
-// was a drag.
-bool EndDragOnDoubleClick();
+// ---- the double click ----
 
 // The first foundation 1..LayoutFoundationCount that takes `card` of `value` as its
 // next card: an Ace on an empty one, else the suit of its first card and value + 1 =
@@ -204,11 +135,5 @@ struct TSendOptions {
 // turned up, the pile's count and fan step set and repainted, the card flown, the
 // foundation repainted, the sound. The foundation, or 0 when none takes it.
 int SendPileTopToFoundation(int p, const TSendOptions& options);
-
-// ---- the end of a game ----
-
-// Button8 to "To menu", the table refreshed, "WavKoGood" with the balloons or
-// "WavKoBads", GameOver set and the score window shown.
-void EndGame(bool won);
 
 } // namespace Group1

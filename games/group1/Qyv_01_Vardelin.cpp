@@ -8,6 +8,11 @@
 #include "foundation/Texts.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitEnd.h"
+#include "games/kit/KitFlight.h"
+#include "games/kit/KitPress.h"
 
 #include <QVariant>
 
@@ -46,7 +51,7 @@ void GiveUpCaption()
 void SetStockHintText()
 {
     if (Form1 && Form1->ImageStol)
-        Form1->ImageStol->setProperty(StockHintProperty, QString::number(StockCount));
+        Form1->ImageStol->setProperty(Kit::StockHintProperty, QString::number(StockCount));
 }
 
 // The empty stock takes the waste back for the next pass, in the order it was turned.
@@ -105,14 +110,14 @@ void PlaySelectedWaste(int X, int Y)
     if (!toPile && !toFoundation) {
         SelectedPile = 0;
         Kit::PlaySound("WavCancel");
-        ToggleSelectionFrame(SpecialX[2], WasteTopY1());
+        Kit::ToggleSelectionFrame(SpecialX[2], WasteTopY1());
         return;
     }
     SelectedPile = 0;
     TCardCode moved;
     Byte value = 0;
     if (toPile) {
-        ClearLiftBuffer();
+        Kit::ClearLiftBuffer(SlotCount);
         TakeWasteTop1(moved, value);
         LiftedCards[1] = moved;
         LiftedValues[1] = value;
@@ -120,7 +125,7 @@ void PlaySelectedWaste(int X, int Y)
         if (Form1 && Form1->ImageStol)
             Form1->ImageStol->repaintNow();
         if (Settings::MoveMode == 1)
-            FlyCard(SpecialX[2], WasteTopY1(), SpecialX[p], SlotY(p, s), moved);
+            Kit::FlyCard(SpecialX[2], WasteTopY1(), SpecialX[p], SlotY(p, s), moved);
         PutLiftedOnPile(p);
     } else {
         TakeWasteTop1(moved, value);
@@ -131,7 +136,7 @@ void PlaySelectedWaste(int X, int Y)
         if (Form1 && Form1->ImageStol)
             Form1->ImageStol->repaintNow();
         if (Settings::MoveMode == 1)
-            FlyCard(SpecialX[2], WasteTopY1(), FoundationPlaceX(p), FoundationPlaceY(), moved);
+            Kit::FlyCard(SpecialX[2], WasteTopY1(), FoundationPlaceX(p), FoundationPlaceY(), moved);
         RedrawFoundation1(p);
     }
     Kit::PlaySound("WavCardUp");
@@ -167,37 +172,37 @@ void EndBlock()
     DrawInfoPanel1();
     int count = 0;
     if (StockCount == 0 && CountMoves1(count))
-        EndGame(true);
+        Kit::EndGame(true, {&Texts::TxtToMenu});
 }
 
 } // namespace
 
 void VardelinMouseDown(platform::MouseButton Button, platform::ShiftState /*Shift*/, int X, int Y)
 {
-    if (!BeginPress(Button) || SelectedPile == WasteSelected)
+    if (!Kit::BeginPress(Button) || SelectedPile == WasteSelected)
         return;
-    StartPressTiming();
+    Kit::StartPressTiming();
     int p = 0, s = 0, kind = 0;
     HitTest1(X, Y, p, s, kind);
     const bool fromPile = kind == KindPile && RunLiftable(p, s, AlternatingRun);
     const bool fromWaste = kind == KindWasteOrFoundation && Settings::MoveMode == 2 && WasteCount > 1;
     if (!fromPile && !fromWaste)
         return;
-    const TLiftFrame frame = fromPile ? PileRunFrame(p, s) : WasteTopFrame();
-    if (!TakeUpDrag())
+    const Kit::TLiftFrame frame = fromPile ? PileRunFrame(p, s) : WasteTopFrame();
+    if (!Kit::TakeUpDrag())
         return;
     if (fromPile) {
         LiftPileRun(p, s);
-        ShowDragSprite(frame, X, Y, true, [p] { RedrawColumn1(p, 0); });
+        Kit::ShowDragSprite(frame, X, Y, true, [p] { RedrawColumn1(p, 0); });
     } else {
-        LiftWasteTop();
-        ShowDragSprite(frame, X, Y, true, [] { RedrawStockWaste1(0); });
+        Kit::LiftWasteTop(SlotCount);
+        Kit::ShowDragSprite(frame, X, Y, true, [] { RedrawStockWaste1(0); });
     }
 }
 
 void VardelinMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
 {
-    SetStockHint(OnStockTop(X, Y));
+    Kit::SetStockHint(OnStockTop(X, Y));
     const bool idle = !DragActive && !FlightActive;
     const bool onStock = OnStockTop(X, Y) && StockCount > 0 && idle;
     const bool onWaste = OnWasteTop(X, Y) && WasteCount > 1 && idle;
@@ -207,7 +212,7 @@ void VardelinMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
     if ((!DragActive && Settings::MoveMode == 2) || (SelectedPile == 0 && ClickMode())) {
         const bool onFaceUp = kind == KindPile && p >= 1 && s >= 1 && PileFaceUp[p][s] == 1;
         const bool onWasteDrag = Settings::MoveMode == 2 && kind == KindWasteOrFoundation;
-        SetTableCursor(onStock || onWaste || onFaceUp || onWasteDrag ? CursorHand : CursorArrow);
+        Kit::SetTableCursor(onStock || onWaste || onFaceUp || onWasteDrag ? Kit::CursorHand : Kit::CursorArrow);
     } else if (SelectedPile == WasteSelected && ClickMode()) {
         const TCardCode card = WasteCount > 1 ? WasteCards[WasteCount - 1] : cards::Empty;
         bool hand = onStock || onWaste;
@@ -215,7 +220,7 @@ void VardelinMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
             hand = hand || FitsTableau1(card, PileCards[p][s]);
         if (HoldsCard(card) && kind == KindFoundationOrCell && p >= 1)
             hand = hand || FitsFoundation1(card, p);
-        SetTableCursor(hand ? CursorHand : CursorArrow);
+        Kit::SetTableCursor(hand ? Kit::CursorHand : Kit::CursorArrow);
     }
     if (DragActive)
         DragCursor(X, Y, true);
@@ -223,7 +228,7 @@ void VardelinMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
 
 void VardelinMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int X, int Y)
 {
-    RestoreScreenCursor();
+    Kit::RestoreScreenCursor();
     const bool idle = !DragActive && !FlightActive;
     if (OnStockPlace(X, Y) && idle) {
         StockClick();
@@ -231,7 +236,7 @@ void VardelinMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Sh
     }
     if (ClickMode() && OnWastePlace(X, Y) && idle && WasteCount > 1) {
         SelectedPile = SelectedPile == WasteSelected ? 0 : WasteSelected;
-        ToggleSelectionFrame(SpecialX[2], WasteTopY1());
+        Kit::ToggleSelectionFrame(SpecialX[2], WasteTopY1());
         DrawInfoPanel1();
         return;
     }
@@ -250,7 +255,7 @@ void VardelinMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Sh
 
 void VardelinDblClick()
 {
-    EndDragOnDoubleClick();
+    Kit::EndDragOnDoubleClick(ReturnLifted);
     int p = 0, s = 0, kind = 0;
     const bool top = HitTest1(LastUpX, LastUpY, p, s, kind);
     if (Settings::MoveMode == 2 && kind == KindWasteOrFoundation && WasteCount > 1) {
@@ -266,7 +271,7 @@ void VardelinDblClick()
         FoundationValues[f][FoundationNextSlot[f]] = v;
         ++FoundationNextSlot[f];
         RedrawStockWaste1(0);
-        FlyCard(SpecialX[2], TopRowY, FoundationPlaceX(f), FoundationPlaceY(), moved);
+        Kit::FlyCard(SpecialX[2], TopRowY, FoundationPlaceX(f), FoundationPlaceY(), moved);
         RedrawFoundation1(f);
         Kit::PlaySound(FoundationNextSlot[f] == 14 ? "WavStopka" : "WavCardUp");
         return;

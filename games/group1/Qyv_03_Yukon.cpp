@@ -4,6 +4,10 @@
 #include "foundation/Settings.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitEnd.h"
+#include "games/kit/KitPress.h"
 
 namespace Group1 {
 
@@ -11,18 +15,18 @@ using namespace GameState;
 
 void LiftFaceUpRun(platform::MouseButton Button, int X, int Y, bool RecordPressPoint)
 {
-    if (!BeginPress(Button))
+    if (!Kit::BeginPress(Button))
         return;
-    StartPressTiming();
+    Kit::StartPressTiming();
     int p = 0, s = 0, kind = 0;
     HitTest1(X, Y, p, s, kind);
     if (kind != KindPile || !RunLiftable(p, s, AnyRun))
         return;
-    const TLiftFrame frame = PileRunFrame(p, s);
-    if (!TakeUpDrag())
+    const Kit::TLiftFrame frame = PileRunFrame(p, s);
+    if (!Kit::TakeUpDrag())
         return;
     LiftPileRun(p, s);
-    ShowDragSprite(frame, X, Y, RecordPressPoint, [p] { RedrawColumn1(p, 0); });
+    Kit::ShowDragSprite(frame, X, Y, RecordPressPoint, [p] { RedrawColumn1(p, 0); });
 }
 
 void FaceUpCardCursor(int X, int Y)
@@ -30,7 +34,7 @@ void FaceUpCardCursor(int X, int Y)
     int p = 0, s = 0, kind = 0;
     HitTest1(X, Y, p, s, kind);
     const bool onFaceUp = kind == KindPile && p >= 1 && s >= 1 && PileFaceUp[p][s] == 1;
-    SetTableCursor(onFaceUp ? CursorHand : CursorArrow);
+    Kit::SetTableCursor(onFaceUp ? Kit::CursorHand : Kit::CursorArrow);
 }
 
 void EndTestAfterMove()
@@ -38,7 +42,7 @@ void EndTestAfterMove()
     DrawInfoPanel1();
     int count = 0;
     if (CountMoves1(count))
-        EndGame(GameWon != 0);
+        Kit::EndGame(GameWon != 0, {&Texts::TxtToMenu});
 }
 
 void YukonMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)
@@ -48,7 +52,7 @@ void YukonMouseDown(platform::MouseButton Button, platform::ShiftState, int X, i
 
 void YukonMouseMove(platform::ShiftState, int X, int Y)
 {
-    SetStockHint(false);
+    Kit::SetStockHint(false);
     if (DragActive)
         DragCursor(X, Y, true);
     else
@@ -57,7 +61,7 @@ void YukonMouseMove(platform::ShiftState, int X, int Y)
 
 void YukonMouseUp(platform::MouseButton, platform::ShiftState, int X, int Y)
 {
-    RestoreScreenCursor();
+    Kit::RestoreScreenCursor();
     if (DragActive) {
         TDropOptions options;
         options.SoundOnSourcePile = false;
@@ -69,7 +73,7 @@ void YukonMouseUp(platform::MouseButton, platform::ShiftState, int X, int Y)
 
 void YukonDblClick()
 {
-    EndDragOnDoubleClick();
+    Kit::EndDragOnDoubleClick(ReturnLifted);
     int p = 0, s = 0, kind = 0;
     const bool top = HitTest1(LastUpX, LastUpY, p, s, kind);
     if (kind == KindPile && top && p >= 1 && !DragActive) {

@@ -7,6 +7,7 @@
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_03_Yukon.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/kit/KitCursors.h"
 
 namespace Group1 {
 
@@ -21,7 +22,7 @@ void ScorpionMouseMove(platform::ShiftState, int X, int Y)
 {
     // There is no stock whose count the hint could show; a count left on the table
     // image by an earlier game must not appear.
-    SetStockHint(false);
+    Kit::SetStockHint(false);
     if (!DragActive || Settings::MoveMode != 2)
         FaceUpCardCursor(X, Y);
     if (DragActive)
@@ -30,7 +31,7 @@ void ScorpionMouseMove(platform::ShiftState, int X, int Y)
 
 void ScorpionMouseUp(platform::MouseButton, platform::ShiftState, int X, int Y)
 {
-    RestoreScreenCursor();
+    Kit::RestoreScreenCursor();
     UndoFlag = 0;
     if (CurrentGameId == ScorpionSolo && Form1 && Form1->Button8)
         Form1->Button8->setEnabled(false);

@@ -7,6 +7,11 @@
 #include "foundation/TableSurface.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitEnd.h"
+#include "games/kit/KitFlight.h"
+#include "games/kit/KitPress.h"
 
 #include <QVariant>
 
@@ -66,7 +71,7 @@ void DealOneCard(int p)
 
     const int s = LastCardIndex1(PileCards[p]) + 1;
     if (Flying())
-        FlyCard(SpecialX[1], StockTopY1(), SpecialX[p], SlotY(p, s), card);
+        Kit::FlyCard(SpecialX[1], StockTopY1(), SpecialX[p], SlotY(p, s), card);
     PileCards[p][s] = card;
     PileValues[p][s] = value;
     PileFaceUp[p][s] = 1;
@@ -85,7 +90,7 @@ void DealOneCard(int p)
     if (StockCount == 0 && Form1 && Form1->Button8)
         Form1->Button8->setEnabled(true);
     if (Form1 && Form1->ImageStol)
-        Form1->ImageStol->setProperty(StockHintProperty, QString::number(StockCount));
+        Form1->ImageStol->setProperty(Kit::StockHintProperty, QString::number(StockCount));
     Kit::PlaySound("WavCardUp");
     DrawInfoPanel1();
 }
@@ -149,7 +154,7 @@ void SpiderCollectSuit(int Pile)
         }
         RedrawColumn1(Pile, 0);
         if (Flying())
-            FlyCard(SpecialX[Pile], SlotY(Pile, j), SpecialX[target + 2], TopRowY, card);
+            Kit::FlyCard(SpecialX[Pile], SlotY(Pile, j), SpecialX[target + 2], TopRowY, card);
         FoundationCards[target][z - j + 1] = card;
         FoundationValues[target][z - j + 1] = value;
         RedrawFoundation1(target);
@@ -174,24 +179,24 @@ void SpiderCollectAll()
 
 void SpiderMouseDown(platform::MouseButton Button, platform::ShiftState /*Shift*/, int X, int Y)
 {
-    if (!BeginPress(Button))
+    if (!Kit::BeginPress(Button))
         return;
-    StartPressTiming();
+    Kit::StartPressTiming();
     int p = 0, s = 0, kind = 0;
     HitTest1(X, Y, p, s, kind);
     if (kind != KindPile || !RunLiftable(p, s, SameSuitRun))
         return;
-    const TLiftFrame frame = PileRunFrame(p, s);
-    if (!TakeUpDrag())
+    const Kit::TLiftFrame frame = PileRunFrame(p, s);
+    if (!Kit::TakeUpDrag())
         return;
     EmptyWholeLiftBuffer();
     LiftPileRun(p, s);
-    ShowDragSprite(frame, X, Y, false, [p] { RedrawColumn1(p, 0); });
+    Kit::ShowDragSprite(frame, X, Y, false, [p] { RedrawColumn1(p, 0); });
 }
 
 void SpiderMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
 {
-    SetStockHint(OnStockTop(X, Y));
+    Kit::SetStockHint(OnStockTop(X, Y));
     if (DragActive) {
         DragCursor(X, Y, false);
         return;
@@ -200,12 +205,12 @@ void SpiderMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
     HitTest1(X, Y, p, s, kind);
     const bool onStock = OnStockTop(X, Y) && StockCount > 0 && !FlightActive;
     const bool onMovable = kind == KindPile && p >= 1 && s >= 1 && PileFaceUp[p][s] == 1 && PileMarks[p][s] == 1;
-    SetTableCursor(onStock || onMovable ? CursorHand : CursorArrow);
+    Kit::SetTableCursor(onStock || onMovable ? Kit::CursorHand : Kit::CursorArrow);
 }
 
 void SpiderMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int X, int Y)
 {
-    RestoreScreenCursor();
+    Kit::RestoreScreenCursor();
     if (OnStockPlace(X, Y) && !DragActive && !FlightActive) {
         UndoFlag = 0;
         if (StockCount > 0)
@@ -241,7 +246,7 @@ void SpiderMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shif
     DrawInfoPanel1();
     int count = 0;
     if (StockCount == 0 && CountMoves1(count))
-        EndGame(true);
+        Kit::EndGame(true, {&Texts::TxtToMenu});
 }
 
 void SpiderDblClick() {}

@@ -10,6 +10,11 @@
 #include "foundation/TableSurface.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitEnd.h"
+#include "games/kit/KitFlight.h"
+#include "games/kit/KitPress.h"
 
 #include <QPoint>
 #include <algorithm>
@@ -160,7 +165,7 @@ void MoveOneCard(const TPlace& from, const TPlace& to)
     const QPoint end = PlacePoint(to, true);
     WriteCard(to, card, value);
     if (Settings::MoveMode == 1)
-        FlyCard(start.x(), start.y(), end.x(), end.y(), card);
+        Kit::FlyCard(start.x(), start.y(), end.x(), end.y(), card);
     CompletePlace(to);
     SelectedPile = 0;
     Kit::PlaySound("WavCardUp");
@@ -207,7 +212,7 @@ void RunMove(int q, int p, int start)
             PileFanStep[place.n] = FanStep1(place.n);
         }
         if (fly) {
-            FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
+            Kit::FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
             Kit::PlaySound("WavCardUp");
             if (place.where == Where::Pile)
                 RedrawColumn1(place.n, 0);
@@ -226,7 +231,7 @@ void RunMove(int q, int p, int start)
         const QPoint to = PlacePoint({Where::Pile, p}, true);
         WriteCard({Where::Pile, p}, card, value);
         if (fly)
-            FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
+            Kit::FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
         CompletePlace({Where::Pile, p});
         SelectedPile = 0;
         Kit::PlaySound("WavCardUp");
@@ -252,7 +257,7 @@ void RunMove(int q, int p, int start)
         const QPoint to = PlacePoint({Where::Pile, p}, true);
         WriteCard({Where::Pile, p}, card, value);
         if (fly) {
-            FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
+            Kit::FlyCard(from.x(), from.y(), to.x(), to.y(), card, 2);
             Kit::PlaySound("WavCardUp");
         }
         CompletePlace({Where::Pile, p});
@@ -265,14 +270,14 @@ void RunMove(int q, int p, int start)
 void SelectCell(int c)
 {
     Kit::PlaySound("WavDown");
-    ToggleSelectionFrame(FreeCellX[c], FreeCellY);
+    Kit::ToggleSelectionFrame(FreeCellX[c], FreeCellY);
     SelectedPile = CellBase + c;
 }
 
 void SelectPile(int p)
 {
     Kit::PlaySound("WavDown");
-    ToggleSelectionFrame(ColumnX[p], PileSlotY(p, PileCardCount[p]));
+    Kit::ToggleSelectionFrame(ColumnX[p], PileSlotY(p, PileCardCount[p]));
     SelectedPile = p;
 }
 
@@ -281,10 +286,10 @@ void Deselect()
     Kit::PlaySound("WavCancel");
     if (IsCellRef(SelectedPile)) {
         const int c = SelectedPile - CellBase;
-        ToggleSelectionFrame(FreeCellX[c], FreeCellY);
+        Kit::ToggleSelectionFrame(FreeCellX[c], FreeCellY);
     } else if (SelectedPile >= 1 && SelectedPile <= Piles) {
         const int p = SelectedPile;
-        ToggleSelectionFrame(ColumnX[p], PileSlotY(p, PileCardCount[p]));
+        Kit::ToggleSelectionFrame(ColumnX[p], PileSlotY(p, PileCardCount[p]));
     }
     SelectedPile = 0;
 }
@@ -354,7 +359,7 @@ void DragPress(int kind, int n, int X, int Y)
         return;
     const TPlace from = fromPile ? TPlace{Where::Pile, n} : TPlace{Where::Cell, n};
     const QPoint at = PlacePoint(from, false);
-    if (!TakeUpDrag())
+    if (!Kit::TakeUpDrag())
         return;
     // All of it: the kit returns every buffer slot that holds a card, and the deal
     // empties only the first SlotCount slots.
@@ -362,7 +367,7 @@ void DragPress(int kind, int n, int X, int Y)
     TCardCode card;
     Byte value = 0;
     // The sprite takes its picture from the table while the card is still drawn, so
-    // the place is repainted only inside ShowDragSprite.
+    // the place is repainted only inside Kit::ShowDragSprite.
     if (fromPile) {
         const int s = PileCardCount[n];
         card = PileCards[n][s];
@@ -385,7 +390,7 @@ void DragPress(int kind, int n, int X, int Y)
     DragRun.G = 3;
     DragRun.H = 0;
     DragRun.C[1] = card;
-    ShowDragSprite(CardFrame(at.x(), at.y()), X, Y, true, [fromPile, n] {
+    Kit::ShowDragSprite(Kit::CardFrame(at.x(), at.y()), X, Y, true, [fromPile, n] {
         if (fromPile)
             RedrawColumn1(n, 0);
         else
@@ -397,7 +402,7 @@ void DragPress(int kind, int n, int X, int Y)
 // foundation, or taken home.
 void DropLifted(int X, int Y)
 {
-    RemoveDragSprite();
+    Kit::RemoveDragSprite();
     int n = 0, s = 0, kind = 0;
     const bool top = HitTest1(X, Y, n, s, kind);
     const int src = LiftedFromPile;
@@ -427,7 +432,7 @@ void DropLifted(int X, int Y)
         if (!backHome)
             ++MoveCounter;
     } else {
-        if (FarFromPress(X, Y))
+        if (Kit::FarFromPress(X, Y))
             Kit::PlaySound("WavCancel");
         RefreshTable();
         const TPlace home = fromPile ? TPlace{Where::Pile, src} : TPlace{Where::Cell, src - CellBase};
@@ -435,11 +440,11 @@ void DropLifted(int X, int Y)
         const int spriteX = X - DragOffsetX;
         const int spriteY = Y - DragOffsetY;
         if (Celebration::Distance(spriteX, spriteY, homeAt.x(), homeAt.y()) >= Scaled(20))
-            FlyCard(spriteX + CardInset, spriteY + CardInset, homeAt.x(), homeAt.y(), card);
+            Kit::FlyCard(spriteX + CardInset, spriteY + CardInset, homeAt.x(), homeAt.y(), card);
         WriteCard(home, card, value);
         CompletePlace(home);
     }
-    ClearLiftBuffer();
+    Kit::ClearLiftBuffer(SlotCount);
     DragActive = 0;
     LastUpX = X;
     LastUpY = Y;
@@ -453,7 +458,7 @@ void EndSequence()
     const bool ended = CountMoves1(count); // also refreshes GiveUpAllowed
     EnableButton8(GiveUpAllowed != 0);
     if (ended)
-        EndGame(GameWon != 0);
+        Kit::EndGame(GameWon != 0, {&Texts::TxtToMenu});
 }
 
 } // namespace
@@ -507,7 +512,7 @@ void FreeCellAutoPlay()
                 TakeCard(from, taken, takenValue);
                 WriteCard({Where::Foundation, f}, taken, takenValue);
                 if (Settings::MoveMode >= 1)
-                    FlyCard(start.x(), start.y(), FoundationX[f], FoundationY, taken, 2);
+                    Kit::FlyCard(start.x(), start.y(), FoundationX[f], FoundationY, taken, 2);
                 CompletePlace({Where::Foundation, f});
                 SelectedPile = 0;
                 Kit::PlaySound("WavCardUp");
@@ -522,9 +527,9 @@ void FreeCellAutoPlay()
 
 void FreeCellMouseDown(platform::MouseButton Button, platform::ShiftState /*Shift*/, int X, int Y)
 {
-    if (!BeginPress(Button))
+    if (!Kit::BeginPress(Button))
         return;
-    StartPressTiming();
+    Kit::StartPressTiming();
     int n = 0, s = 0, kind = 0;
     HitTest1(X, Y, n, s, kind);
     if (ClickMode())
@@ -540,7 +545,7 @@ void FreeCellMouseDown(platform::MouseButton Button, platform::ShiftState /*Shif
 void FreeCellMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
 {
     // There is no stock, so there is no hint to show.
-    SetStockHint(false);
+    Kit::SetStockHint(false);
     int n = 0, s = 0, kind = 0;
     const bool top = HitTest1(X, Y, n, s, kind);
     const bool onPile = kind == KindPile && top && n >= 1 && n <= Piles;
@@ -552,12 +557,12 @@ void FreeCellMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
         const TCardCode& card = LiftedCards[1];
         const bool hand = (onFoundation && FitsFoundation1(card, n)) || (onCell && !HoldsCard(FreeCellCards[n]))
             || (onPile && FitsTableau1(card, TopCard(n)));
-        SetScreenCursor(hand ? CursorHand : CursorArrow);
+        Kit::SetScreenCursor(hand ? Kit::CursorHand : Kit::CursorArrow);
         return;
     }
     const int sel = SelectedPile;
     if (Settings::MoveMode == 2 || sel == 0) {
-        SetTableCursor(onCard ? CursorHand : CursorArrow);
+        Kit::SetTableCursor(onCard ? Kit::CursorHand : Kit::CursorArrow);
         return;
     }
     const bool cellSelected = IsCellRef(sel);
@@ -566,12 +571,12 @@ void FreeCellMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
     const bool hand = (onFoundation && FitsFoundation1(selected, n)) || (onCell && !HoldsCard(FreeCellCards[n]))
         || (onPile && (n == sel || FitsTableau1(selected, TopCard(n))))
         || (onPile && !cellSelected && FreeCellRunStart(sel, n, start));
-    SetTableCursor(hand ? CursorHand : CursorArrow);
+    Kit::SetTableCursor(hand ? Kit::CursorHand : Kit::CursorArrow);
 }
 
 void FreeCellMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int X, int Y)
 {
-    RestoreScreenCursor();
+    Kit::RestoreScreenCursor();
     UndoFlag = 0;
     EnableButton8(false);
     if (DragActive)
@@ -585,10 +590,10 @@ void FreeCellDblClick()
     // A drag whose release never came: the card goes home at once (the kit takes a
     // pile card home, a cell card is put back here).
     const int src = LiftedFromPile;
-    if (EndDragOnDoubleClick() && IsCellRef(src) && HoldsCard(LiftedCards[1])) {
+    if (Kit::EndDragOnDoubleClick(ReturnLifted) && IsCellRef(src) && HoldsCard(LiftedCards[1])) {
         WriteCard({Where::Cell, src - CellBase}, LiftedCards[1], LiftedValues[1]);
         CompletePlace({Where::Cell, src - CellBase});
-        ClearLiftBuffer();
+        Kit::ClearLiftBuffer(SlotCount);
     }
     int n = 0, s = 0, kind = 0;
     const bool top = HitTest1(LastUpX, LastUpY, n, s, kind);
@@ -606,7 +611,7 @@ void FreeCellDblClick()
                 const QPoint start = onPile ? QPoint(ColumnX[n], PileSlotY(n, PileCardCount[n] + 1))
                                             : QPoint(FreeCellX[n], FreeCellY);
                 WriteCard({Where::Foundation, f}, taken, takenValue);
-                FlyCard(start.x(), start.y(), FoundationX[f], FoundationY, taken);
+                Kit::FlyCard(start.x(), start.y(), FoundationX[f], FoundationY, taken);
                 CompletePlace({Where::Foundation, f});
                 if (onCell) {
                     DrawInfoPanel1();

@@ -88,10 +88,6 @@ bool NewDeal1(bool Redeal);
 // end test finds at least two moves. LayoutTable must have run.
 void DealTable1();
 
-// Name of the table image's property that holds the hint text (the stock's count in
-// the games with a stock; the hint itself stays switched off).
-inline constexpr char StockHintProperty[] = "HintText";
-
 // ---- painting and the info panel (on Form1->ImageStol; nothing without a window) ----
 
 // Takes the top card off the waste / the stock: its slot emptied, the counter one down.

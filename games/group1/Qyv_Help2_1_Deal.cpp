@@ -7,6 +7,7 @@
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
 #include "platform/PictureControl.h"
+#include "games/kit/KitCursors.h"
 
 #include <QTimer>
 #include <QVariant>
@@ -157,7 +158,7 @@ void SetHint(bool hasStock)
         return;
     Form1->ImageStol->setToolTip(QString());
     if (hasStock)
-        Form1->ImageStol->setProperty(StockHintProperty, QString::number(StockCount));
+        Form1->ImageStol->setProperty(Kit::StockHintProperty, QString::number(StockCount));
 }
 
 // One pass of the deal: shuffle, fill the table state, paint. Returns the end test's

@@ -14,6 +14,7 @@
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
 #include "platform/PictureControl.h"
+#include "games/kit/KitCursors.h"
 
 #include <algorithm>
 #include <QFont>
@@ -161,7 +162,7 @@ void DealFromKoloda1()
     if (SelectedPile == 9)
         SelectedPile = 0;
     if (auto* table = Kit::TableImage())
-        table->setProperty(StockHintProperty, QString::number(StockCount));
+        table->setProperty(Kit::StockHintProperty, QString::number(StockCount));
 }
 
 void PlaceActionButtons1()

@@ -6,8 +6,11 @@
 // mode and the event number, with the last events, so the run can be replayed.
 //
 // A game takes part through a TSoakGame: how to deal it, where its cards can lie and
-// which points of the table are worth clicking. SoakGroup1() describes the ten games of
-// group 1; another group adds its own description.
+// which points of the table are worth clicking, which moves are legal, whether cards may
+// leave and how the player could go on. Each group keeps its description in its own
+// tests (group 1: tests/games/group1/Group1Soak.h).
+#include "foundation/CardCode.h"
+
 #include <QPoint>
 #include <QString>
 #include <cstdint>
@@ -30,6 +33,10 @@ struct TPlace {
     QString where() const;
 };
 
+// A card's census key (its two code bytes as one number), 0 for no card.
+bool IsCard(const TCardCode& c);
+int CardKey(const TCardCode& c);
+
 struct TSoakGame {
     // Deals a new round of the current game (GameState::CurrentGameId is set) and
     // unlocks the table. False when the deal failed.
@@ -46,6 +53,20 @@ struct TSoakGame {
     std::function<std::vector<std::pair<QPoint, QPoint>>()> moves;
     // The action buttons a player could press now; each entry presses one.
     std::function<std::vector<std::function<void()>>()> buttons;
+    // Cards that may leave the table (removals; a foundation that keeps only its top
+    // card): called with the places the cards that left held before the event; returns
+    // why that was no legal removal, or an empty text. Without a judge no card may leave.
+    std::function<QString(const std::vector<TPlace>& left)> judgeLeaving;
+    // No softlock: while the game runs and nothing is lifted, an empty text when the
+    // player can still change the game (a move the engine's search counts, a stock or
+    // reserve action, an enabled give-up), else what is missing.
+    std::function<QString()> softlock;
+    // Whether the game's won or stuck test holds now: after a release it must have
+    // ended the game.
+    std::function<bool()> endTestHolds;
+    // The modules lift by pressing in every move mode (group 1), so a legal move is sent
+    // as a drag in the click modes too, not as a click on the source and one on the target.
+    bool dragsInEveryMode = false;
 };
 
 struct TSoakOptions {
@@ -57,6 +78,9 @@ struct TSoakOptions {
     int eventsPerDeal = 1500;
     // Events sent after a game ended, to see that it stays as it ended.
     int eventsAfterEnd = 40;
+    // How to run the failing test alone (program and filter); a failure prints it after
+    // the seed and event count it needs.
+    QString replay;
 };
 
 struct TSoakResult {
@@ -76,8 +100,5 @@ std::uint32_t SeedFromEnvironment(std::uint32_t fallback);
 // Runs the soak. Needs Form1 to be a table surface with its table image sized; installs
 // and removes its own seams (clock, sleeper), presenter, sound sink and error reporter.
 TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game);
-
-// The description of the ten games of group 1.
-TSoakGame SoakGroup1();
 
 } // namespace soak

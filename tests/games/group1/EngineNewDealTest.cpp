@@ -12,6 +12,7 @@
 #include "foundation/Texts.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
+#include "games/kit/KitCursors.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,7 @@ TEST_F(EngineNewDeal, EveryGameStartsLockedWithItsButtons)
         EXPECT_FALSE(Form1->Button8->isEnabled()) << c.game;
         EXPECT_FALSE(Form1->Timer1->isActive()) << c.game;
         if (c.stock > 0) {
-            EXPECT_EQ(Form1->ImageStol->property(StockHintProperty).toString(),
+            EXPECT_EQ(Form1->ImageStol->property(Kit::StockHintProperty).toString(),
                       QString::number(c.stock))
                 << c.game;
         }

@@ -11,6 +11,7 @@
 #include "foundation/TableSurface.h"
 #include "platform/Canvas.h"
 #include "platform/PictureControl.h"
+#include "games/kit/KitCursors.h"
 
 #include <gtest/gtest.h>
 
@@ -200,7 +201,7 @@ TEST_F(EnginePaint, StockTurnInMoveModeZeroJumpsAndClearsTheWasteSelection)
     EXPECT_EQ(WasteCards[1], Cd("3к"));
     EXPECT_EQ(WasteCount, 2);
     EXPECT_EQ(SelectedPile, 0);
-    EXPECT_EQ(Form1->ImageStol->property(StockHintProperty).toString(), QStringLiteral("1"));
+    EXPECT_EQ(Form1->ImageStol->property(Kit::StockHintProperty).toString(), QStringLiteral("1"));
     CardDrawing::DrawCardFace(SpecialX[1], TopRowY, Cd("-y"), reference);
     CardDrawing::DrawCardBack(SpecialX[1], TopRowY, reference);
     CardDrawing::DrawCardFace(SpecialX[2], TopRowY, Cd("3к"), reference);

@@ -2,6 +2,9 @@
 // differently, the run tests, where each game's foundations stand, and the stuck end.
 #include "PlayTestSupport.h"
 
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitEnd.h"
+
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
@@ -33,11 +36,11 @@ protected:
     {
         const QPoint at = TopCard(p);
         const int s = LastCardIndex1(PileCards[p]);
-        const TLiftFrame frame = PileRunFrame(p, s);
-        PickSoundOn = false;
-        ASSERT_TRUE(TakeUpDrag());
+        const Kit::TLiftFrame frame = PileRunFrame(p, s);
+        Kit::PickSoundOn = false;
+        ASSERT_TRUE(Kit::TakeUpDrag());
         LiftPileRun(p, s);
-        ShowDragSprite(frame, at.x(), at.y(), true, [p] { RedrawColumn1(p, 0); });
+        Kit::ShowDragSprite(frame, at.x(), at.y(), true, [p] { RedrawColumn1(p, 0); });
     }
 };
 
@@ -99,7 +102,7 @@ TEST_F(Group1KitPlay, DropOptionsOfTheGames)
         EXPECT_EQ(PileCardCount[1], c.pile1Cards);
         EXPECT_EQ(PileFaceUp[1][PileCardCount[1]], 1) << "the source's top card is face up after the release";
         EXPECT_FALSE(DragActive);
-        EXPECT_EQ(LiftedCount(), 0);
+        EXPECT_EQ(Kit::LiftedCount(SlotCount), 0);
         EXPECT_EQ(LastUpX, to.x());
         if (c.result == DropResult::OnPile) {
             EXPECT_EQ(seenSource, 1);
@@ -169,7 +172,7 @@ TEST_F(Group1KitPlay, FoundationForCardTakesAcesAnywhereAndOthersOnTheirSuit)
 TEST_F(Group1KitPlay, StuckEndPlaysTheLostSoundWithoutBalloons)
 {
     Board();
-    EndGame(false);
+    Kit::EndGame(false, {&Texts::TxtToMenu});
     EXPECT_TRUE(GameOver);
     EXPECT_EQ(Sounds(), "WavKoBads");
     EXPECT_FALSE(Celebration::WinBalloonsPending);
@@ -181,27 +184,27 @@ TEST_F(Group1KitPlay, StuckEndPlaysTheLostSoundWithoutBalloons)
 
 TEST_F(Group1KitPlay, ScreenCursorIsSavedAtThePressAndRestoredAtTheRelease)
 {
-    SetScreenCursor(CursorHand);
+    Kit::SetScreenCursor(Kit::CursorHand);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
-    EXPECT_FALSE(BeginPress(platform::mbRight)) << "only the left button lifts";
-    EXPECT_EQ(SavedCursor, CursorHand);
-    SetScreenCursor(CursorArrow);
-    RestoreScreenCursor();
-    EXPECT_EQ(ScreenCursor(), CursorHand);
-    SetScreenCursor(CursorDefault);
+    EXPECT_FALSE(Kit::BeginPress(platform::mbRight)) << "only the left button lifts";
+    EXPECT_EQ(SavedCursor, Kit::CursorHand);
+    Kit::SetScreenCursor(Kit::CursorArrow);
+    Kit::RestoreScreenCursor();
+    EXPECT_EQ(Kit::ScreenCursor(), Kit::CursorHand);
+    Kit::SetScreenCursor(Kit::CursorDefault);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "no cursor left stacked";
 }
 
 TEST_F(Group1KitPlay, YellowCursorSettingTakesTheProgramsOwnCursors)
 {
     Settings::YellowCursor = true;
-    const Qt::CursorShape hand = CursorOf(CursorHand).shape();
-    const Qt::CursorShape arrow = CursorOf(CursorArrow).shape();
+    const Qt::CursorShape hand = Kit::CursorOf(Kit::CursorHand).shape();
+    const Qt::CursorShape arrow = Kit::CursorOf(Kit::CursorArrow).shape();
     Settings::YellowCursor = false;
     EXPECT_EQ(hand, Qt::BitmapCursor);
     EXPECT_EQ(arrow, Qt::BitmapCursor);
-    EXPECT_EQ(CursorOf(CursorHand).shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(CursorOf(CursorArrow).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Kit::CursorOf(Kit::CursorHand).shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(Kit::CursorOf(Kit::CursorArrow).shape(), Qt::ArrowCursor);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // in all three move modes, with the pack, the counters and the end of a game checked
 // after every event. VARDELIN_SOAK_EVENTS sets the events per game (default 20000),
 // VARDELIN_SOAK_SEED replays a seed a failure printed.
-#include "support/SoakDriver.h"
+#include "Group1Soak.h"
 
 #include "app/TableDispatch.h"
 #include "foundation/Celebration.h"
@@ -13,6 +13,7 @@
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
+#include "games/kit/KitCursors.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ protected:
     }
     void TearDown() override
     {
-        Group1::SetScreenCursor(Group1::CursorDefault);
+        Kit::SetScreenCursor(Kit::CursorDefault);
         Celebration::StopWinBalloons();
         Form1 = nullptr;
         window.reset();
@@ -82,12 +83,12 @@ TEST_P(Group1Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
     options.seed = soak::SeedFromEnvironment(static_cast<std::uint32_t>(c.game) * 7919u + 17u);
     options.events = soak::EventsFromEnvironment(20000);
     options.eventsPerDeal = std::max(50, std::min(options.eventsPerDeal, options.events / 3));
+    options.replay = QStringLiteral("bin/test_games_group1 --gtest_filter='*Soak*/%1'").arg(QLatin1String(c.name));
     CurrentGameId = c.game;
     CurrentGroup = 1;
 
     const soak::TSoakResult r = soak::RunSoak(options, soak::SoakGroup1());
-    ASSERT_TRUE(r.ok) << r.failure.toStdString() << "\nreplay: VARDELIN_SOAK_SEED=" << options.seed
-                      << " VARDELIN_SOAK_EVENTS=" << options.events << " --gtest_filter='*Soak*/" << c.name << "'";
+    ASSERT_TRUE(r.ok) << r.failure.toStdString();
     EXPECT_EQ(r.eventsSent, options.events);
     // Enough deals to have played every move mode.
     if (options.events >= 150) {

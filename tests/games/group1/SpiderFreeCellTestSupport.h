@@ -20,6 +20,7 @@
 #include "platform/PictureControl.h"
 #include "platform/Resources.h"
 #include "platform/Seams.h"
+#include "games/kit/KitCursors.h"
 
 #include <QPoint>
 #include <QStringList>
@@ -67,7 +68,7 @@ protected:
         Sprite::FreeSprite();
         Sprite::SetFlightStepListenerForTest(nullptr);
         Celebration::StopWinBalloons();
-        Group1::SetScreenCursor(Group1::CursorDefault);
+        Kit::SetScreenCursor(Kit::CursorDefault);
         platform::setSeamOverridesForTest({});
         Settings::MoveMode = savedMode;
         Settings::SoundOn = savedSound;

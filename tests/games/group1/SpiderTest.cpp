@@ -4,6 +4,8 @@
 #include "SpiderFreeCellTestSupport.h"
 
 #include "foundation/Texts.h"
+#include "games/kit/KitCursors.h"
+#include "games/kit/KitDrag.h"
 
 #include <QCursor>
 
@@ -148,7 +150,7 @@ TEST_F(SpiderPlay, LastDealEnablesGivingUpAndTheEmptyStockDoesNothing)
     Click(OnStock());
     EXPECT_EQ(StockCount, 0);
     EXPECT_TRUE(Form1->Button8->isEnabled());
-    EXPECT_EQ(Form1->ImageStol->property(Group1::StockHintProperty).toString(), QStringLiteral("0"));
+    EXPECT_EQ(Form1->ImageStol->property(Kit::StockHintProperty).toString(), QStringLiteral("0"));
 
     Sounds();
     Click(OnStock());
@@ -218,7 +220,7 @@ TEST_F(SpiderPlay, CardsOutsideTheTopRunCannotBeLiftedAndShowTheArrow)
     EXPECT_EQ(Form1->ImageStol->cursor().shape(), Qt::PointingHandCursor);
     Press(OnStrip(1, 2));
     EXPECT_TRUE(DragActive);
-    EXPECT_EQ(Group1::LiftedCount(), 2);
+    EXPECT_EQ(Kit::LiftedCount(SlotCount), 2);
     Release(OnStrip(1, 2));
     EXPECT_EQ(PileCardCount[1], 3);
 }

@@ -8,6 +8,7 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Texts.h"
 #include "games/group1/Qyv_01_Vardelin.h"
+#include "games/kit/KitCursors.h"
 
 #include <QVariant>
 
@@ -83,7 +84,7 @@ TEST_F(VardelinPlay, StockTurnsOneCardAndTurnsTheWasteBackTwice)
         EXPECT_TRUE(UndoFlag);
         EXPECT_TRUE(Form1->Button8->isEnabled());
         EXPECT_EQ(flightSteps > 0, mode != 0) << "the stock card flies in modes 1 and 2";
-        EXPECT_EQ(Form1->ImageStol->property(StockHintProperty).toString(), "1");
+        EXPECT_EQ(Form1->ImageStol->property(Kit::StockHintProperty).toString(), "1");
         Click(Stock());
         EXPECT_EQ(Sounds(), "WavCardUp WavCardUp");
 
@@ -140,12 +141,12 @@ TEST_F(VardelinPlay, RightButtonPressLiftsNothingButAnyReleaseOnTheStockTurns)
 TEST_F(VardelinPlay, EmptyStockAndWasteOnlyRefreshTheHint)
 {
     SmallTable(0);
-    Form1->ImageStol->setProperty(StockHintProperty, QString("stale"));
+    Form1->ImageStol->setProperty(Kit::StockHintProperty, QString("stale"));
     Click(Stock());
     EXPECT_EQ(PassCount, 1);
     EXPECT_EQ(MoveCounter, 0);
     EXPECT_TRUE(Sounds().isEmpty());
-    EXPECT_EQ(Form1->ImageStol->property(StockHintProperty).toString(), "0");
+    EXPECT_EQ(Form1->ImageStol->property(Kit::StockHintProperty).toString(), "0");
 }
 
 TEST_F(VardelinPlay, UndoTakesBackOneStockTurnAndAnyOtherReleaseEndsTheChance)
@@ -219,7 +220,7 @@ TEST_F(VardelinPlay, RunMovesOntoAFittingPileAndUncoversTheCardBelow)
         EXPECT_EQ(Sounds(), "WavDown WavCardUp");
         EXPECT_FALSE(DragActive);
         EXPECT_FALSE(Sprite::CurrentSprite);
-        EXPECT_EQ(ScreenCursor(), CursorDefault);
+        EXPECT_EQ(Kit::ScreenCursor(), Kit::CursorDefault);
     }
 }
 
@@ -591,11 +592,11 @@ TEST_F(VardelinPlay, PointerShowsWhereCardsCanGo)
 
     Press(Slot(1, 2));
     Move(TopCard(2));
-    EXPECT_EQ(ScreenCursor(), CursorHand);
+    EXPECT_EQ(Kit::ScreenCursor(), Kit::CursorHand);
     Move(TopCard(6));
-    EXPECT_EQ(ScreenCursor(), CursorArrow);
+    EXPECT_EQ(Kit::ScreenCursor(), Kit::CursorArrow);
     Release(TopCard(6));
-    EXPECT_EQ(ScreenCursor(), CursorDefault);
+    EXPECT_EQ(Kit::ScreenCursor(), Kit::CursorDefault);
 }
 
 } // namespace

@@ -1,0 +1,310 @@
+// The play kit on its own: press timing, the fly-back and cancel rules at their edges,
+// the drop target by pointer and by corner, the guards against lost cards, the end of
+// a game and the lift buffer's bound, and the small kit-only game played through real
+// mouse events in every move mode.
+#include "KitGame.h"
+
+#include "support/PlayTable.h"
+
+#include "foundation/Layout.h"
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitDrop.h"
+#include "games/kit/KitEnd.h"
+#include "games/kit/KitPress.h"
+
+using namespace GameState;
+
+namespace {
+
+class KitPlay : public testsupport::PlayTable {
+protected:
+    void TearDown() override
+    {
+        KitGame::Uninstall();
+        PlayTable::TearDown();
+    }
+    // The kit game dealt on a bare table in move mode `mode`.
+    void Game(int mode, int deal = 0, int width = 760, int height = 500, double zoom = 1.0)
+    {
+        BareTable(mode, width, height, zoom);
+        KitGame::Install();
+        KitGame::Deal(deal);
+        Celebration::StopWinBalloons();
+        presenter.dialogs.clear();
+        Sounds();
+    }
+    static QPoint Middle(int x, int y) { return {x + CardWidth / 2, y + CardHeight / 2}; }
+    QPoint PileTop() const { return Middle(KitGame::SlotX(KitGame::PileCount()), KitGame::PileY()); }
+    QPoint FoundationPoint() const { return Middle(KitGame::FoundationX(), KitGame::FoundationY()); }
+    // The cards of the game: pile, foundation top and the hand.
+    int CardsInPlay() const
+    {
+        return KitGame::PileCount() + (FoundationCounts[1] > 0 ? 1 : 0) + (cards::pictureIndex(TargetCard) > 0 ? 1 : 0);
+    }
+};
+
+TEST_F(KitPlay, PickUpSoundNeedsMoreThanASecondSinceThePreviousPress)
+{
+    struct Case {
+        int msApart;
+        const char* sounds;
+    } cases[] = {{999, ""}, {1000, ""}, {1001, "WavDown"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.msApart);
+        Game(2);
+        Press({5, 5}); // an empty spot of the table stamps the press all the same
+        Release({5, 5});
+        Press(PileTop(), Qt::LeftButton, c.msApart);
+        EXPECT_TRUE(DragActive);
+        EXPECT_EQ(Sounds(), c.sounds);
+        Release(PileTop());
+    }
+}
+
+TEST_F(KitPlay, FlyBackAndCancelRulesAtTheirEdgesAtBothZooms)
+{
+    using Kit::TCancelRule;
+    using Kit::TFlyBack;
+    for (double zoom : {1.0, 2.0}) {
+        ApplyZoomForTest(int(760 * zoom), int(500 * zoom), zoom, true);
+        const int z = int(zoom);
+        for (int d : {19, 20, 30, 31}) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << ", " << d << " design pixels");
+            // The sprite's corner and the press point both sit at the card's place.
+            DragOffsetX = 10;
+            DragOffsetY = 10;
+            PressX = 110;
+            PressY = 110;
+            const int X = 110 + d * z;
+            const int Y = 110;
+            EXPECT_EQ(Kit::FliesBack(TFlyBack::FromTwenty, X, Y, 100, 100), d >= 20);
+            EXPECT_EQ(Kit::FliesBack(TFlyBack::BeyondThirty, X, Y, 100, 100), d > 30);
+            EXPECT_FALSE(Kit::FliesBack(TFlyBack::Never, X, Y, 100, 100));
+            EXPECT_EQ(Kit::CancelSounds(TCancelRule::FromPress, X, Y, 100, 100), d > 30);
+            EXPECT_EQ(Kit::CancelSounds(TCancelRule::FromPlace, X, Y, 100, 100), d > 30);
+            EXPECT_TRUE(Kit::CancelSounds(TCancelRule::Always, X, Y, 100, 100));
+            // The place under the sprite's corner, within 30 design pixels, the last wins.
+            const QPoint corners[] = {{100, 100}, {100 + d * z, 100}, {400, 400}};
+            EXPECT_EQ(Kit::PlaceByCorner(110, 110, corners), d <= 30 ? 2 : 1);
+        }
+    }
+}
+
+TEST_F(KitPlay, FirstOrLastFittingFoundation)
+{
+    auto odd = [](int f) { return f % 2 == 1; };
+    EXPECT_EQ(Kit::FittingFoundation(Kit::TFoundationSearch::First, 6, odd), 1);
+    EXPECT_EQ(Kit::FittingFoundation(Kit::TFoundationSearch::Last, 6, odd), 5);
+    EXPECT_EQ(Kit::FittingFoundation(Kit::TFoundationSearch::First, 6, [](int) { return false; }), 0);
+}
+
+TEST_F(KitPlay, RefusedAndAcceptedDropsInDragMode)
+{
+    Game(2, 1);
+    // Carried far and dropped on nothing: back home with a flight and "WavCancel".
+    const QPoint from = PileTop();
+    Drag(from, from + QPoint(200, -150));
+    EXPECT_EQ(Sounds(), "WavDown WavCancel");
+    EXPECT_GT(flightSteps, 0);
+    EXPECT_EQ(KitGame::PileCount(), 13);
+    EXPECT_FALSE(DragActive);
+    EXPECT_FALSE(Sprite::CurrentSprite);
+    // Released where it was lifted: no sound, no flight.
+    flightSteps = 0;
+    Drag(from, from);
+    EXPECT_EQ(Sounds(), "WavDown");
+    EXPECT_EQ(flightSteps, 0);
+    // Onto the foundation: it goes there and counts.
+    Drag(PileTop(), FoundationPoint());
+    EXPECT_EQ(Sounds(), "WavDown WavCardUp");
+    EXPECT_EQ(FoundationCounts[1], 1);
+    EXPECT_EQ(MoveCounter, 1);
+    EXPECT_EQ(KitGame::PileCount(), 12);
+    EXPECT_EQ(CardsInPlay(), 13);
+}
+
+TEST_F(KitPlay, ClickModesSelectMoveAndFlyOnlyInModeOne)
+{
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        Game(mode);
+        flightSteps = 0;
+        const QImage before = Shown().copy();
+        Click(PileTop());
+        EXPECT_TRUE(SourceSelected);
+        EXPECT_EQ(Sounds(), "WavDown");
+        Click(PileTop()); // the second click on it drops the selection and the mark
+        EXPECT_FALSE(SourceSelected);
+        EXPECT_EQ(Sounds(), "WavCancel");
+        EXPECT_EQ(Text(Difference(before, Shown())), "none");
+        Click(PileTop());
+        Click({5, 5}); // a place that takes nothing keeps the selection
+        EXPECT_TRUE(SourceSelected);
+        Click(FoundationPoint());
+        EXPECT_FALSE(SourceSelected);
+        EXPECT_EQ(FoundationCounts[1], 1);
+        EXPECT_EQ(Sounds(), "WavDown WavCardUp");
+        EXPECT_EQ(flightSteps > 0, mode == 1);
+        if (mode == 1)
+            EXPECT_EQ(flightEnd, QPoint(KitGame::FoundationX(), KitGame::FoundationY()));
+    }
+}
+
+TEST_F(KitPlay, OtherButtonsDuringADragLoseNothing)
+{
+    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        Game(2);
+        const QPoint from = PileTop();
+        Press(from);
+        Move(from + QPoint(40, -60));
+        const QRect spriteAt(Sprite::CurrentSprite->FLeft, Sprite::CurrentSprite->FTop, 1, 1);
+        const int saved = SavedCursor;
+        Press(from + QPoint(40, -60), b);
+        EXPECT_TRUE(DragActive);
+        EXPECT_EQ(SavedCursor, saved);
+        ASSERT_TRUE(Sprite::CurrentSprite);
+        EXPECT_EQ(QRect(Sprite::CurrentSprite->FLeft, Sprite::CurrentSprite->FTop, 1, 1), spriteAt);
+        EXPECT_EQ(CardsInPlay(), 13);
+        Release(from);
+        EXPECT_EQ(KitGame::PileCount(), 13);
+    }
+}
+
+TEST_F(KitPlay, DoubleClickDuringAPendingDragPutsTheCardBack)
+{
+    Game(2, 1);
+    Press(PileTop());
+    Move(PileTop() + QPoint(100, 0));
+    LastUpX = 5; // the double click works where nothing lies
+    LastUpY = 5;
+    DoubleClickOnly({5, 5});
+    EXPECT_FALSE(DragActive);
+    EXPECT_FALSE(Sprite::CurrentSprite);
+    EXPECT_EQ(KitGame::PileCount(), 13);
+    EXPECT_EQ(TargetCard, cards::Empty);
+    EXPECT_EQ(CardsInPlay(), 13);
+}
+
+TEST_F(KitPlay, DoubleClickSendsTheTopToTheFoundation)
+{
+    Game(2);
+    DoubleClick(PileTop());
+    EXPECT_EQ(FoundationCounts[1], 1);
+    EXPECT_EQ(KitGame::PileCount(), 12);
+}
+
+TEST_F(KitPlay, TheGameEndsWonOrStuckInEveryMode)
+{
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        Game(mode);
+        for (int i = 0; i < 13 && !GameOver; ++i) {
+            if (mode == 2) {
+                Drag(PileTop(), FoundationPoint());
+            } else {
+                Click(PileTop());
+                Click(FoundationPoint());
+            }
+        }
+        ExpectRoundEnded(true);
+        Game(mode, 1);
+        for (int i = 0; i < 4; ++i)
+            DoubleClick(PileTop());
+        if (mode != 2)
+            Click(PileTop()); // the click modes end at a press
+        else
+            Click({5, 5});
+        ExpectRoundEnded(false);
+        EXPECT_EQ(KitGame::PileCount(), 9);
+    }
+}
+
+TEST_F(KitPlay, EndGameCaptionsAndPanelOrder)
+{
+    const Texts::TText* captions[] = {nullptr, &Texts::TxtToMenu, &Texts::TxtExitToMenu};
+    const Kit::TPanelOrder orders[] = {Kit::TPanelOrder::None, Kit::TPanelOrder::BeforeScore,
+                                       Kit::TPanelOrder::AfterScore};
+    for (const Texts::TText* caption : captions)
+        for (Kit::TPanelOrder order : orders)
+            for (bool won : {true, false}) {
+                BareTable(2);
+                presenter.dialogs.clear();
+                Form1->Button8->setText(QStringLiteral("before"));
+                int panelAfterDialogs = -1;
+                const Kit::TEnd end = Kit::EndGame(won, {caption, [&] { panelAfterDialogs = int(presenter.dialogs.size()); }, order});
+                EXPECT_EQ(end, won ? Kit::TEnd::Won : Kit::TEnd::Lost);
+                ExpectRoundEnded(won, caption);
+                if (!caption)
+                    EXPECT_EQ(Form1->Button8->text(), QStringLiteral("before"));
+                EXPECT_EQ(panelAfterDialogs,
+                          order == Kit::TPanelOrder::None ? -1 : order == Kit::TPanelOrder::BeforeScore ? 0 : 1);
+                Celebration::StopWinBalloons();
+            }
+}
+
+TEST_F(KitPlay, EndTestRunsDryWithStockLeft)
+{
+    BareTable(2);
+    Kit::TEndTest t;
+    t.Won = [] { return false; };
+    t.Stuck = [] { return true; };
+    bool stockEmpty = false;
+    t.StuckOnlyWhen = [&] { return stockEmpty; };
+    t.StopkaWhenDry = true;
+    EXPECT_EQ(Kit::RunEndTest(t, false), Kit::TEnd::GoesOn);
+    EXPECT_EQ(Sounds(), "");
+    EXPECT_EQ(Kit::RunEndTest(t, true), Kit::TEnd::RanDry);
+    EXPECT_EQ(Sounds(), "WavStopka");
+    EXPECT_FALSE(GameOver);
+    stockEmpty = true;
+    EXPECT_EQ(Kit::RunEndTest(t, true), Kit::TEnd::Lost);
+    EXPECT_TRUE(GameOver);
+}
+
+TEST_F(KitPlay, LiftBufferAtItsBound)
+{
+    for (int i = 1; i <= 104; ++i) {
+        LiftedCards[i] = TCardCode(cards::RankAce, cards::SuitSpades);
+        LiftedValues[i] = 0;
+    }
+    EXPECT_EQ(Kit::LiftedCount(104), 104);
+    EXPECT_EQ(Kit::LiftedCount(1000), 104);
+    EXPECT_EQ(Kit::LiftedCount(-3), 1);
+    Kit::ClearLiftBuffer(0); // at least the first slot
+    EXPECT_EQ(Kit::LiftedCount(104), 103);
+    Kit::ClearLiftBuffer(105);
+    EXPECT_EQ(Kit::LiftedCount(104), 0);
+    // The waste's top into the buffer; an empty waste lifts nothing.
+    WasteCards[1] = TCardCode(cards::RankKing, cards::SuitHearts);
+    WasteValues[1] = 12;
+    WasteCount = 2;
+    Kit::LiftWasteTop(104);
+    EXPECT_EQ(LiftedCards[1], TCardCode(cards::RankKing, cards::SuitHearts));
+    EXPECT_EQ(WasteCount, 1);
+    EXPECT_EQ(DragRun.K, 1);
+    Kit::LiftWasteTop(104);
+    EXPECT_EQ(Kit::LiftedCount(104), 0);
+}
+
+TEST_F(KitPlay, HeldRunFillsTheDragFields)
+{
+    const TCardCode run[] = {TCardCode('9', cards::SuitHearts), TCardCode('8', cards::SuitClubs), TCardCode('7', cards::SuitHearts)};
+    const Byte values[] = {8, 7, 6};
+    Kit::HoldRun(run, values, 17);
+    EXPECT_EQ(Kit::HeldCount(), 3);
+    EXPECT_EQ(TargetCard, TCardCode('9', cards::SuitHearts));
+    EXPECT_EQ(DragRun.K, 3);
+    EXPECT_EQ(DragRun.H, 17);
+    EXPECT_EQ(DragRun.G, 3);
+    EXPECT_EQ(DragCards[4], cards::Empty);
+    Kit::ClearHeld();
+    EXPECT_EQ(Kit::HeldCount(), 0);
+    EXPECT_EQ(TargetValue, 99);
+    Kit::HoldOneCard(TCardCode(cards::RankQueen, cards::SuitSpades), 11);
+    EXPECT_EQ(DragRun.K, 1);
+    EXPECT_EQ(DragRun.G, 1);
+    EXPECT_EQ(DragRun.H, 0);
+    EXPECT_EQ(Kit::HeldCount(), 1);
+}
+
+} // namespace
