@@ -112,14 +112,18 @@ using Values104 = Arr<Byte, 104>;
     X(SINGLE_ARG(Arr<TCardCode, 52>), DiscardCards) X(SINGLE_ARG(Arr<Byte, 52>), DiscardValues) \
     X(int, PressHandled) X(int, PickIndex) X(int, PickSource) X(int, GalleryClickStage)    \
     X(int, GalleryRedealCount) X(SINGLE_ARG(Arr<Arr<TCardCode, 8>, 10>), GalleryCards)     \
+    X(SINGLE_ARG(Arr<Arr<int, 3>, 8>), PGGalleryCount) X(SINGLE_ARG(Arr<int, 10>), PGReserveCount) \
     X(SINGLE_ARG(Arr<TCardCode, 8>), GalleryCards2) X(SINGLE_ARG(Arr<Byte, 8>), GalleryFlags) \
     X(SINGLE_ARG(Arr<Arr<TCardCode, 8>, 11>), DesireReserveCards)                          \
     X(SINGLE_ARG(Arr<int, 11>), DesireReserveCounts) X(SINGLE_ARG(Arr<TCardCode, 7>), TwentyCards) \
+    X(SINGLE_ARG(Arr<Arr<int, 3>, 7>), TwentyPileNext)                                     \
     X(SINGLE_ARG(Arr<Arr<Arr<TCardCode, 13>, 3>, 3>), SultanCards)                         \
     X(SINGLE_ARG(Arr<Arr<Arr<Byte, 13>, 3>, 3>), SultanValues)                             \
+    X(SINGLE_ARG(Arr<Arr<int, 3>, 3>), SultanNext)                                         \
     X(SINGLE_ARG(Arr<TCardCode, 6>), SultanReserveCards) X(SINGLE_ARG(Arr<Byte, 6>), SultanReserveValues) \
     X(SINGLE_ARG(Arr<Arr<TCardCode, 11>, 2>), BackboneCards)                               \
     X(SINGLE_ARG(Arr<Arr<Byte, 11>, 2>), BackboneValues) X(SINGLE_ARG(Arr<int, 2>), BackboneCounts) \
+    X(SINGLE_ARG(Arr<int, 8>), BackboneFoundationNext) X(SINGLE_ARG(Arr<Arr<int, 4>, 2>), BackboneColumnNext) \
     X(SINGLE_ARG(Arr<TCardCode, 16>), SadReserveCards) X(SINGLE_ARG(Arr<Byte, 16>), SadReserveValues) \
     X(SINGLE_ARG(Arr<int, 8>), PileTopX) X(SINGLE_ARG(Arr<int, 8>), PileTopY)              \
     X(SINGLE_ARG(Arr<int, 8>), PileBaseX) X(SINGLE_ARG(Arr<int, 8>), PileBaseY)            \

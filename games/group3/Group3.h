@@ -9,9 +9,16 @@
 
 namespace Group3 {
 
-void NewDeal3(bool Redeal);
-void DrawTrafficLight(const QString& Colour);
+// Starts a round of the current game, or (Redeal) deals Picture Gallery again during
+// its choice phase. False when the player's club entry could not be taken (the menu is
+// back, the table untouched).
+bool NewDeal3(bool Redeal);
+// "green", "yellow" or "red": Picture Gallery's deal light.
+void DrawTrafficLight(const QString& Color);
+// Fills the score window's fields and NewTotalScore from the current table.
 void GameResult3();
+// Repaints the info panel of the games that have one.
+void DrawInfoPanel3();
 
 void PGMouseDown(platform::MouseButton Button, platform::ShiftState Shift, int X, int Y);
 void PGMouseMove(platform::ShiftState Shift, int X, int Y);

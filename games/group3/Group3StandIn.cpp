@@ -1,19 +1,8 @@
-// Stand-in for game group 3 until its engine is built: a deal lays out an empty
-// table whose "To menu" finishes the round; the table handlers do nothing.
+// Stand-ins for the table handlers of the group-3 game modules not built yet: they do
+// nothing (those games deal the empty table with "To menu").
 #include "games/group3/Group3.h"
 
-#include "foundation/EmptyTable.h"
-
 namespace Group3 {
-
-void NewDeal3(bool Redeal)
-{
-    GameState::DealEmptyTable(Redeal, true);
-}
-
-void DrawTrafficLight(const QString& /*Colour*/) {}
-
-void GameResult3() {}
 
 void PGMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void PGMouseMove(platform::ShiftState, int, int) {}
