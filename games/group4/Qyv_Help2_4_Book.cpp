@@ -58,10 +58,15 @@ int CountCards(const Cards104& pile)
 // The cream of the turned-cards panel.
 constexpr platform::TColor PanelCream = 0xE2F6FB;
 
+// The main window's panel picture once one of the panel's size is loaded into it; until
+// then a drawn cream panel.
 QImage PanelPicture()
 {
-    if (Form1 && Form1->ImageRamka && !Form1->ImageRamka->canvas().isEmpty())
-        return Form1->ImageRamka->canvas().image();
+    if (Form1 && Form1->ImageRamka) {
+        const platform::Canvas& held = Form1->ImageRamka->canvas();
+        if (held.width() == 385 && held.height() == 85)
+            return held.image();
+    }
     platform::Canvas c(385, 85, PanelCream);
     c.pen.color = 0x40506A;
     c.brush.style = platform::BrushStyle::Clear;

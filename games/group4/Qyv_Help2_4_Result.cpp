@@ -39,20 +39,24 @@ int GridMoves()
     const int wasteValue = waste ? WasteValues[WasteCount - 1] : cards::EmptyValue;
     if (waste && IsKing(wasteTop))
         ++count;
-    int pairs = 0;
+    // Free cards by value; two values adding to 11 are never equal, so every ordered pair
+    // of a value with its complement is two different cards.
+    int byValue[13] = {};
     for (int c = 1; c <= 13; ++c)
         for (int r = 1; r <= 7; ++r) {
             if (!FreeCard(c, r))
                 continue;
             if (IsKing(PileCards[c][r]))
                 ++count;
-            if (waste && PairValues(PileValues[c][r], wasteValue))
+            const int v = PileValues[c][r];
+            if (waste && PairValues(v, wasteValue))
                 ++count;
-            for (int c2 = 1; c2 <= 13; ++c2)
-                for (int r2 = 1; r2 <= 7; ++r2)
-                    if ((c2 != c || r2 != r) && FreeCard(c2, r2) && PairValues(PileValues[c][r], PileValues[c2][r2]))
-                        ++pairs;
+            if (v <= 12)
+                ++byValue[v];
         }
+    int pairs = 0;
+    for (int v = 0; v <= 11; ++v)
+        pairs += byValue[v] * byValue[11 - v];
     return count + pairs / 2;
 }
 
