@@ -42,7 +42,6 @@ bool IsDiamond(int game);
 bool IsGridGame(int game);
 // The open variants show every grid card face up.
 bool IsOpenGrid(int game);
-bool IsGroup4Game(int game);
 
 // Passes through the stock of a grid game that turns back: 1 dealt, 19 turn-backs.
 inline constexpr int LastPass = 20;

@@ -17,7 +17,6 @@ bool IsPyramid(int game) { return game == Pyramid || game == PyramidInfinity || 
 bool IsDiamond(int game) { return game == DiamondInfinity || game == OpenDiamond; }
 bool IsGridGame(int game) { return IsPyramid(game) || IsDiamond(game); }
 bool IsOpenGrid(int game) { return game == OpenPyramid || game == OpenDiamond; }
-bool IsGroup4Game(int game) { return game == Book || game == Pairs || game == Wish || IsMonteCarlo(game) || IsGridGame(game); }
 
 namespace {
 
