@@ -3,6 +3,7 @@
 #include "Group4TestSupport.h"
 
 #include "foundation/ClubPlayer.h"
+#include "foundation/QyvCardsButton.h"
 #include "foundation/Qyv_FCount.h"
 
 using namespace GameState;
@@ -387,6 +388,61 @@ TEST_F(EngineRules, TheStandInsEmptyTableLeavesTheScoreAlone)
     GameResult4();
     EXPECT_EQ(FCount::CountDealScore, 12);
     EXPECT_EQ(NewTotalScore, 34);
+}
+
+} // namespace
+
+namespace {
+
+class EngineBookTurn : public g4test::TableFixture {};
+
+TEST_F(EngineBookTurn, StockTurnPutsTheTopCardOnTheWaste)
+{
+    for (int mode : {0, 1}) {
+        Table(Book);
+        Settings::MoveMode = mode;
+        FillStock(2);
+        StockCards[2] = Cd("Дб");
+        StockValues[2] = 11;
+        SelectedPile = 9;
+        DealFromKoloda4();
+        EXPECT_EQ(StockCount, 1) << mode;
+        EXPECT_EQ(StockCards[2], cards::Empty) << mode;
+        EXPECT_EQ(StockValues[2], cards::EmptyValue) << mode;
+        EXPECT_EQ(WasteCount, 2) << mode;
+        EXPECT_EQ(WasteCards[1], Cd("Дб")) << mode;
+        EXPECT_EQ(WasteValues[1], 11) << mode;
+        EXPECT_EQ(SelectedPile, 0) << mode;
+        EXPECT_EQ(AuxPile1Y, BookWasteRect[2]) << mode;
+    }
+    Settings::MoveMode = 0;
+    DealFromKoloda4();
+    DealFromKoloda4(); // the stock is empty: nothing happens
+    EXPECT_EQ(StockCount, 0);
+    EXPECT_EQ(WasteCount, 3);
+}
+
+TEST_F(EngineBookTurn, ActionButtonsStandWhereEachTableLeavesRoom)
+{
+    struct Case {
+        int game;
+        int left7, top7, width;
+    };
+    for (int game : {Book, Pairs, Wish, MonteCarlo, Pyramid, OpenDiamond}) {
+        Table(game);
+        PlaceActionButtons4();
+        const int W = CardWidth;
+        const Case expected = game == Book ? Case{game, ButtonRect1[1], ButtonRect1[2], 180}
+            : game == Pairs               ? Case{game, PosX[8], AuxPile2Y, PosX[9] + W - PosX[8]}
+            : game == Wish                ? Case{game, PosX[8], 500 - 100, PosX[9] + W - PosX[8]}
+            : game == MonteCarlo          ? Case{game, GridX[6][1] + W, GridY[6][4] + CardHeight + 10, 2 * W}
+            : game == Pyramid             ? Case{game, GridX[10][4] + W + 45, GridY[10][4], 2 * W}
+                                          : Case{game, GridX[13][1] + 12, GridY[13][7], 2 * W + 12};
+        const QRect b7 = Form1->Button7->geometry();
+        const QRect b8 = Form1->Button8->geometry();
+        EXPECT_EQ(b7, QRect(expected.left7, expected.top7, expected.width, 30)) << game;
+        EXPECT_EQ(b8, QRect(expected.left7, expected.top7 + 30, expected.width, 30)) << game;
+    }
 }
 
 } // namespace
