@@ -34,6 +34,7 @@
 #include "foundation/TextsOnline.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "games/group3/Group3.h"
+#include "games/group4/Group4.h"
 #include "online/FServerRead.h"
 #include "online/FServerWrite.h"
 #include "online/Qyv_UStatC.h"
@@ -89,6 +90,7 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     // The score window's boards are filled by the result routine of the current group.
     FCount::SetGameResultRoutine(1, Group1::GameResult1);
     FCount::SetGameResultRoutine(3, Group3::GameResult3);
+    FCount::SetGameResultRoutine(4, Group4::GameResult4);
 
     // The icon bar, "Top Ten", "Options", "Help", "About" and "Dedication".
     MenuCommands::BindMenuCommands(*this);

@@ -60,9 +60,9 @@ using Values104 = Arr<Byte, 104>;
     /* cards in motion */                                                                  \
     X(Cards104, LiftedCards) X(Values104, LiftedValues) X(int, LiftedFromPile)             \
     X(SINGLE_ARG(Arr<TCardCode, 13>), DragCards) X(SINGLE_ARG(Arr<Byte, 13>), DragValues)  \
-    X(int, DragSourcePile) X(TCardCode, TargetCard) X(int, TargetValue) X(TSpr, DragRun)   \
+    X(int, DragSourcePile) X(int, DragSourceSlot) X(TCardCode, TargetCard) X(int, TargetValue) X(TSpr, DragRun)   \
     /* pointer and selection */                                                            \
-    X(int, HitPile) X(int, HitPos) X(int, SelectedPile) X(int, SourceSelected)             \
+    X(int, HitPile) X(int, HitPos) X(int, SelectedPile) X(int, SelectedSlot) X(int, SourceSelected)             \
     X(int, DragOffsetX) X(int, DragOffsetY) X(int, LastUpX) X(int, LastUpY)                \
     X(int, PressX) X(int, PressY) X(std::int64_t, PressTime) X(std::int64_t, PressTime2)   \
     X(int, DragActive) X(int, FlightActive) X(int, SavedCursor)                            \
@@ -110,7 +110,7 @@ using Values104 = Arr<Byte, 104>;
     X(TCardCode, TulipHandCard) X(int, TulipHandValue) X(SINGLE_ARG(Arr<TCardCode, 52>), TulipKept) \
     X(SINGLE_ARG(Arr<Byte, 4>), TulipRefillFrom)                                           \
     X(SINGLE_ARG(Arr<TCardCode, 52>), DiscardCards) X(SINGLE_ARG(Arr<Byte, 52>), DiscardValues) \
-    X(int, PressHandled) X(int, PickIndex) X(int, PickSource) X(int, GalleryClickStage)    \
+    X(int, WasteKingTaken) X(int, GalleryClickStage)    \
     X(int, GalleryRedealCount) X(SINGLE_ARG(Arr<Arr<TCardCode, 8>, 10>), GalleryCards)     \
     X(SINGLE_ARG(Arr<Arr<int, 3>, 8>), PGGalleryCount) X(SINGLE_ARG(Arr<int, 10>), PGReserveCount) \
     X(SINGLE_ARG(Arr<TCardCode, 8>), GalleryCards2) X(SINGLE_ARG(Arr<Byte, 8>), GalleryFlags) \

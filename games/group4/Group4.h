@@ -9,12 +9,22 @@
 
 namespace Group4 {
 
+// Starts a round of the current game (the player's round data unless Redeal, the table
+// dealt and painted, the table locked until "To Begin").
 void NewDeal4(bool Redeal);
+// Fills the score window's board fields and NewTotalScore.
 void GameResult4();
+// The moves left into Count; True when the game cannot go on (Book: solved). Sets
+// GameWon in Book, the Pyramid and the Diamond games.
 bool CountMoves4(int& Count);
+void DrawInfoPanel4();
+// Book: the stock's top card turned onto the waste.
 void DealFromKoloda4();
+// Book: the waste's top card written into the turned-cards panel, the entry after it
+// blanked; Redraw first paints the empty panel.
 void BookCardListPanel(bool Redraw);
 void RedrawStockWaste4();
+// Book: the y of the waste's top card.
 int WasteTopY4();
 
 void PairsMouseDown(platform::MouseButton Button, platform::ShiftState Shift, int X, int Y);

@@ -1,0 +1,85 @@
+// The start of a group-4 round: the player's round data, the table and the buttons.
+#include "games/group4/Qyv_Help2_4.h"
+
+#include "foundation/CardDrawing.h"
+#include "foundation/CardPictures.h"
+#include "foundation/EmptyTable.h"
+#include "foundation/Layout.h"
+#include "foundation/QyvCardsButton.h"
+#include "foundation/RoundPlayer.h"
+#include "foundation/TableSurface.h"
+#include "foundation/Texts.h"
+#include "platform/PictureControl.h"
+
+#include <QTimer>
+
+namespace Group4 {
+
+using namespace GameState;
+
+void NewDeal4(bool Redeal)
+{
+    if (ModuleReady4(CurrentGameId))
+        DealRound4(Redeal);
+    else
+        DealEmptyTable(Redeal, false);
+}
+
+bool DealRound4(bool Redeal)
+{
+    // The player's entry leaves the club file before anything on the table changes, so
+    // a file error leaves the menu as it was.
+    if (!Redeal) {
+        PassCount = 0;
+        WorldPlace = 0;
+        NewTotalScore = 0;
+        if (!TakeRoundPlayer()) {
+            ReturnToMenu();
+            return false;
+        }
+    }
+
+    CardDrawing::ChooseCardBack();
+    if (Form1 && Form1->Button8)
+        Form1->Button8->setText(Texts::Tx(Texts::TxtUndo));
+    LayoutTable();
+    CardPictures::RescaleCardPictures();
+    if (Form1 && Form1->ImageStol) {
+        Form1->ImageStol->setVisible(true);
+        if (!CardPictures::TableBackground.isNull())
+            Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
+    }
+    PlaceActionButtons4();
+    // The info panel of the deal shows the first pass.
+    PassCount = 1;
+    GameWon = 0;
+    DealTable4();
+
+    PassCount = 1;
+    GameOver = 0;
+    ClubResultPending = 0;
+    MoveCounter = 0;
+    RoundPhase = 1;
+    UndoFlag = 0;
+    RoundActive = 1;
+    GameWon = 0;
+    if (Form1) {
+        if (Form1->Button7) {
+            Form1->Button7->setText(Texts::Tx(Texts::TxtToBegin));
+            Form1->Button7->setVisible(true);
+            Form1->Button7->setEnabled(true);
+        }
+        if (Form1->Button8) {
+            Form1->Button8->setVisible(true);
+            Form1->Button8->setEnabled(false);
+        }
+        Form1->update();
+        if (Form1->Timer1) {
+            Form1->Timer1->setInterval(200);
+            Form1->Timer1->stop();
+        }
+    }
+    return true;
+}
+
+} // namespace Group4
