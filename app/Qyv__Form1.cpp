@@ -33,6 +33,7 @@
 #include "foundation/Texts.h"
 #include "foundation/TextsOnline.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/group5/Group5.h"
 #include "online/FServerRead.h"
 #include "online/FServerWrite.h"
 #include "online/Qyv_UStatC.h"
@@ -87,6 +88,7 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(N2, &QAction::triggered, this, [] { N2Click(); });
     // The score window's boards are filled by the result routine of the current group.
     FCount::SetGameResultRoutine(1, Group1::GameResult1);
+    FCount::SetGameResultRoutine(5, [] { Group5::GameResult5(); });
 
     // The icon bar, "Top Ten", "Options", "Help", "About" and "Dedication".
     MenuCommands::BindMenuCommands(*this);
