@@ -24,7 +24,12 @@ inline GameState::Byte ValueOf(const TCardCode& c)
 inline void EmptyTable(int game)
 {
     using namespace GameState;
+    // The card size belongs to the zoom a test has set.
+    const int width = CardWidth;
+    const int height = CardHeight;
     ResetGameState();
+    CardWidth = width;
+    CardHeight = height;
     Group5::StandInTable5 = 0;
     CurrentGameId = game;
     ClearCards(PileCards, PileValues);
