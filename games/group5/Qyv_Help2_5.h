@@ -64,6 +64,8 @@ bool IsGameWon5();
 
 // ---- the deal ----
 
+// Every place of the group's tables emptied ("##" / 99) and every count at empty.
+void ClearTable5();
 // The dealing part of a new deal: shuffle, fill the table state of the current game
 // (every other slot of its piles emptied) and paint it. LayoutTable must have run.
 void DealTable5();

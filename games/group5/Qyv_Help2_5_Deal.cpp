@@ -16,24 +16,6 @@ namespace {
 // pinned seed) must not hang the window.
 constexpr int MaxLucieDeals = 1000;
 
-void ClearTable()
-{
-    ClearCards(PileCards, PileValues);
-    ClearCards(PileCards2, PileValues2);
-    ClearCards(FoundationCards, FoundationValues);
-    ClearCards(StockCards, StockValues);
-    ClearCards(WasteCards, WasteValues);
-    ClearCards(AlzhirReserveCards, AlzhirReserveValues);
-    ClearCards(DemonReserveCards, DemonReserveValues);
-    platform::fillAll(PileCounts, 1);
-    platform::fillAll(FoundationCounts, 1);
-    platform::fillAll(AlzhirReserveCounts, 1);
-    platform::fillAll(LucieFanNext, 1);
-    platform::fillAll(BAcesNext, 1);
-    StockCount = 0;
-    WasteCount = 1;
-    DemonReserveCount = 0;
-}
 
 // Pack card i into slot `slot` of pile p.
 void ToPile(int p, int slot, int i)
@@ -240,9 +222,28 @@ void DealTenColumns(bool fortyThieves)
 
 } // namespace
 
+void ClearTable5()
+{
+    ClearCards(PileCards, PileValues);
+    ClearCards(PileCards2, PileValues2);
+    ClearCards(FoundationCards, FoundationValues);
+    ClearCards(StockCards, StockValues);
+    ClearCards(WasteCards, WasteValues);
+    ClearCards(AlzhirReserveCards, AlzhirReserveValues);
+    ClearCards(DemonReserveCards, DemonReserveValues);
+    platform::fillAll(PileCounts, 1);
+    platform::fillAll(FoundationCounts, 1);
+    platform::fillAll(AlzhirReserveCounts, 1);
+    platform::fillAll(LucieFanNext, 1);
+    platform::fillAll(BAcesNext, 1);
+    StockCount = 0;
+    WasteCount = 1;
+    DemonReserveCount = 0;
+}
+
 void DealTable5()
 {
-    ClearTable();
+    ClearTable5();
     switch (CurrentGameId) {
     case BusyAces: DealBusyAces(); break;
     case Lucie: DealLucie(); break;

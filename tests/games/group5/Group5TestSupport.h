@@ -32,21 +32,7 @@ inline void EmptyTable(int game)
     CardHeight = height;
     Group5::StandInTable5 = 0;
     CurrentGameId = game;
-    ClearCards(PileCards, PileValues);
-    ClearCards(PileCards2, PileValues2);
-    ClearCards(FoundationCards, FoundationValues);
-    ClearCards(StockCards, StockValues);
-    ClearCards(WasteCards, WasteValues);
-    ClearCards(AlzhirReserveCards, AlzhirReserveValues);
-    ClearCards(DemonReserveCards, DemonReserveValues);
-    platform::fillAll(PileCounts, 1);
-    platform::fillAll(FoundationCounts, 1);
-    platform::fillAll(AlzhirReserveCounts, 1);
-    platform::fillAll(LucieFanNext, 1);
-    platform::fillAll(BAcesNext, 1);
-    StockCount = 0;
-    WasteCount = 1;
-    DemonReserveCount = 0;
+    Group5::ClearTable5();
     PassCount = 1;
 }
 
