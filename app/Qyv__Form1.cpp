@@ -35,6 +35,7 @@
 #include "games/group1/Qyv_Help2_1.h"
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
+#include "games/group5/Group5.h"
 #include "online/FServerRead.h"
 #include "online/FServerWrite.h"
 #include "online/Qyv_UStatC.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     FCount::SetGameResultRoutine(1, Group1::GameResult1);
     FCount::SetGameResultRoutine(3, Group3::GameResult3);
     FCount::SetGameResultRoutine(4, Group4::GameResult4);
+    FCount::SetGameResultRoutine(5, [] { Group5::GameResult5(); });
 
     // The icon bar, "Top Ten", "Options", "Help", "About" and "Dedication".
     MenuCommands::BindMenuCommands(*this);

@@ -128,7 +128,8 @@ using Values104 = Arr<Byte, 104>;
     X(SINGLE_ARG(Arr<int, 8>), PileTopX) X(SINGLE_ARG(Arr<int, 8>), PileTopY)              \
     X(SINGLE_ARG(Arr<int, 8>), PileBaseX) X(SINGLE_ARG(Arr<int, 8>), PileBaseY)            \
     X(SINGLE_ARG(Arr<QImage, 3>), TabloBitmaps)                                            \
-    X(SINGLE_ARG(Arr<Arr<int, 5>, 4>), LucieFanNext)                                       \
+    /* group 5 counts hold cards + 1, FoundationCounts and AlzhirReserveCounts too */     \
+    X(SINGLE_ARG(Arr<Arr<int, 6>, 2>), BAcesNext) X(SINGLE_ARG(Arr<Arr<int, 5>, 4>), LucieFanNext) \
     X(SINGLE_ARG(Arr<Arr<TCardCode, 16>, 6>), AlzhirReserveCards)                          \
     X(SINGLE_ARG(Arr<Arr<Byte, 16>, 6>), AlzhirReserveValues) X(SINGLE_ARG(Arr<int, 6>), AlzhirReserveCounts) \
     X(SINGLE_ARG(Arr<TCardCode, 13>), DemonReserveCards) X(SINGLE_ARG(Arr<Byte, 13>), DemonReserveValues) \

@@ -9,13 +9,18 @@
 
 namespace Group5 {
 
+// The new deal: the engine's deal for a game whose module has landed, else the
+// stand-in's empty table with "To menu".
 void NewDeal5(bool Redeal);
-void GameResult5();
+// Fills the score window's boards and NewTotalScore; returns the points of this deal.
+int GameResult5();
 void DrawInfoPanel5();
+// The moves left in Count; True when the player is stuck.
 bool CountMoves5(int& Count);
+// Busy Aces: the stock's top card onto the waste (nothing when the stock is empty).
 void DealFromKoloda5();
-void RedrawKoloda5(int Mode);
-void RedrawColumn5(int Pile, int Row);
+void RedrawKoloda5(int Part);
+void RedrawColumn5(int A, int B);
 void DrawTabloY5(bool Redraw);
 void DemonAutoFill();
 void KleverRedeal();

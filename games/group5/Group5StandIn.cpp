@@ -1,31 +1,9 @@
-// Stand-in for game group 5 until its engine is built: a deal lays out an empty
-// table whose "To menu" finishes the round; the table handlers do nothing.
+// Stand-ins for the group-5 game modules until each lands: their table handlers and
+// action-button steps do nothing (NewDeal5 gives their codes an empty table with
+// "To menu").
 #include "games/group5/Group5.h"
 
-#include "foundation/EmptyTable.h"
-
 namespace Group5 {
-
-void NewDeal5(bool Redeal)
-{
-    GameState::DealEmptyTable(Redeal, false);
-}
-
-void GameResult5() {}
-
-void DrawInfoPanel5() {}
-
-bool CountMoves5(int& Count)
-{
-    Count = 0;
-    return false;
-}
-
-void DealFromKoloda5() {}
-
-void RedrawKoloda5(int /*Mode*/) {}
-
-void RedrawColumn5(int /*Pile*/, int /*Row*/) {}
 
 void DrawTabloY5(bool /*Redraw*/) {}
 
