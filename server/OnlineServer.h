@@ -6,7 +6,7 @@
 //   VardelinServer::OnlineServer server;
 //   server.open(dir.filePath("online.sqlite"));
 //   server.listen();                                       // 127.0.0.1, a free port
-//   server.addFault(Kind::BalanceChange, {Fault::Drop, 2});  // the second one drops
+//   server.addFault(Kind::Login, {Fault::Error500, 2});     // the second login gets 500
 #include "server/Protocol.h"
 #include "server/Store.h"
 
