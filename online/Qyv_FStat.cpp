@@ -81,7 +81,7 @@ QString VersionNote(int gameId)
     return note;
 }
 
-void PaintStatPanel(platform::Canvas& c, int Mode, const Online::TQyvStat& A, const Online::TQyvStat& B,
+QStringList PaintStatPanel(platform::Canvas& c, int Mode, const Online::TQyvStat& A, const Online::TQyvStat& B,
                     const Online::TQyvStat& C, const Online::TQyvStat& D, const Online::TQyvStat& E,
                     const platform::Arr<int, 40>& Table, bool Ok)
 {
@@ -109,12 +109,12 @@ void PaintStatPanel(platform::Canvas& c, int Mode, const Online::TQyvStat& A, co
             c.font.color = colours[i / 2];
             c.textOut(31, RowBase[i], Texts::Tx(*labels[i]) + QLatin1Char(':'));
         }
-        return;
+        return {};
     }
     c.font.color = platform::clWhite;
     if (!Ok) {
         DrawHelpers::TextOutRight(QStringLiteral("No Connect"), 400, RowBase[0], c);
-        return;
+        return {QStringLiteral("No Connect")};
     }
     const Online::TQyvStat records[5] = {A, B, C, D, E};
     // Sums in 64 bits: five service counters may add up past 32 bits.
@@ -131,6 +131,7 @@ void PaintStatPanel(platform::Canvas& c, int Mode, const Online::TQyvStat& A, co
                                won, lost};
     for (int i = 0; i < 6; ++i)
         DrawHelpers::TextOutRight(values[i], 400, RowBase[i], c);
+    return QStringList(std::begin(values), std::end(values));
 }
 
 } // namespace FStat
@@ -191,6 +192,15 @@ bool TFStat::readCounters(Online::TQyvStat (&records)[5])
     return all;
 }
 
+void TFStat::showCounters()
+{
+    Online::TQyvStat r[5];
+    FStat::PaintStatPanel(ImageSG->canvas(), 1, r[0], r[1], r[2], r[3], r[4], FStat::StatTable, false);
+    const bool ok = readCounters(r);
+    Values = FStat::PaintStatPanel(ImageSG->canvas(), 2, r[0], r[1], r[2], r[3], r[4], FStat::StatTable, ok);
+    ImageSG->invalidate();
+}
+
 void TFStat::FormShow()
 {
     const int set = Settings::YellowCursor ? 1 : 0;
@@ -218,11 +228,7 @@ void TFStat::FormShow()
 
     Button2->setText(Texts::Tx(Texts::TxtILikeThisGame));
 
-    Online::TQyvStat r[5];
-    FStat::PaintStatPanel(ImageSG->canvas(), 1, r[0], r[1], r[2], r[3], r[4], FStat::StatTable, false);
-    const bool ok = readCounters(r);
-    FStat::PaintStatPanel(ImageSG->canvas(), 2, r[0], r[1], r[2], r[3], r[4], FStat::StatTable, ok);
-    ImageSG->invalidate();
+    showCounters();
     Button2->setEnabled(!Settings::GameLiked);
 }
 
@@ -251,11 +257,7 @@ void TFStat::Button2Click()
         return;
     DrawHelpers::PlayWavResource(QStringLiteral("WavDown"), false, Settings::SoundOn);
     Button2->setEnabled(false);
-    Online::TQyvStat r[5];
-    FStat::PaintStatPanel(ImageSG->canvas(), 1, r[0], r[1], r[2], r[3], r[4], FStat::StatTable, false);
-    const bool read = readCounters(r);
-    FStat::PaintStatPanel(ImageSG->canvas(), 2, r[0], r[1], r[2], r[3], r[4], FStat::StatTable, read);
-    ImageSG->invalidate();
+    showCounters();
     Settings::GameLiked = true;
     Settings::SaveSettings();
 }

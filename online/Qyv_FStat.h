@@ -6,6 +6,7 @@
 #include "platform/Array.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class TQyvCardsButton;
 namespace platform {
@@ -31,11 +32,15 @@ public:
     platform::PictureControl* ImageV;
     TQyvCardsButton* Button1;
     TQyvCardsButton* Button2;
+    // The six values last written, or "No Connect" alone.
+    QStringList Values;
 
 private:
     // The five group records and, for a game of the forty counters, its table; false
     // when any of the requests failed.
     bool readCounters(Online::TQyvStat (&records)[5]);
+    // Paints the rows, reads the counters and writes their values.
+    void showCounters();
 };
 
 namespace FStat {
@@ -45,8 +50,8 @@ inline platform::Arr<int, 40> StatTable{};
 
 void SetStatFonts(TFStat& form);
 // Mode 1: the row pictures, numbers and labels; mode 2: the values, or "No Connect"
-// when Ok is False.
-void PaintStatPanel(platform::Canvas& canvas, int Mode, const Online::TQyvStat& A, const Online::TQyvStat& B,
+// when Ok is False. Returns the texts written in mode 2.
+QStringList PaintStatPanel(platform::Canvas& canvas, int Mode, const Online::TQyvStat& A, const Online::TQyvStat& B,
                     const Online::TQyvStat& C, const Online::TQyvStat& D, const Online::TQyvStat& E,
                     const platform::Arr<int, 40>& Table, bool Ok);
 // The version note of a game code, with the version its counters began in.

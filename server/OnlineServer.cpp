@@ -62,6 +62,7 @@ void OnlineServer::addFault(Kind kind, const Fault& fault)
 void OnlineServer::clearFaults()
 {
     faults_.clear();
+    seen_.clear();
 }
 
 int OnlineServer::count(Kind kind) const

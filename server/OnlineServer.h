@@ -53,6 +53,7 @@ public:
     ProtocolOptions& options() { return options_; }
     Store& store() { return store_; }
 
+    // A fault's nth counts the requests of its kind since the last clearFaults().
     void addFault(Kind kind, const Fault& fault);
     void clearFaults();
     const QList<LogEntry>& log() const { return log_; }
