@@ -160,7 +160,8 @@ TEST_F(ServerRoundTripTest, EveryFaultGivesTheFailureValue)
 {
     ASSERT_EQ(Online::ServerRegister(account(), member(QStringLiteral("Ann"), QStringLiteral("Russia"), QStringLiteral("1-001"))), 0);
     ServerRequest::ReadTimeoutMs = 300;
-    const Fault faults[] = {{Fault::Drop, 0}, {Fault::Error500, 0}, {Fault::Delay, 0, 1500}, {Fault::Replace, 0, 0, "ok"}};
+    const Fault faults[] = {{Fault::Drop, 0, 0, {}}, {Fault::Error500, 0, 0, {}}, {Fault::Delay, 0, 1500, {}},
+                            {Fault::Replace, 0, 0, "ok"}};
     for (const Fault& f : faults) {
         server->clearFaults();
         for (Kind k : {Kind::Login, Kind::GameRead, Kind::Place, Kind::BalanceRead, Kind::WorldCount, Kind::StatLike})
@@ -169,8 +170,9 @@ TEST_F(ServerRoundTripTest, EveryFaultGivesTheFailureValue)
         Online::TQyvUser u;
         Online::ServerLogin(account(), QStringLiteral("Ann"), QStringLiteral("secret"), ok, u);
         // A reply of "ok" alone is a login without a record, which the client accepts.
-        if (f.action != Fault::Replace)
+        if (f.action != Fault::Replace) {
             EXPECT_FALSE(ok) << f.action;
+        }
         Online::TQyvGame g;
         ok = true;
         Online::ServerReadGame(account(), QStringLiteral("Ann"), QStringLiteral("secret"), QStringLiteral("sol431"), ok, g);

@@ -84,15 +84,15 @@ TEST_F(StatWindowTest, OtherGameTakesItsSlotOfItsGroupTable)
 TEST_F(StatWindowTest, AnyFailedReadShowsNoConnect)
 {
     setGame(422);
-    const VardelinServer::Fault faults[] = {{VardelinServer::Fault::Error500, 1}, {VardelinServer::Fault::Error500, 3},
-                                            {VardelinServer::Fault::Replace, 2, 0, "$1 x*"}};
+    using VardelinServer::Fault;
+    const Fault faults[] = {{Fault::Error500, 1, 0, {}}, {Fault::Error500, 3, 0, {}}, {Fault::Replace, 2, 0, "$1 x*"}};
     for (const auto& f : faults) {
         server->clearFaults();
         server->addFault(Kind::StatRead, f);
         EXPECT_EQ(show(), QStringList{QStringLiteral("No Connect")}) << f.nth;
     }
     server->clearFaults();
-    server->addFault(Kind::TableRead, {VardelinServer::Fault::Error500, 0});
+    server->addFault(Kind::TableRead, {VardelinServer::Fault::Error500, 0, 0, {}});
     EXPECT_EQ(show(), QStringList{QStringLiteral("No Connect")});
     server->clearFaults();
     EXPECT_EQ(show().size(), 6);
@@ -147,7 +147,7 @@ TEST_F(StatWindowTest, CancelKeepsIncognitoAndAFailedLikeIsSilent)
 {
     setGame(71);
     presenter.onDialog = [](QDialog&) { return int(QDialog::Rejected); };
-    server->addFault(Kind::StatLike, {VardelinServer::Fault::Error500, 0});
+    server->addFault(Kind::StatLike, {VardelinServer::Fault::Error500, 0, 0, {}});
     TFStat form;
     form.FormShow();
     form.Button2Click();

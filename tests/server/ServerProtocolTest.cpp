@@ -232,13 +232,13 @@ TEST_F(ServerProtocolTest, FaultsByKindAndCount)
 {
     run({{P::Account, BobRegistration, "ok"}});
     server->addFault(Kind::BalanceRead, {VardelinServer::Fault::Replace, 0, 0, "garbage"});
-    server->addFault(Kind::MemberCount, {VardelinServer::Fault::Error500, 1});
+    server->addFault(Kind::MemberCount, {VardelinServer::Fault::Error500, 1, 0, {}});
     auto raw = [&](const QByteArray& body) {
         return platform::httpPostRaw(account(), body, "application/x-www-form-urlencoded");
     };
     EXPECT_EQ(raw("nick=Bob&labelqyvsave=0&R04=5").body, QByteArray("ok"));
     // A dropped connection stores nothing (the client may send it again: every one drops).
-    server->addFault(Kind::BalanceChange, {VardelinServer::Fault::Drop, 0});
+    server->addFault(Kind::BalanceChange, {VardelinServer::Fault::Drop, 0, 0, {}});
     EXPECT_FALSE(raw("nick=Bob&labelqyvsave=0&R04=5").ok);
     EXPECT_EQ(raw("nick=Bob&labelqyvread=0").body, QByteArray("garbage"));
     EXPECT_EQ(raw("label1=0").status, 500);
