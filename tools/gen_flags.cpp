@@ -277,13 +277,16 @@ void statisticsPictures()
         QColor colour;
     } bars[] = {{"GStatR", QColor(190, 40, 40)}, {"GStatG", QColor(30, 140, 60)}, {"GStatB", QColor(40, 80, 180)}};
     for (const auto& b : bars) {
-        // A row: a badge for its number at the left, a pale bar for its label and value.
+        // A row: a badge for its number at the left, a bar pale under its label and dark
+        // under its white value.
         QImage img = tools::newImage(420, 34);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient g(0, 0, 420, 0);
-        g.setColorAt(0, b.colour.lighter(175));
-        g.setColorAt(1, QColor(250, 250, 250, 0));
+        g.setColorAt(0, b.colour.lighter(180));
+        g.setColorAt(0.7, b.colour.lighter(165));
+        g.setColorAt(0.85, b.colour);
+        g.setColorAt(1, b.colour.darker(115));
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawRoundedRect(QRectF(10, 4, 408, 26), 13, 13);
