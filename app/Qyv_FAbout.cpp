@@ -1,6 +1,6 @@
 #include "app/Qyv_FAbout.h"
 
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/Celebration.h"
 #include "foundation/DrawHelpers.h"
 #include "foundation/FontsAndCursors.h"

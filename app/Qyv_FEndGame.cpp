@@ -1,6 +1,6 @@
 #include "app/Qyv_FEndGame.h"
 
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/AccountClient.h"
 #include "foundation/Celebration.h"
 #include "foundation/ClubFile.h"

@@ -1,6 +1,6 @@
 #include "app/Qyv_FPapa.h"
 
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "platform/Canvas.h"

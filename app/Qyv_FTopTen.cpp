@@ -1,6 +1,6 @@
 #include "app/Qyv_FTopTen.h"
 
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/Celebration.h"
 #include "foundation/ClubFile.h"
 #include "foundation/DrawHelpers.h"

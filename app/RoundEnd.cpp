@@ -237,7 +237,7 @@ void postStatistics()
             values[2] = 1;
         Online::SendGameStat12(Settings::StatServiceAddress, gid, values, ok);
     } else {
-        Online::SendGameTable40(Scrambler::UnscrambleText(StatTableAddressCoded, Scrambler::KeyStatTable), gid, ok,
+        Online::SendGameTable40(Scrambler::UnscrambleText(Online::StatTableAddressCoded, Scrambler::KeyStatTable), gid, ok,
                                 StatTableValues(CurrentGameId, GameWon != 0));
     }
 }
@@ -295,19 +295,12 @@ SeriesServices& Services()
 
 platform::Arr<int, 40> StatTableValues(int gameId, bool won)
 {
-    static const std::array<std::array<int, 9>, 5> lists = {{
-        {403, 404, 413, 414, 421, 430, 431, 432, 433},
-        {401, 402, 419, 420, 424, 427, 434, 435, 436},
-        {405, 406, 417, 418, 425, 428, 443, 444, 445},
-        {407, 408, 411, 412, 423, 426, 437, 438, 439},
-        {409, 410, 415, 416, 422, 429, 440, 441, 442},
-    }};
     platform::Arr<int, 40> values;
     values.fill(0);
-    for (const auto& list : lists)
-        for (int k = 1; k <= 9; ++k)
-            if (list[k - 1] == gameId)
-                values[won ? 2 * k - 1 : 2 * k] = 1;
+    int groupCode = 0;
+    int slot = 0;
+    if (Online::StatTableSlot(gameId, groupCode, slot))
+        values[won ? 2 * slot - 1 : 2 * slot] = 1;
     return values;
 }
 

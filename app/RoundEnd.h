@@ -18,10 +18,6 @@ void FinishRound(TTableSurface& form);
 // deal took out is lost and nothing is posted.
 void QuitClick(TTableSurface& form);
 
-// The per-group statistics table service, kept scrambled (loopback, where nothing
-// listens, until the service has an address).
-inline QString StatTableAddressCoded = QStringLiteral("gu8Hxt53bE16sWluTzcOz6wfLpB6gBqmGIk5QhHe6Sp0lYF");
-
 // The forty values of the per-group statistics table for a finished game other than
 // the five group codes: the game's pair gets 1 in its first member when won, in its
 // second when lost. All zero for a game not in a group list.

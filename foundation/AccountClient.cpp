@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <limits>
 
 namespace Online {
 
@@ -120,8 +121,11 @@ void ServerReadGame(const QString& Address, const QString& Nick, const QString& 
         return;
     if (ServerRequest::Field(f, 8, v))
         Game.R2 = v;
-    // The round of a running series becomes the next round's number.
-    Ok = Game.KonL >= 0 && Game.KonL <= 9;
+    // The round of a running series becomes the next round's number, and a rated start
+    // and a series end add one to Kon and Sessions: a record that leaves no room is unusable.
+    constexpr int MaxCount = std::numeric_limits<int>::max() - 1;
+    Ok = Game.KonL >= 0 && Game.KonL <= 9 && Game.Kon >= 0 && Game.Kon <= MaxCount && Game.Sessions >= 0
+        && Game.Sessions <= MaxCount;
 }
 
 bool ServerSaveGame(const QString& Address, const QString& Nick, const QString& Pw, const QString& GameCode,

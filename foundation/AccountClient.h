@@ -87,8 +87,9 @@ void ServerLogin(const QString& Address, const QString& Nick, const QString& Pw,
                  TQyvUser& User);
 // The member's record of one game; Kon, Score, Sessions, Rating, PlayNow, R1 and R2 are
 // reset first, the other fields keep the caller's values. Ok False when the request
-// fails, the reply holds no record, a number is not one or the round of the running
-// series is outside 0..9; fields read before the failure keep what was read.
+// fails, the reply holds no record, a number is not one, the round of the running
+// series is outside 0..9 or Kon or Sessions is outside 0..2147483646; fields read
+// before the failure keep what was read.
 void ServerReadGame(const QString& Address, const QString& Nick, const QString& Pw,
                     const QString& GameCode, bool& Ok, TQyvGame& Game);
 // True when the service answers "ok".

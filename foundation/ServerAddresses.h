@@ -9,16 +9,20 @@
 
 namespace ServerAddresses {
 
-// Addresses kept scrambled; the shipped ones point at loopback, where nothing
-// listens, so without a server of one's own every request fails at once.
+// The port on 127.0.0.1 at which the local protocol server (server/) answers every
+// built-in address.
+inline constexpr int LocalServerPort = 17071;
+
+// Addresses kept scrambled; the shipped ones point at the local protocol server, so
+// without it running every request fails at once.
 // Key 42967:
-inline QString StatusPageAddress = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yphblfqp3Ni5i/Sdu72HKlCpG/h7P");
-inline QString ConfigPageAddress = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yphblfqp3Ni5i/SdPcsiz4RA2DduJ");
-inline const QString BuiltInRatingAddressCoded = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yphblfqp3Ni5i/SZ+wJYdAfp9z9EA");
-inline const QString BuiltInStatAddressCoded = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yphblfqp3Ni5i/Sdu72H6zaAZi");
+inline QString StatusPageAddress = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yrn6jS/sG/HRnpYLrbcUCp");
+inline QString ConfigPageAddress = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yrn6jS/sG7A/3VXSqK2Bpm");
+inline const QString BuiltInRatingAddressCoded = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yrn6jS/sG+9g7BIOWx/OP");
+inline const QString BuiltInStatAddressCoded = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yrn6jS/sG/HRnpDCSozC");
 // Key 24591:
 inline const QString BuiltInAccountAddressCoded =
-    QStringLiteral("IEO8piPH/osCIddciTWpwF2QU+LYvW2ZkdKhpaK0iQSiVuOmuDti");
+    QStringLiteral("IEO8piPH/osCIddciTWpwF2SKNA2iX5jzgu/jUYt");
 
 // How long a page request may take before it counts as failed.
 inline int PageTimeoutMs = 10000;

@@ -10,6 +10,8 @@
 #include "platform/Presenter.h"
 #include "platform/ProgramFolder.h"
 
+#include <QFileInfo>
+
 namespace Settings {
 
 namespace {
@@ -296,8 +298,15 @@ void RefreshServerAddresses()
 void LoadSettings()
 {
     SetDefaultSettings();
+    const QString file = platform::programFolder() + SettingsFileName;
+    if (!QFileInfo::exists(file)) {
+        // A fresh installation has posted no start and sent no like yet.
+        StartStatPosted = false;
+        GameLiked = false;
+        return;
+    }
     QByteArray content;
-    if (!TextFileLines::ReadFileBytes(platform::programFolder() + SettingsFileName, content))
+    if (!TextFileLines::ReadFileBytes(file, content))
         return;
     if (ApplySettingsLines(TextFileLines::SplitLines(content, SettingsLineCount)))
         RefreshServerAddresses();

@@ -11,9 +11,12 @@
 
 namespace Online {
 
-// The avatar folder, kept scrambled with the account key; a photo is <folder><nick>.jpg.
-// Loopback, where nothing listens, until the service has an address.
-inline QString AvatarFolderAddressCoded = QStringLiteral("IEO8piPH/osCIddciTWpwF2QUiKxQX8hpC4/");
+// The avatar folder and the photo upload script, kept scrambled with the account key; a
+// photo is <folder><nick>.jpg. Both at the local protocol server.
+inline QString AvatarFolderAddressCoded = QStringLiteral("IEO8piPH/osCIddciTWpwF2SKNA2iX5jmEpb");
+inline QString UploadScriptAddressCoded = QStringLiteral("IEO8piPH/osCIddciTWpwF2SKNA2iX5mDe41KkbshFzO");
+// The currency top-up page, kept scrambled with the settings key.
+inline QString TopUpPageAddressCoded = QStringLiteral("PrCc3/rwwm+8sk6UVVyYj1yrn6jS/s2+Utj6I/XLvtg/");
 
 // 0 created, 1 the nick exists, 2 any failure.
 int ServerRegister(const QString& Address, const TQyvUser& User);

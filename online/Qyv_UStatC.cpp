@@ -61,6 +61,26 @@ int StatGroupCode(int group)
     return (group >= 1 && group <= 5) ? codes[group - 1] : 0;
 }
 
+bool StatTableSlot(int gameId, int& groupCode, int& slot)
+{
+    static const int codes[5] = {71, 19, 12, 18, 17};
+    static const int games[5][9] = {
+        {403, 404, 413, 414, 421, 430, 431, 432, 433},
+        {401, 402, 419, 420, 424, 427, 434, 435, 436},
+        {405, 406, 417, 418, 425, 428, 443, 444, 445},
+        {407, 408, 411, 412, 423, 426, 437, 438, 439},
+        {409, 410, 415, 416, 422, 429, 440, 441, 442},
+    };
+    for (int g = 0; g < 5; ++g)
+        for (int k = 0; k < 9; ++k)
+            if (games[g][k] == gameId) {
+                groupCode = codes[g];
+                slot = k + 1;
+                return true;
+            }
+    return false;
+}
+
 void GetGameStat(const QString& Address, int Gid, bool& Ok, TQyvStat& Stat)
 {
     Ok = false;

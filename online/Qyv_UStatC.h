@@ -43,4 +43,13 @@ bool StatusReplyOk(const QByteArray& reply);
 // The statistics group code of a game group 1..5; 0 for none.
 int StatGroupCode(int group);
 
+// The per-group table service, kept scrambled with its own key; at the local protocol
+// server.
+inline QString StatTableAddressCoded = QStringLiteral("gu8Hxt53bE16sWluTzcOz6wdWeMsNsb7bM5afEWdp6A");
+
+// Where a game other than the five group codes counts in the forty counters: the group
+// code of its table and its slot 1..9 (won in element 2 x slot - 1, lost in 2 x slot).
+// False for any other code.
+bool StatTableSlot(int gameId, int& groupCode, int& slot);
+
 } // namespace Online

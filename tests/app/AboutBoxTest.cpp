@@ -1,6 +1,6 @@
 // The about box: its links, the address it shows and the texts it puts up.
 #include "app/Qyv_FAbout.h"
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/FontsAndCursors.h"
 #include "foundation/Texts.h"
 #include "platform/Seams.h"

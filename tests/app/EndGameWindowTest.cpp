@@ -2,7 +2,7 @@
 #include "ImagePixels.h"
 
 #include "app/Qyv_FEndGame.h"
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/AccountClient.h"
 #include "foundation/ClubFile.h"
 #include "foundation/GameState.h"

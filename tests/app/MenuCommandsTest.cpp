@@ -123,7 +123,6 @@ TEST_F(MenuCommandsTest, UnavailableServicesSayTheirMessageAndChangeNothing)
          worldOff},
         {"world top ten on, no service", [] { Settings::WorldTopTenOn = true; },
          [](TForm1& f) { f.ImWT->onClick(); }, worldOff},
-        {"statistics", [] {}, [](TForm1& f) { f.ImSt->onClick(); }, noServer},
         {"account", [] {}, [](TForm1& f) { f.ImAc->onClick(); }, noServer},
         {"result of a series", [] {},
          [](TForm1&) {

@@ -1,6 +1,6 @@
 // The dedication window: its five candles, its text and how it closes.
 #include "app/Qyv_FPapa.h"
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/Texts.h"
 #include "support/ScriptedPresenter.h"
 

@@ -14,6 +14,7 @@
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
 #include "foundation/TextFileLines.h"
+#include "online/Qyv_UStatC.h"
 #include "foundation/Texts.h"
 #include "platform/Cp1251.h"
 #include "platform/ProgramFolder.h"
@@ -234,13 +235,13 @@ protected:
         ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
         PlayerLines[1] = entry;
         Settings::StatServiceAddress = server.url(QStringLiteral("/stat"));
-        savedTableAddress = RoundEnd::StatTableAddressCoded;
-        RoundEnd::StatTableAddressCoded = Scrambler::ScrambleText(server.url(QStringLiteral("/table")), Scrambler::KeyStatTable);
+        savedTableAddress = Online::StatTableAddressCoded;
+        Online::StatTableAddressCoded = Scrambler::ScrambleText(server.url(QStringLiteral("/table")), Scrambler::KeyStatTable);
         server.setPage("/table", "$ok#");
     }
     void TearDown() override
     {
-        RoundEnd::StatTableAddressCoded = savedTableAddress;
+        Online::StatTableAddressCoded = savedTableAddress;
         platform::setProgramFolderForTest({});
         RoundEndTest::TearDown();
     }

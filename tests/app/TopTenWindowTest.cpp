@@ -2,7 +2,7 @@
 #include "ImagePixels.h"
 
 #include "app/Qyv_FTopTen.h"
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 #include "foundation/ClubFile.h"
 #include "foundation/GameState.h"
 #include "foundation/Settings.h"

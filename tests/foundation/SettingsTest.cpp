@@ -113,6 +113,9 @@ TEST_F(SettingsTest, NoFileGivesEveryDefaultAndAsksNoServer)
     EXPECT_EQ(BackgroundNo, 2);
     EXPECT_EQ(LocalPlayerName, "Unknown");
     EXPECT_EQ(PassportNick, "Incognito");
+    // A fresh installation still has its unique start to post and its like to send.
+    EXPECT_FALSE(StartStatPosted);
+    EXPECT_FALSE(GameLiked);
     EXPECT_FALSE(WorldTopTenOn);
     EXPECT_TRUE(server.requests().isEmpty());
     EXPECT_TRUE(RatingServiceAddress.startsWith("http://127.0.0.1:"));
@@ -121,7 +124,15 @@ TEST_F(SettingsTest, NoFileGivesEveryDefaultAndAsksNoServer)
 
     // Saved at once, the file holds the defaults and no empty line.
     SaveSettings();
-    EXPECT_EQ(TextFileLines::SplitLines(readAll(path())), defaultLines());
+    QList<QByteArray> fresh = defaultLines();
+    fresh[1] = "01010##1071";
+    EXPECT_EQ(TextFileLines::SplitLines(readAll(path())), fresh);
+    // The file now exists: its letters hold from here on.
+    StartStatPosted = true;
+    GameLiked = true;
+    LoadSettings();
+    EXPECT_FALSE(StartStatPosted);
+    EXPECT_FALSE(GameLiked);
 }
 
 TEST_F(SettingsTest, SaveThenLoadRoundTripsForEverySoundCombination)

@@ -100,23 +100,14 @@ void LoopbackServer::onReadyRead(QTcpSocket* socket)
         return;
     QByteArray& buf = buffers_[socket];
     buf += socket->readAll();
-    const qsizetype headEnd = buf.indexOf("\r\n\r\n");
-    if (headEnd < 0)
-        return;
     Request r;
-    const QList<QByteArray> lines = buf.left(headEnd).split('\n');
-    const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-    r.method = first.value(0);
-    r.path = first.value(1);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const qsizetype colon = lines[i].indexOf(':');
-        if (colon > 0)
-            r.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+    const VardelinServer::ReadResult read = VardelinServer::ReadHttpRequest(buf, r, 64 << 20);
+    if (read == VardelinServer::ReadResult::Incomplete)
+        return;
+    if (read != VardelinServer::ReadResult::Complete) {
+        socket->abort();
+        return;
     }
-    const qsizetype length = r.header("content-length").toLongLong();
-    if (buf.size() - (headEnd + 4) < length)
-        return;   // body still on its way
-    r.body = buf.mid(headEnd + 4, length);
     buf.clear();
     requests_.append(r);
 
@@ -144,13 +135,7 @@ void LoopbackServer::answer(QTcpSocket* socket, const Request& request)
         page = Page{"Internal Server Error", "text/plain", 500, {}};
     else
         page = lookup(pages_, request.path, Page{"Not Found", "text/plain", 404, {}});
-    QByteArray reply = "HTTP/1.1 " + QByteArray::number(page.status) + " Status\r\n";
-    reply += "Content-Type: " + page.contentType + "\r\n";
-    if (!page.location.isEmpty())
-        reply += "Location: " + page.location + "\r\n";
-    reply += "Content-Length: " + QByteArray::number(page.body.size()) + "\r\n";
-    reply += "Connection: close\r\n\r\n";
-    reply += page.body;
+    const QByteArray reply = VardelinServer::HttpReply(page.status, page.contentType, page.body, page.location);
     socket->write(reply);
     socket->disconnectFromHost();
 }

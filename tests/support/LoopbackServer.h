@@ -10,6 +10,8 @@
 //
 // Unknown paths answer 404. A page can be delayed, answered with 500 or cut off (the
 // connection closes without a reply). Each reply closes its connection.
+#include "server/HttpReader.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -31,13 +33,7 @@ public:
         ServerError,       // answer 500
     };
 
-    struct Request {
-        QByteArray method;                   // "GET", "POST"
-        QByteArray path;                     // as sent, with its query
-        QMap<QByteArray, QByteArray> headers;  // names in lower case
-        QByteArray body;
-        QByteArray header(const QByteArray& name) const { return headers.value(name.toLower()); }
-    };
+    using Request = VardelinServer::HttpRequestData;
 
     // Starts listening at once; isListening() tells whether that worked.
     LoopbackServer();

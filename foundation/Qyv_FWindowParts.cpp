@@ -1,4 +1,4 @@
-#include "app/Qyv_FWindowParts.h"
+#include "foundation/Qyv_FWindowParts.h"
 
 #include "foundation/DrawHelpers.h"
 #include "platform/PictureControl.h"
