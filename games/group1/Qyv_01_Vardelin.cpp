@@ -172,7 +172,7 @@ void EndBlock()
     DrawInfoPanel1();
     int count = 0;
     if (StockCount == 0 && CountMoves1(count))
-        Kit::EndGame(true, {&Texts::TxtToMenu});
+        Kit::EndGame(true, {&Texts::TxtToMenu, {}, Kit::TPanelOrder::None});
 }
 
 } // namespace

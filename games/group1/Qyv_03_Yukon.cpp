@@ -42,7 +42,7 @@ void EndTestAfterMove()
     DrawInfoPanel1();
     int count = 0;
     if (CountMoves1(count))
-        Kit::EndGame(GameWon != 0, {&Texts::TxtToMenu});
+        Kit::EndGame(GameWon != 0, {&Texts::TxtToMenu, {}, Kit::TPanelOrder::None});
 }
 
 void YukonMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)

@@ -246,7 +246,7 @@ void SpiderMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shif
     DrawInfoPanel1();
     int count = 0;
     if (StockCount == 0 && CountMoves1(count))
-        Kit::EndGame(true, {&Texts::TxtToMenu});
+        Kit::EndGame(true, {&Texts::TxtToMenu, {}, Kit::TPanelOrder::None});
 }
 
 void SpiderDblClick() {}

@@ -458,7 +458,7 @@ void EndSequence()
     const bool ended = CountMoves1(count); // also refreshes GiveUpAllowed
     EnableButton8(GiveUpAllowed != 0);
     if (ended)
-        Kit::EndGame(GameWon != 0, {&Texts::TxtToMenu});
+        Kit::EndGame(GameWon != 0, {&Texts::TxtToMenu, {}, Kit::TPanelOrder::None});
 }
 
 } // namespace

@@ -169,8 +169,9 @@ protected:
         EXPECT_EQ(Celebration::WinBalloonsPending, won);
         EXPECT_EQ(ScoreWindows(), 1);
         EXPECT_TRUE(Form1->Button8->isEnabled());
-        if (caption)
+        if (caption) {
             EXPECT_EQ(Form1->Button8->text(), Texts::Tx(*caption));
+        }
     }
     const QImage& Shown() const { return Form1->ImageStol->canvas().image(); }
     // The smallest rectangle holding every pixel in which two pictures differ (empty

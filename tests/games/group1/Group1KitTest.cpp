@@ -172,7 +172,7 @@ TEST_F(Group1KitPlay, FoundationForCardTakesAcesAnywhereAndOthersOnTheirSuit)
 TEST_F(Group1KitPlay, StuckEndPlaysTheLostSoundWithoutBalloons)
 {
     Board();
-    Kit::EndGame(false, {&Texts::TxtToMenu});
+    Kit::EndGame(false, {&Texts::TxtToMenu, {}, Kit::TPanelOrder::None});
     EXPECT_TRUE(GameOver);
     EXPECT_EQ(Sounds(), "WavKoBads");
     EXPECT_FALSE(Celebration::WinBalloonsPending);

@@ -145,8 +145,9 @@ TEST_F(KitPlay, ClickModesSelectMoveAndFlyOnlyInModeOne)
         EXPECT_EQ(FoundationCounts[1], 1);
         EXPECT_EQ(Sounds(), "WavDown WavCardUp");
         EXPECT_EQ(flightSteps > 0, mode == 1);
-        if (mode == 1)
+        if (mode == 1) {
             EXPECT_EQ(flightEnd, QPoint(KitGame::FoundationX(), KitGame::FoundationY()));
+        }
     }
 }
 
@@ -234,8 +235,9 @@ TEST_F(KitPlay, EndGameCaptionsAndPanelOrder)
                 const Kit::TEnd end = Kit::EndGame(won, {caption, [&] { panelAfterDialogs = int(presenter.dialogs.size()); }, order});
                 EXPECT_EQ(end, won ? Kit::TEnd::Won : Kit::TEnd::Lost);
                 ExpectRoundEnded(won, caption);
-                if (!caption)
+                if (!caption) {
                     EXPECT_EQ(Form1->Button8->text(), QStringLiteral("before"));
+                }
                 EXPECT_EQ(panelAfterDialogs,
                           order == Kit::TPanelOrder::None ? -1 : order == Kit::TPanelOrder::BeforeScore ? 0 : 1);
                 Celebration::StopWinBalloons();
