@@ -155,4 +155,25 @@ void BM_Group1PressLiftsRun1520(benchmark::State& state)
 }
 BENCHMARK(BM_Group1PressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 
+// One step of a drag: the sprite moved a few pixels and the module's move handler (the
+// drag cursor over the piles), as the table's dispatch does it.
+void BM_Group1DragStep1520(benchmark::State& state)
+{
+    RunTable table;
+    const QPoint a = RunTable::runStart(2);
+    Group1::VardelinMouseDown(platform::mbLeft, 0, a.x(), a.y());
+    int dx = 0;
+    for (auto _ : state) {
+        dx = (dx + 7) % 400;
+        const int x = a.x() + dx;
+        const int y = a.y() + dx / 2;
+        Sprite::SpriteMoveTo(x - DragOffsetX, y - DragOffsetY, 1);
+        Group1::VardelinMouseMove(0, x, y);
+    }
+    Group1::VardelinMouseUp(platform::mbLeft, 0, a.x(), a.y());
+    if (PileCardCount[2] != 8)
+        state.SkipWithError("the run did not come back");
+}
+BENCHMARK(BM_Group1DragStep1520)->Unit(benchmark::kMicrosecond);
+
 } // namespace
