@@ -1,5 +1,6 @@
 #include "foundation/Language.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
 #include "foundation/QyvCardsButton.h"
@@ -106,6 +107,8 @@ void SetLanguage(int index)
     if (index < 0 || index >= Texts::LanguageCount)
         return;
     Texts::LanguageIndex = index;
+    // Faces are resolved for the language's script: a switch picks them as a fresh start would.
+    FontsAndCursors::ApplyFormFonts();
     ApplyLanguage();
 }
 

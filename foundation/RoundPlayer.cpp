@@ -42,7 +42,7 @@ bool TakeRoundPlayer()
         return false;
     const int gameNumber = GameTables::GameSlotOf(CurrentGameId);
     ClubFile::ClubLines lines;
-    if (gameNumber < 1 || !ClubFile::ReadClubLines(ClubFile::ClubFileName, lines))
+    if (gameNumber < 1 || !ClubFile::ReadClubLinesOrReport(ClubFile::ClubFileName, lines))
         return false;
     const QByteArray line = lines.value((gameNumber - 1) * ClubFile::ClubBlockLines + PlayerSlot - 1)
                                 .leftJustified(ClubFile::ClubEntryLength, ' ');

@@ -1,5 +1,6 @@
 // Language switching: the rows of ApplyLanguage, the main window's captions, and CJK
 // texts drawn with real glyphs.
+#include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
 #include "foundation/Language.h"
 #include "foundation/QyvCardsButton.h"
@@ -92,6 +93,27 @@ TEST_F(LanguageTest, RussianAndBackRestoresEveryCaptionOfTheMainWindow)
 
     Language::SetLanguage(Eng);
     EXPECT_EQ(captions(surface), english);
+}
+
+TEST_F(LanguageTest, ASwitchGivesTheButtonsTheFacesOfAFreshStart)
+{
+    for (int target : {Rus, Jap, Eng}) {
+        LanguageIndex = target;
+        TTableSurface fresh;
+        Form1 = &fresh;
+        FontsAndCursors::ApplyFormFonts();
+        const QString freshButton = fresh.Button9->font().family();
+        const QString freshList = fresh.Button1->font().family();
+
+        LanguageIndex = target == Eng ? Rus : Eng;
+        TTableSurface switched;
+        Form1 = &switched;
+        FontsAndCursors::ApplyFormFonts();
+        Language::SetLanguage(target);
+        EXPECT_EQ(switched.Button9->font().family(), freshButton) << target;
+        EXPECT_EQ(switched.Button1->font().family(), freshList) << target;
+        Form1 = nullptr;
+    }
 }
 
 TEST_F(LanguageTest, EveryLanguagePutsItsOwnEntryIntoTheCaptions)
