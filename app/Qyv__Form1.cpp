@@ -105,10 +105,10 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     Language::Caption(About, Texts::TxtAbout);
     Language::Caption(N1, Texts::TxtDedication);
     Language::Caption(N2, Texts::TxtChangeName);
-    // The game's caption picture speaks the language too; on the table it stays hidden.
+    // The title and game caption pictures speak the language too; on the table they stay hidden.
     Language::Register(this, [] {
         if (!GameState::IntroActive && GameState::MenuActive)
-            StartScreen::DrawGameCaption(2, StartScreen::GameCaptionSize);
+            StartScreen::DrawGameCaption(0, StartScreen::GameCaptionSize);
     });
 
     FormCreate();
@@ -176,9 +176,9 @@ void TForm1::runStartupSequence()
     DrawHelpers::PlayWavResource(QStringLiteral("WavIntro"), false, Settings::SoundOn);
 
     if (!ClubFile::OpenClubFile(ClubFile::ClubFileName)) {
-        // The message has been shown; without a valid club file the program ends.
-        // Closing the only window ends the event loop.
-        closing_ = true;
+        // The message has been shown; without a valid club file the program ends through
+        // the ordinary close, which keeps the settings. Closing the only window ends the
+        // event loop.
         startupFailed_ = true;
         GameState::IntroActive = 1;
         close();
@@ -208,6 +208,7 @@ void TForm1::runStartupSequence()
     CardPictures::LoadCardBacks();
     CardPictures::LoadTableBackground();
 
+    Options::CreateOptionsDialog();
     Options::ApplyCursorSet(false);
     Language::SetLanguage(Texts::LanguageIndex);
     Timer1->setInterval(10);
@@ -304,7 +305,7 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (closing_ || FormCloseQuery()) {
+    if (FormCloseQuery()) {
         e->accept();
         return;
     }
