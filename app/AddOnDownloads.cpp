@@ -66,8 +66,7 @@ QString DownloadUrlOf(int which)
 
 bool LibraryPresent(const QString& fileName)
 {
-    const QString folder = platform::programFolder();
-    return QFile::exists(folder + QStringLiteral("../") + fileName) || QFile::exists(folder + fileName);
+    return !platform::existingLibraryPath(fileName).isEmpty();
 }
 
 bool DownloadAddOnLibrary(int which)

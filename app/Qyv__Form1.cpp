@@ -36,8 +36,10 @@
 #include "online/FServerRead.h"
 #include "online/FServerWrite.h"
 #include "online/Qyv_UStatC.h"
+#include "platform/AtomicFile.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -168,6 +170,9 @@ void TForm1::FormFirstShow()
 
 void TForm1::runStartupSequence()
 {
+    // A write killed before its rename leaves a full copy under a temporary name.
+    for (const QString& name : {ClubFile::ClubFileName, Settings::SettingsFileName})
+        platform::removeAtomicLeftovers(platform::programFolder() + name);
     Settings::LoadSettings();
     FontsAndCursors::ApplyFormFonts();
     StartScreen::ShowSplash(0, Texts::Tx(Texts::ProductNamesUpper));

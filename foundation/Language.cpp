@@ -7,6 +7,7 @@
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
 #include "platform/Canvas.h"
+#include "platform/Presenter.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -32,6 +33,19 @@ QFontDatabase::WritingSystem scriptOfLanguage()
 
 // Fonts follow the interface language's script (see platform::setWritingSystemSource).
 [[maybe_unused]] const bool scriptSourceInstalled = (platform::setWritingSystemSource(scriptOfLanguage), true);
+
+QString answerText(platform::Answer answer)
+{
+    switch (answer) {
+    case platform::Answer::Yes: return Texts::Tx(Texts::TxtYes);
+    case platform::Answer::No: return Texts::Tx(Texts::TxtNo);
+    case platform::Answer::Cancel: return Texts::Tx(Texts::TxtCancel);
+    default: return {};
+    }
+}
+
+// The question boxes answer in the interface language too.
+[[maybe_unused]] const bool buttonTextsInstalled = (platform::setButtonTextSource(answerText), true);
 
 struct Row {
     QPointer<QObject> owner;

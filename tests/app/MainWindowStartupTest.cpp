@@ -159,6 +159,16 @@ TEST_F(MainWindowStartup, TheOptionsAreFilledAtStartAndTheirFirstOpeningLeavesTh
         EXPECT_EQ(movies[i]->currentFrameNumber(), frames[i]);
 }
 
+TEST_F(MainWindowStartup, AStartRemovesTheCopiesAKilledWriteLeft)
+{
+    writeClubFile("ozk");
+    const QString stray = dir.filePath(QStringLiteral("Vardelin.clb.Qw3rT9"));
+    ASSERT_TRUE(QFile::copy(dir.filePath(ClubFile::ClubFileName), stray));
+    start();
+    EXPECT_FALSE(QFile::exists(stray));
+    EXPECT_TRUE(QFile::exists(dir.filePath(ClubFile::ClubFileName)));
+}
+
 TEST_F(MainWindowStartup, LabelOzkSendsNoStatisticsPost)
 {
     testsupport::LoopbackServer server;

@@ -6,6 +6,7 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
+#include "platform/Presenter.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -114,6 +115,16 @@ TEST_F(LanguageTest, ASwitchGivesTheButtonsTheFacesOfAFreshStart)
         EXPECT_EQ(switched.Button1->font().family(), freshList) << target;
         Form1 = nullptr;
     }
+}
+
+TEST_F(LanguageTest, QuestionBoxesAnswerInTheInterfaceLanguage)
+{
+    LanguageIndex = Rus;
+    EXPECT_EQ(platform::buttonText(platform::Answer::Yes), QStringLiteral("Да"));
+    EXPECT_EQ(platform::buttonText(platform::Answer::No), QStringLiteral("Нет"));
+    EXPECT_EQ(platform::buttonText(platform::Answer::Cancel), QStringLiteral("Отмена"));
+    LanguageIndex = Eng;
+    EXPECT_EQ(platform::buttonText(platform::Answer::Yes), QStringLiteral("Yes"));
 }
 
 TEST_F(LanguageTest, EveryLanguagePutsItsOwnEntryIntoTheCaptions)

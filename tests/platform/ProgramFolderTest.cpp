@@ -2,6 +2,8 @@
 #include "platform/Seams.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,6 +20,34 @@ TEST(ProgramFolder, EndsWithOneSlashAndHonoursTheTestOverride)
     EXPECT_EQ(platform::programFolder(), dir.path() + '/');
     platform::setProgramFolderForTest({});
     EXPECT_EQ(platform::programFolder(), real);
+}
+
+TEST(ProgramFolder, LibrariesOfAReadOnlyInstallationComeFirst)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    QDir(root.path()).mkpath("install");
+    QDir(root.path()).mkpath("user/data");
+    const QString install = root.filePath("install") + "/";
+    const QString user = root.filePath("user/data") + "/";
+    platform::setProgramFolderForTest(user);
+    platform::setInstallFolderForTest(install);
+    const QStringList expected = {install + "QyvBackG03.dll", root.filePath("QyvBackG03.dll"),
+                                  user + "QyvBackG03.dll", root.filePath("user/QyvBackG03.dll")};
+    EXPECT_EQ(platform::libraryPaths("QyvBackG03.dll"), expected);
+
+    EXPECT_TRUE(platform::existingLibraryPath("QyvBackG03.dll").isEmpty());
+    for (const QString& path : {expected[2], expected[0]}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.close();
+        EXPECT_EQ(platform::existingLibraryPath("QyvBackG03.dll"), path);
+    }
+    // A folder of that name is no library.
+    platform::setInstallFolderForTest(QString());
+    QDir(user).mkpath("QyvCards07A.dll");
+    EXPECT_TRUE(platform::existingLibraryPath("QyvCards07A.dll").isEmpty());
+    platform::setProgramFolderForTest(QString());
 }
 
 TEST(Seams, OverridesReplaceOnlyWhatIsSet)
