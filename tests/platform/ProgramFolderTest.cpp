@@ -70,3 +70,32 @@ TEST(Seams, OverridesReplaceOnlyWhatIsSet)
         EXPECT_TRUE(r >= 0 && r < 3);
     }
 }
+
+TEST(Seams, APacerCountsTheWorkBetweenPausesIntoThePace)
+{
+    std::uint64_t now = 5000000000u;
+    platform::SeamOverrides o;
+    o.monotonicNanos = [&now] { return now; };
+    platform::setSeamOverridesForTest(o);
+    platform::StepPacer pacer;
+    struct Step {
+        std::uint64_t work; // nanoseconds spent before the pause (a repaint)
+        int ms;
+        std::uint64_t wait;
+    };
+    const Step steps[] = {
+        {400000, 1, 600000},    // 0.4 ms of drawing leave 0.6 ms of the first millisecond
+        {1000000, 1, 0},        // 2 ms due, 2 ms passed
+        {2500000, 2, 0},        // 4 ms due, 4.5 passed: behind time, no pause
+        {100000, 2, 1400000},   // 6 ms due, 4.6 passed: the pace catches up
+        {0, 3, 3000000},        // 9 ms due, 6 passed
+    };
+    for (const Step& s : steps) {
+        now += s.work;
+        pacer.pause(s.ms);
+        if (pacer.lastWaitNs() > 0)
+            now += pacer.lastWaitNs(); // the wait itself, as a real clock would see it
+        EXPECT_EQ(pacer.lastWaitNs(), s.wait) << s.work;
+    }
+    platform::setSeamOverridesForTest({});
+}
