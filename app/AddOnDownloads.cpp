@@ -6,6 +6,7 @@
 #include "foundation/Settings.h"
 #include "platform/Http.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Resources.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +19,6 @@ namespace {
 
 QString g_host = QStringLiteral("http://127.0.0.1:8080");
 
-// Every Qt binary resource bundle starts with these bytes; anything else (an error
-// page served with status 200, a cut-off reply) would only block the button forever.
-bool looksLikeBundle(const QByteArray& bytes)
-{
-    return bytes.size() > 16 && bytes.startsWith("qres");
-}
 
 bool storeAtomically(const QString& path, const QByteArray& bytes)
 {
@@ -71,8 +66,7 @@ QString DownloadUrlOf(int which)
 
 bool LibraryPresent(const QString& fileName)
 {
-    const QString folder = platform::programFolder();
-    return QFile::exists(folder + QStringLiteral("../") + fileName) || QFile::exists(folder + fileName);
+    return !platform::existingLibraryPath(fileName).isEmpty();
 }
 
 bool DownloadAddOnLibrary(int which)
@@ -84,7 +78,7 @@ bool DownloadAddOnLibrary(int which)
 
     bool stored = false;
     const platform::HttpResult reply = platform::httpGet(DownloadUrlOf(which), platform::HttpOptions{{}, platform::HttpDefaultTimeoutMs});
-    if (reply.ok && looksLikeBundle(reply.body)) {
+    if (reply.ok && platform::resources::IsValidBundle(reply.body)) {
         // The folder above the program's folder first, as the loaders look there; a
         // folder that cannot be written leaves the program's own folder.
         const QString folder = platform::programFolder();

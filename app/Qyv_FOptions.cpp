@@ -988,13 +988,18 @@ void RefreshMenuButtons()
             w->update();
 }
 
+void CreateOptionsDialog()
+{
+    if (FormOptions)
+        return;
+    FormOptions = new TFormOptions(Form1);
+    FillOptionControls();
+    Language::ApplyLanguage();
+}
+
 void ShowOptionsDialog()
 {
-    if (!FormOptions) {
-        FormOptions = new TFormOptions(Form1);
-        FillOptionControls();
-        Language::ApplyLanguage();
-    }
+    CreateOptionsDialog();
     platform::presenter().exec(*FormOptions);
 }
 

@@ -170,7 +170,10 @@ void ApplyCursorSet(bool dialogToo);
 void RefreshMenuButtons();
 // The game list entry of a game code (-1 for an unknown code) and back.
 int GameEntryOf(int gameCode);
-// Creates the dialog (once) and shows it modally; for the main window's Options button.
+// Creates the dialog and fills it from the settings, once; the start-up does it while the
+// intro shows, so its check boxes' handlers never touch the menu.
+void CreateOptionsDialog();
+// Shows the dialog modally (creating it when needed); for the main window's Options button.
 void ShowOptionsDialog();
 
 } // namespace Options

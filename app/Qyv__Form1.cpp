@@ -39,8 +39,10 @@
 #include "online/FServerRead.h"
 #include "online/FServerWrite.h"
 #include "online/Qyv_UStatC.h"
+#include "platform/AtomicFile.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,10 +113,10 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     Language::Caption(About, Texts::TxtAbout);
     Language::Caption(N1, Texts::TxtDedication);
     Language::Caption(N2, Texts::TxtChangeName);
-    // The game's caption picture speaks the language too; on the table it stays hidden.
+    // The title and game caption pictures speak the language too; on the table they stay hidden.
     Language::Register(this, [] {
         if (!GameState::IntroActive && GameState::MenuActive)
-            StartScreen::DrawGameCaption(2, StartScreen::GameCaptionSize);
+            StartScreen::DrawGameCaption(0, StartScreen::GameCaptionSize);
     });
 
     FormCreate();
@@ -174,6 +176,9 @@ void TForm1::FormFirstShow()
 
 void TForm1::runStartupSequence()
 {
+    // A write killed before its rename leaves a full copy under a temporary name.
+    for (const QString& name : {ClubFile::ClubFileName, Settings::SettingsFileName})
+        platform::removeAtomicLeftovers(platform::programFolder() + name);
     Settings::LoadSettings();
     FontsAndCursors::ApplyFormFonts();
     StartScreen::ShowSplash(0, Texts::Tx(Texts::ProductNamesUpper));
@@ -182,9 +187,9 @@ void TForm1::runStartupSequence()
     DrawHelpers::PlayWavResource(QStringLiteral("WavIntro"), false, Settings::SoundOn);
 
     if (!ClubFile::OpenClubFile(ClubFile::ClubFileName)) {
-        // The message has been shown; without a valid club file the program ends.
-        // Closing the only window ends the event loop.
-        closing_ = true;
+        // The message has been shown; without a valid club file the program ends through
+        // the ordinary close, which keeps the settings. Closing the only window ends the
+        // event loop.
         startupFailed_ = true;
         GameState::IntroActive = 1;
         close();
@@ -214,6 +219,7 @@ void TForm1::runStartupSequence()
     CardPictures::LoadCardBacks();
     CardPictures::LoadTableBackground();
 
+    Options::CreateOptionsDialog();
     Options::ApplyCursorSet(false);
     Language::SetLanguage(Texts::LanguageIndex);
     Timer1->setInterval(10);
@@ -310,7 +316,7 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
-    if (closing_ || FormCloseQuery()) {
+    if (FormCloseQuery()) {
         e->accept();
         return;
     }

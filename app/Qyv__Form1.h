@@ -45,7 +45,6 @@ private:
     void automaticLogin();
 
     bool FirstPaintPending = true;
-    bool closing_ = false;
     bool startupFailed_ = false;
 };
 

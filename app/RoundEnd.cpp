@@ -255,7 +255,7 @@ void ratedSeriesComplete(TTableSurface& form)
         WorldPlace = place;
         if (!ok) {
             const QString text =
-                Texts::Tx(Texts::TxtCantWriteResult) + QLatin1Char(' ') + QLatin1Char('\n') + Texts::Tx(Texts::TxtRepeat);
+                Texts::Tx(Texts::TxtCantWriteResult) + QLatin1Char(' ') + Texts::Tx(Texts::TxtRepeat);
             if (platform::presenter().message(platform::MessageKind::Confirmation, Texts::Tx(Texts::ProductNames), text,
                                               platform::Buttons::YesNo) == platform::Answer::Yes)
                 continue;

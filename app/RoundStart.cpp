@@ -310,8 +310,7 @@ void Button5Click(TTableSurface& form)
         Online::OnlineStartSaved = false;
     }
     if (Online::OnlineState == 3 && !Online::OnlineStartSaved) {
-        platform::presenter().message(platform::MessageKind::Warning, Texts::Tx(Texts::ProductNames),
-                                      Texts::Tx(Texts::TxtCouldNotConnect), platform::Buttons::Ok);
+        MessageBox::ShowLinkMessage(Texts::Tx(Texts::TxtCouldNotConnect), QString(), QString());
         Online::OnlineState = 1;
         MenuDecorations::DrawAccountIcon(1);
         StartScreen::ShowMainMenu(0, 0);

@@ -78,6 +78,12 @@ void SetCardSize()
     }
 }
 
+QSize FullScreenClientSize(const QSize& workArea, const QSize& frame)
+{
+    return {std::max(1, workArea.width() - std::max(0, frame.width())),
+            std::max(1, workArea.height() - std::max(0, frame.height()))};
+}
+
 int FittingWindowSize(int windowSize, int screenWidth, int screenHeight)
 {
     if (windowSize == 2 || windowSize == 1)
@@ -100,10 +106,11 @@ void ApplyWindowSize(TTableSurface& form)
                                                      : QRect(0, 0, 1920, 1080);
     Settings::WindowSize = FittingWindowSize(Settings::WindowSize, avail.width(), avail.height());
     if (Settings::WindowSize == 2) {
-        form.setMinimumSize(0, 0);
-        form.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        form.setGeometry(avail);
-        SetZoomFor(2, form.ClientWidth() > 0 ? avail.width() : avail.width(), avail.height());
+        const QSize frame = form.frameGeometry().size() - form.geometry().size();
+        const int menu = form.menuWidget() ? form.menuWidget()->sizeHint().height() : 0;
+        const QSize client = FullScreenClientSize(avail.size(), frame + QSize(0, menu));
+        SetZoomFor(2, client.width(), client.height());
+        form.move(avail.topLeft());
     } else {
         SetZoomFor(Settings::WindowSize, avail.width(), avail.height());
     }

@@ -3,6 +3,7 @@
 // with a WindowSize of 1 to 5.
 
 class QRect;
+class QSize;
 class TTableSurface;
 
 namespace WindowSize {
@@ -11,6 +12,9 @@ namespace WindowSize {
 void SetZoomFor(int windowSize, int screenWidth, int screenHeight);
 // The card size and drawing class that go with the current zoom.
 void SetCardSize();
+// The table size of "Full screen": the work area less the window's frame (title bar,
+// borders and menu bar), so the whole window fits.
+QSize FullScreenClientSize(const QSize& workArea, const QSize& frame);
 // A stored size whose window does not fit on the screen falls back to the largest
 // that fits.
 int FittingWindowSize(int windowSize, int screenWidth, int screenHeight);

@@ -282,14 +282,13 @@ bool DrawCalendarPage(const QString& FontName, int DaySize, int MonthSize, int& 
                       int Language)
 {
     using platform::resources::AddOnLibrary;
-    const QString folder = platform::programFolder();
     std::unique_ptr<AddOnLibrary> lib;
-    for (const QString& path : {folder + Calendar::LibraryFile, folder + QStringLiteral("../") + Calendar::LibraryFile}) {
+    for (const QString& path : platform::libraryPaths(Calendar::LibraryFile)) {
         lib = std::make_unique<AddOnLibrary>(path);
         if (lib->isOpen())
             break;
     }
-    if (!lib->isOpen())
+    if (!lib || !lib->isOpen())
         return false;
 
     const int lang = Language >= 0 && Language <= 9 ? Language : 0;

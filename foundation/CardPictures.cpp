@@ -76,12 +76,11 @@ void showMessageFor(const QString& file)
                                   platform::Buttons::Ok);
 }
 
-// Opens a library from the program folder, then from the folder above it; a library
-// found in neither place is reported once here. Null when missing.
+// Opens a library from the first of its places that holds a sound one; a library found
+// nowhere is reported once here. Null when missing.
 std::unique_ptr<platform::resources::AddOnLibrary> openLibrary(const QString& file)
 {
-    const QString folder = platform::programFolder();
-    for (const QString& path : {folder + file, folder + QStringLiteral("../") + file}) {
+    for (const QString& path : platform::libraryPaths(file)) {
         auto lib = std::make_unique<platform::resources::AddOnLibrary>(path);
         if (lib->isOpen())
             return lib;

@@ -207,6 +207,14 @@ bool ReadClubLines(const QString& fileName, ClubLines& lines)
     return lines.size() == ClubLineCount;
 }
 
+bool ReadClubLinesOrReport(const QString& fileName, ClubLines& lines)
+{
+    if (ReadClubLines(fileName, lines))
+        return true;
+    showError(withName(Texts::TxtCantReadFile, fileName));
+    return false;
+}
+
 bool OpenClubFile(const QString& fileName)
 {
     const QString path = pathOf(fileName);
@@ -311,10 +319,8 @@ bool DeleteClubEntry(const QString& fileName, int entry, int gameNumber)
     if (!inRange(gameNumber, entry))
         return false;
     ClubLines lines;
-    if (!ReadClubLines(fileName, lines)) {
-        showError(withName(Texts::TxtCantReadFile, fileName));
+    if (!ReadClubLinesOrReport(fileName, lines))
         return false;
-    }
     DeleteClubEntryInLines(lines, entry, gameNumber);
     UpdateClubChecksums(lines);
     if (ClubFileReadOnly)
@@ -331,10 +337,8 @@ bool InsertClubEntry(const QString& entryLine, const QString& fileName, int game
     if (gameNumber < 1 || gameNumber > 50)
         return false;
     ClubLines lines;
-    if (!ReadClubLines(fileName, lines)) {
-        showError(withName(Texts::TxtCantReadFile, fileName));
+    if (!ReadClubLinesOrReport(fileName, lines))
         return false;
-    }
     const bool topTen = GameState::ClubResultPending != 0;
     const int place = InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entryLine), gameNumber, topTen);
     if (topTen)

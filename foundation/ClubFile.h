@@ -84,6 +84,8 @@ QString ComposeClubEntry(const QString& name, int rounds, int score, const QStri
 // The whole file's lines; false when it cannot be read or has fewer than 900 lines.
 // Lines beyond 900 are ignored.
 bool ReadClubLines(const QString& fileName, ClubLines& lines);
+// ReadClubLines that shows "Can`t read the file" with the name when it fails.
+bool ReadClubLinesOrReport(const QString& fileName, ClubLines& lines);
 
 // The start-up check's rules over lines in memory: 900 lines, their lengths, the
 // checksums and the two marker bytes.

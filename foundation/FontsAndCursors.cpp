@@ -136,8 +136,12 @@ void ApplyFormFonts()
                            static_cast<QWidget*>(Form1->Panel3), static_cast<QWidget*>(Form1->Panel4),
                            static_cast<QWidget*>(Form1->Button1), static_cast<QWidget*>(Form1->Button2),
                            static_cast<QWidget*>(Form1->Button3), static_cast<QWidget*>(Form1->Button4),
-                           static_cast<QWidget*>(Form1->Button5)})
+                           static_cast<QWidget*>(Form1->Button5)}) {
+            // Height 0 here is the default height, not whatever a larger window size left.
+            if (club.height == 0)
+                w->setFont(QFont());
             ApplyFontChoice(w, club);
+        }
         const FontChoice game = GameButtonFont();
         for (QWidget* w : {Form1->Button6, Form1->Button9, Form1->Button10, Form1->Button11, Form1->Button7,
                            Form1->Button8})

@@ -1,11 +1,13 @@
 #include "foundation/Language.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
 #include "platform/Canvas.h"
+#include "platform/Presenter.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -31,6 +33,19 @@ QFontDatabase::WritingSystem scriptOfLanguage()
 
 // Fonts follow the interface language's script (see platform::setWritingSystemSource).
 [[maybe_unused]] const bool scriptSourceInstalled = (platform::setWritingSystemSource(scriptOfLanguage), true);
+
+QString answerText(platform::Answer answer)
+{
+    switch (answer) {
+    case platform::Answer::Yes: return Texts::Tx(Texts::TxtYes);
+    case platform::Answer::No: return Texts::Tx(Texts::TxtNo);
+    case platform::Answer::Cancel: return Texts::Tx(Texts::TxtCancel);
+    default: return {};
+    }
+}
+
+// The question boxes answer in the interface language too.
+[[maybe_unused]] const bool buttonTextsInstalled = (platform::setButtonTextSource(answerText), true);
 
 struct Row {
     QPointer<QObject> owner;
@@ -106,6 +121,8 @@ void SetLanguage(int index)
     if (index < 0 || index >= Texts::LanguageCount)
         return;
     Texts::LanguageIndex = index;
+    // Faces are resolved for the language's script: a switch picks them as a fresh start would.
+    FontsAndCursors::ApplyFormFonts();
     ApplyLanguage();
 }
 

@@ -454,7 +454,14 @@ void TQyvCardsButton::DrawButton(QImage& Canvas, const QRect& Rect, TOwnerDrawSt
         else if (FLayout == blGlyphRight)
             textRect.setRight(textRect.right() - shift);
     }
-    p.setFont(font());
+    QRect room = textRect;
+    if (FMargin == -1)
+        room.adjust(capW, 0, -capW, 0);
+    else if (FLayout == blGlyphLeft)
+        room.setRight(room.right() - capW);
+    else
+        room.setLeft(room.left() + capW);
+    p.setFont(CaptionFont(room.width()));
     p.setPen(platform::toQColor(color));
     p.drawText(textRect, flags, text());
 
@@ -498,6 +505,24 @@ void TQyvCardsButton::DrawButton(QImage& Canvas, const QRect& Rect, TOwnerDrawSt
         p.drawEllipse(QRect(K + O, Y + O, d - 1, d - 1));
         p.drawEllipse(QRect(W - K + O - d, Y + O, d - 1, d - 1));
     }
+}
+
+QFont TQyvCardsButton::CaptionFont(int Room) const
+{
+    QString caption = text();
+    caption.remove(QLatin1Char('&'));
+    QFont f = font();
+    // Measured with the fallback faces Qt picks for the script (the casual face has no
+    // Cyrillic), so the smaller size is the one that really fits.
+    while (QFontMetrics(f).horizontalAdvance(caption) > Room) {
+        if (f.pixelSize() > 1)
+            f.setPixelSize(f.pixelSize() - 1);
+        else if (f.pixelSize() < 0 && f.pointSizeF() > 1)
+            f.setPointSizeF(f.pointSizeF() - 1);
+        else
+            break;
+    }
+    return f;
 }
 
 void TQyvCardsButton::paintEvent(QPaintEvent*)

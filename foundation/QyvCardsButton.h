@@ -120,6 +120,9 @@ public:
     void DrawButton(QImage& Canvas, const QRect& Rect, TOwnerDrawState State);
     // The state a paint uses now.
     TOwnerDrawState CurrentState() const;
+    // The button's font, a point (pixel) smaller at a time until the caption fits in
+    // Room pixels.
+    QFont CaptionFont(int Room) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -139,8 +142,9 @@ private:
 
     QPainter* FCanvas = nullptr;
     bool FIsFocused = false;
-    platform::TColor FColorMouse = platform::clBlack;
-    bool FLightFont = false;
+    // Every window's buttons light their caption yellow under the mouse.
+    platform::TColor FColorMouse = platform::clYellow;
+    bool FLightFont = true;
     TColorSB FColorSB = DRed;
     int FKLightSB = 0;
     THeightSB FHeightSB = D30;

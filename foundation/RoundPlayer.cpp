@@ -45,15 +45,8 @@ bool TakeRoundPlayer()
         return false;
     const int gameNumber = GameTables::GameSlotOf(CurrentGameId);
     ClubFile::ClubLines lines;
-    if (gameNumber < 1)
+    if (gameNumber < 1 || !ClubFile::ReadClubLinesOrReport(ClubFile::ClubFileName, lines))
         return false;
-    if (!ClubFile::ReadClubLines(ClubFile::ClubFileName, lines)) {
-        platform::presenter().message(platform::MessageKind::Error, QString(),
-                                      Texts::Tx(Texts::TxtCantReadFile) + QStringLiteral(" \"") +
-                                          ClubFile::ClubFileName + QStringLiteral("\"!"),
-                                      platform::Buttons::Ok);
-        return false;
-    }
     const QByteArray line = lines.value((gameNumber - 1) * ClubFile::ClubBlockLines + PlayerSlot - 1)
                                 .leftJustified(ClubFile::ClubEntryLength, ' ');
     CurrentPlayerName = platform::cp1251::toUnicode(line.left(20));

@@ -227,6 +227,7 @@ void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code,
     int steps = 0;
     int pauseCounter = 0;
     bool repainted = false;
+    platform::StepPacer pacer;
     while (true) {
         ++steps;
         if (alongX) {
@@ -249,17 +250,17 @@ void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code,
             }
             switch (speed) {
             case 1:
-                platform::sleepMs(2);
+                pacer.pause(2);
                 break;
             case 2:
-                platform::sleepMs(1);
+                pacer.pause(1);
                 break;
             case 3:
                 if (pauseCounter == 0) {
                     pauseCounter = 1;
                 } else {
                     pauseCounter = 0;
-                    platform::sleepMs(1);
+                    pacer.pause(1);
                 }
                 break;
             case 4:
@@ -267,7 +268,7 @@ void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code,
                     ++pauseCounter;
                 } else {
                     pauseCounter = 0;
-                    platform::sleepMs(1);
+                    pacer.pause(1);
                 }
                 break;
             default:

@@ -369,11 +369,15 @@ void ShowMainMenu(int Mode, int SubMode)
         intro.brush.color = kTableGreen;
         intro.pen.color = kTableGreen;
         intro.fillRect(0, 0, 760, 500);
-        if (Settings::BackgroundNo == 0) {
-            f.FormCanvas().setSize(f.ClientWidth(), f.ClientHeight());
-            f.FormCanvas().brush.color = kTableGreen;
-            f.FormCanvas().fillRect(0, 0, f.ClientWidth(), f.ClientHeight());
-        }
+        // A flight of the last round painted onto this canvas: the menu always starts clean.
+        Canvas& form = f.FormCanvas();
+        form.setSize(f.ClientWidth(), f.ClientHeight());
+        form.brush.color = kTableGreen;
+        form.pen.color = kTableGreen;
+        form.fillRect(0, 0, f.ClientWidth(), f.ClientHeight());
+        if (Settings::BackgroundNo != 0 && !CardPictures::TableBackground.isNull())
+            form.draw(0, 0, CardPictures::TableBackground);
+        f.FormArea()->invalidate();
         layoutMenuControls();
         f.Panel4->setText(Texts::Tx(Texts::TxtClubMembersTitle));
         GameCaptionSize = 185;

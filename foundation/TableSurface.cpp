@@ -72,12 +72,17 @@ TTableSurface::TTableSurface(QWidget* parent) : QMainWindow(parent)
     Button3 = makeHidden<TQyvCardsButton>(area, "Button3");
     Button4 = makeHidden<TQyvCardsButton>(area, "Button4");
     Button5 = makeHidden<TQyvCardsButton>(area, "Button5");
+    for (TQyvCardsButton* b : {Button1, Button2, Button3, Button4, Button5})
+        b->SetColorSB(DViolet);
     Button6 = makeHidden<TQyvCardsButton>(area, "Button6");
     Button7 = makeHidden<TQyvCardsButton>(area, "Button7");
     Button8 = makeHidden<TQyvCardsButton>(area, "Button8");
     Button9 = makeHidden<TQyvCardsButton>(area, "Button9");
     Button10 = makeHidden<TQyvCardsButton>(area, "Button10");
     Button11 = makeHidden<TQyvCardsButton>(area, "Button11");
+    // A disabled action button (an Undo with nothing to undo) must look disabled.
+    for (TQyvCardsButton* b : {Button6, Button7, Button8, Button9, Button10, Button11})
+        b->SetGrayDis(true);
     BitBtn1 = makeHidden<QPushButton>(area, "BitBtn1");
     BitBtn2 = makeHidden<QPushButton>(area, "BitBtn2");
 

@@ -109,7 +109,9 @@ QString Shown(const QString& text);
     X(TxtPasswordsDiffer)         /* "The passwords do not coincide!" */                   \
     X(TxtIncorrectPassword)       /* "The incorrect password!" */                          \
     X(TxtWhatCardsToShift)        /* "What cards to shift?" */                             \
-    X(TxtAll)                     /* "All" */
+    X(TxtAll)                     /* "All" */                                              \
+    X(TxtYes)                     /* "Yes": the standard question boxes */                 \
+    X(TxtNo)                      /* "No" */
 
 #define VARDELIN_TEXTS_SCORE(X)                                                            \
     X(TxtPlayer)                  /* "Player" */                                           \

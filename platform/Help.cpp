@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -93,6 +94,8 @@ public:
             setParent(owner, Qt::Window);
             setGeometry(where);
         }
+        if (!isVisible())
+            placeOverProgram(owner);
         show();
         raise();
         activateWindow();
@@ -100,7 +103,36 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
+
 private:
+    // Over the window the request came from, not at the screen's corner.
+    void placeOverProgram(QWidget* owner)
+    {
+        QWidget* over = owner ? owner : QApplication::activeWindow();
+        if (!over || over == this) {
+            over = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != this && w->isVisible() && w->isWindow()) {
+                    over = w;
+                    break;
+                }
+        }
+        if (!over)
+            return;
+        QRect r = geometry();
+        r.moveCenter(over->frameGeometry().center());
+        move(r.topLeft());
+    }
+
     void follow(const QUrl& url)
     {
         const QUrl target = browser_->source().resolved(url);

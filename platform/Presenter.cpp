@@ -1,6 +1,7 @@
 #include "platform/Presenter.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QDialog>
 #include <QMessageBox>
 
@@ -31,6 +32,14 @@ public:
         case Buttons::RetryCancel: b = QMessageBox::Retry | QMessageBox::Cancel; break;
         }
         box.setStandardButtons(b);
+        const std::pair<QMessageBox::StandardButton, Answer> captions[] = {
+            {QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}, {QMessageBox::Yes, Answer::Yes},
+            {QMessageBox::No, Answer::No}, {QMessageBox::Retry, Answer::Retry}};
+        for (const auto& [button, answer] : captions) {
+            const QString text = buttonText(answer);
+            if (QAbstractButton* control = box.button(button); control && !text.isEmpty())
+                control->setText(text);
+        }
         switch (box.exec()) {
         case QMessageBox::Ok: return Answer::Ok;
         case QMessageBox::Yes: return Answer::Yes;
@@ -43,10 +52,26 @@ public:
     int exec(QDialog& dialog) override { return dialog.exec(); }
 };
 
+std::function<QString(Answer)>& buttonTextSource()
+{
+    static std::function<QString(Answer)> source;
+    return source;
+}
+
 QtPresenter g_real;
 Presenter* g_test = nullptr;
 
 } // namespace
+
+void setButtonTextSource(std::function<QString(Answer)> source)
+{
+    buttonTextSource() = std::move(source);
+}
+
+QString buttonText(Answer answer)
+{
+    return buttonTextSource() ? buttonTextSource()(answer) : QString();
+}
 
 Presenter& presenter()
 {

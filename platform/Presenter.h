@@ -2,6 +2,7 @@
 // Every modal window and question of the program goes through the presenter, so a test
 // can answer them without a window ever blocking.
 #include <QString>
+#include <functional>
 
 class QDialog;
 
@@ -22,6 +23,11 @@ public:
     // Runs a modal window to its end and returns its result code.
     virtual int exec(QDialog& dialog) = 0;
 };
+
+// The captions of the standard boxes' buttons in the interface language; an empty
+// text leaves Qt's own.
+void setButtonTextSource(std::function<QString(Answer)> source);
+QString buttonText(Answer answer);
 
 // The presenter in use: the real one shows Qt dialogs.
 Presenter& presenter();

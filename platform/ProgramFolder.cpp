@@ -11,6 +11,7 @@ namespace platform {
 namespace {
 
 QString g_override;
+QString g_installOverride;
 
 QString withSlash(QString f)
 {
@@ -63,6 +64,36 @@ QString programFolder()
 void setProgramFolderForTest(const QString& folder)
 {
     g_override = folder.isEmpty() ? QString() : withSlash(folder);
+}
+
+void setInstallFolderForTest(const QString& folder)
+{
+    g_installOverride = folder.isEmpty() ? QString() : withSlash(folder);
+}
+
+QStringList libraryPaths(const QString& fileName)
+{
+    QStringList folders;
+    if (!g_installOverride.isEmpty()) {
+        folders << g_installOverride;
+    } else if (g_override.isEmpty()) {
+        const QString exeDir = withSlash(QCoreApplication::applicationDirPath());
+        if (exeDir != programFolder())
+            folders << exeDir;
+    }
+    folders << programFolder();
+    QStringList paths;
+    for (const QString& folder : folders)
+        paths << folder + fileName << QDir::cleanPath(folder + QStringLiteral("../") + fileName);
+    return paths;
+}
+
+QString existingLibraryPath(const QString& fileName)
+{
+    for (const QString& path : libraryPaths(fileName))
+        if (QFileInfo(path).isFile())
+            return path;
+    return {};
 }
 
 } // namespace platform

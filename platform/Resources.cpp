@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QResource>
+#include <QtEndian>
 #include <atomic>
+#include <vector>
 
 namespace platform::resources {
 
@@ -92,19 +94,149 @@ QImage imageOfType(const QString& name, const QString& type)
     return decode(findOfType(name, type));
 }
 
-AddOnLibrary::AddOnLibrary(const QString& filePath) : file_(filePath)
+namespace {
+
+// Big-endian reads within the bundle; false past its end.
+struct BundleReader {
+    const QByteArray& b;
+    bool at(qint64 pos, qint64 len) const { return pos >= 0 && len >= 0 && pos <= b.size() - len; }
+    quint32 u32(qint64 pos) const { return qFromBigEndian<quint32>(b.constData() + pos); }
+    quint16 u16(qint64 pos) const { return qFromBigEndian<quint16>(b.constData() + pos); }
+};
+
+constexpr quint16 kCompressed = 0x01;
+constexpr quint16 kDirectory = 0x02;
+constexpr quint16 kCompressedZstd = 0x04;
+// A compressed picture or sound of an add-on library is far below this when unpacked.
+constexpr quint32 kMaxUnpacked = 64u * 1024u * 1024u;
+constexpr int kMaxDepth = 64;
+
+// The content size a zstd frame header states; ~0 when it states none or is no frame.
+quint64 zstdContentSize(const QByteArray& frame)
+{
+    constexpr quint64 none = ~quint64(0);
+    if (frame.size() < 5 || qFromLittleEndian<quint32>(frame.constData()) != 0xFD2FB528u)
+        return none;
+    const auto descriptor = static_cast<quint8>(frame[4]);
+    const int sizeFlag = descriptor >> 6;
+    const bool singleSegment = (descriptor & 0x20) != 0;
+    const int dictionaryBytes[4] = {0, 1, 2, 4};
+    const int fieldBytes[4] = {singleSegment ? 1 : 0, 2, 4, 8};
+    const qsizetype at = 5 + (singleSegment ? 0 : 1) + dictionaryBytes[descriptor & 3];
+    const int n = fieldBytes[sizeFlag];
+    if (n == 0 || frame.size() < at + n)
+        return none;
+    quint64 value = 0;
+    for (int i = n - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<quint8>(frame[at + i]);
+    return n == 2 ? value + 256 : value;
+}
+
+} // namespace
+
+bool IsValidBundle(const QByteArray& bytes)
+{
+    const BundleReader r{bytes};
+    if (!r.at(0, 20) || !bytes.startsWith("qres"))
+        return false;
+    const quint32 version = r.u32(4);
+    if (version < 1 || version > 3)
+        return false;
+    const qint64 tree = r.u32(8), data = r.u32(12), names = r.u32(16);
+    if (version >= 3 && !r.at(0, 24))
+        return false;
+    const qint64 nodeSize = version >= 2 ? 22 : 14;
+    if (!r.at(tree, nodeSize))
+        return false;
+    const qint64 nodeCount = (bytes.size() - tree) / nodeSize;
+
+    // A name that is empty, "." or "..", or holds a slash, would lead a walk over the
+    // folders back up or in circles.
+    auto nameOk = [&](qint64 offset) {
+        const qint64 pos = names + offset;
+        if (!r.at(pos, 6))
+            return false;
+        const qint64 length = r.u16(pos);
+        if (length == 0 || !r.at(pos + 6, 2 * length))
+            return false;
+        QString name;
+        for (qint64 i = 0; i < length; ++i) {
+            const QChar c(r.u16(pos + 6 + 2 * i));
+            if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.isNull())
+                return false;
+            name += c;
+        }
+        return name != QLatin1String(".") && name != QLatin1String("..");
+    };
+    auto fileOk = [&](qint64 node, quint16 flags) {
+        if ((flags & kCompressedZstd) && version < 3)
+            return false;
+        const qint64 pos = data + r.u32(tree + node * nodeSize + 10);
+        if (!r.at(pos, 4))
+            return false;
+        const qint64 len = r.u32(pos);
+        if (!r.at(pos + 4, len))
+            return false;
+        // The reader allocates the unpacked size a block states: a zlib block starts with
+        // it, a zstd frame holds it in its header.
+        if (flags & kCompressed)
+            return len >= 4 && r.u32(pos + 4) <= kMaxUnpacked;
+        if (flags & kCompressedZstd)
+            return zstdContentSize(bytes.mid(pos + 4, len)) <= kMaxUnpacked;
+        return true;
+    };
+
+    // Every node reached once: a child range pointing back up would make every walk
+    // over the tree endless.
+    std::vector<bool> seen(static_cast<std::size_t>(nodeCount), false);
+    std::vector<std::pair<qint64, int>> pending{{0, 0}};
+    seen[0] = true;
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        const qint64 pos = tree + node * nodeSize;
+        const quint16 flags = r.u16(pos + 4);
+        if (node != 0 && !nameOk(r.u32(pos)))
+            return false;
+        if (!(flags & kDirectory)) {
+            if (node == 0 || !fileOk(node, flags))
+                return false;
+            continue;
+        }
+        if (flags & (kCompressed | kCompressedZstd))
+            return false;
+        const qint64 count = r.u32(pos + 6), first = r.u32(pos + 10);
+        if (depth >= kMaxDepth || first < 1 || count > nodeCount || first > nodeCount - count)
+            return false;
+        for (qint64 child = first; child < first + count; ++child) {
+            if (seen[static_cast<std::size_t>(child)])
+                return false;
+            seen[static_cast<std::size_t>(child)] = true;
+            pending.push_back({child, depth + 1});
+        }
+    }
+    return true;
+}
+
+AddOnLibrary::AddOnLibrary(const QString& filePath)
 {
     static std::atomic<int> counter{0};
-    if (!QFileInfo::exists(filePath))
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
         return;
+    bytes_ = file.readAll();
+    if (!IsValidBundle(bytes_)) {
+        bytes_.clear();
+        return;
+    }
     root_ = QStringLiteral("/addon%1").arg(++counter);
-    open_ = QResource::registerResource(filePath, root_);
+    open_ = QResource::registerResource(reinterpret_cast<const uchar*>(bytes_.constData()), root_);
 }
 
 AddOnLibrary::~AddOnLibrary()
 {
     if (open_)
-        QResource::unregisterResource(file_, root_);
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(bytes_.constData()), root_);
 }
 
 QByteArray AddOnLibrary::find(const QString& name) const

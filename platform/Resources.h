@@ -27,8 +27,13 @@ QByteArray findOfType(const QString& name, const QString& type);
 // Decoded picture; null when missing or not a picture.
 QImage imageOfType(const QString& name, const QString& type);
 
+// True when the bytes are a whole, sound binary resource bundle: the header, every node
+// of the tree reached once from the root, every name and every data block (and a
+// compressed block's stated size) within the bytes. Qt's own reader trusts all of that.
+bool IsValidBundle(const QByteArray& bytes);
+
 // An add-on library opened as a resource container for one load and released when
-// destroyed. A file that is missing or not a resource bundle counts as not open.
+// destroyed. A file that is missing or not a sound resource bundle counts as not open.
 class AddOnLibrary {
 public:
     explicit AddOnLibrary(const QString& filePath);
@@ -41,7 +46,8 @@ public:
     QImage image(const QString& name) const;
 
 private:
-    QString file_;
+    // The checked bytes, registered from memory so the file cannot change in between.
+    QByteArray bytes_;
     QString root_;
     bool open_ = false;
     // Base name (lower case) to resource path, built at the first lookup: a card library

@@ -56,3 +56,25 @@ void sleepMs(int ms)
 }
 
 } // namespace platform
+
+namespace platform {
+
+StepPacer::StepPacer() : start_(monotonicNanos()) {}
+
+void StepPacer::pause(int ms)
+{
+    lastWaitNs_ = 0;
+    if (ms <= 0)
+        return;
+    dueNs_ += static_cast<std::uint64_t>(ms) * 1000000u;
+    if (g_over.sleepMs) {
+        g_over.sleepMs(ms);
+        return;
+    }
+    const std::uint64_t elapsed = monotonicNanos() - start_;
+    lastWaitNs_ = elapsed < dueNs_ ? dueNs_ - elapsed : 0;
+    if (lastWaitNs_ >= 1000u)
+        QThread::usleep(static_cast<unsigned long>(lastWaitNs_ / 1000u));
+}
+
+} // namespace platform

@@ -23,6 +23,23 @@ int randomBelow(int n);
 // Waits the given milliseconds (card flights). Tests record instead of sleeping.
 void sleepMs(int ms);
 
+// Paces a run of steps by one clock from its start, so that the work between the pauses
+// (a repaint) is part of a step's pace rather than added to it: the n-th pause ends when
+// the pauses so far have passed since the start. Behind time, a pause is skipped. With a
+// test sleeper installed each pause goes to it unchanged.
+class StepPacer {
+public:
+    StepPacer();
+    void pause(int ms);
+    // What the last pause waited, in nanoseconds.
+    std::uint64_t lastWaitNs() const { return lastWaitNs_; }
+
+private:
+    std::uint64_t start_;
+    std::uint64_t dueNs_ = 0;
+    std::uint64_t lastWaitNs_ = 0;
+};
+
 struct SeamOverrides {
     std::function<std::uint64_t()> monotonicNanos;
     std::function<QDateTime()> currentDateTime;

@@ -137,4 +137,28 @@ const TText TxtAll = Ten(
     "すべて",                                      // Jap
     "전부");                                        // Kor
 
+const TText TxtYes = Ten(
+    "Yes",                                         // Eng
+    "Да",                                          // Rus
+    "Ja",                                          // Deu
+    "Oui",                                         // Fra
+    "Sí",                                          // Spa
+    "是",                                          // Chi
+    "Sì",                                          // Ita
+    "Ano",                                         // Cze
+    "はい",                                        // Jap
+    "예");                                          // Kor
+
+const TText TxtNo = Ten(
+    "No",                                          // Eng
+    "Нет",                                         // Rus
+    "Nein",                                        // Deu
+    "Non",                                         // Fra
+    "No",                                          // Spa
+    "否",                                          // Chi
+    "No",                                          // Ita
+    "Ne",                                          // Cze
+    "いいえ",                                      // Jap
+    "아니요");                                      // Kor
+
 } // namespace Texts

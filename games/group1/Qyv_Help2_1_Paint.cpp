@@ -326,6 +326,10 @@ void DrawInfoPanel1()
         CountMoves1(count);
         value2 = count;
     }
+    // A value's box must not cover the end of a long label (German, Russian): it moves
+    // right until it starts after the longer label.
+    const int labelEnd = labelX + std::max(canvas.textWidth(label1), canvas.textWidth(label2)) + 1;
+    valueX = std::max(valueX, labelEnd + Scaled(54) + 1);
     DrawShadowText(label1, labelX, row1, 1, true);
     DrawShadowText(QString::number(value1), valueX, row1, 1, false);
     DrawShadowText(label2, labelX, row2, 2, true);

@@ -22,7 +22,8 @@ namespace {
 // What a resource bundle starts with, and some content after it.
 QByteArray bundleBytes()
 {
-    return QByteArray("qres") + QByteArray(4000, '\x5A');
+    static const QByteArray bytes = testsupport::DummyBundleBytes();
+    return bytes;
 }
 
 class AddOnDownloadsTest : public ::testing::Test {
@@ -164,6 +165,11 @@ TEST_F(AddOnDownloadsTest, FailedTransfersPlayTheFailureSoundAndLeaveNoFile)
         {"an error page served as success",
          [&](testsupport::LoopbackServer& s) { s.setPage(path, "<html>moved</html>", "text/html"); }},
         {"an empty reply", [&](testsupport::LoopbackServer& s) { s.setPage(path, QByteArray()); }},
+        {"a bundle whose index points outside it", [&](testsupport::LoopbackServer& s) {
+             QByteArray broken = bundleBytes();
+             broken[8] = '\x7F'; // the tree offset
+             s.setPage(path, broken);
+         }},
     };
     for (const auto& c : cases) {
         server.removePage(path);

@@ -1,11 +1,15 @@
 // The player's first minute: start-up to the intro, the click that opens the menu, the
 // start-up statistics post, and closing the window.
+#include "app/Qyv_FOptions.h"
 #include "app/Qyv__Form1.h"
+#include "foundation/CardPictures.h"
 #include "foundation/ClubFile.h"
 #include "foundation/GameState.h"
+#include "foundation/Language.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Scrambler.h"
 #include "foundation/Settings.h"
+#include "foundation/StartScreen.h"
 #include "foundation/TextFileLines.h"
 #include "foundation/Texts.h"
 #include "platform/PictureControl.h"
@@ -15,7 +19,9 @@
 #include "support/ScriptedPresenter.h"
 
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
+#include <QMovie>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -91,6 +97,78 @@ TEST_F(MainWindowStartup, ReachesTheIntroAndAClickOpensTheMenuWithEmptyMembers)
     form->Timer1Timer(); // one candle step must not fail
 }
 
+TEST_F(MainWindowStartup, TheMenuComesBackWithoutTracesOfFlownCards)
+{
+    writeClubFile("ozk");
+    start();
+    form->Image1Click();
+    const platform::TColor picture = platform::rgbColor(20, 40, 200);
+    const QImage savedBackground = CardPictures::TableBackground;
+    const int savedNo = Settings::BackgroundNo;
+    for (int backgroundNo : {0, 3}) {
+        Settings::BackgroundNo = backgroundNo;
+        CardPictures::TableBackground = QImage(form->ClientWidth(), form->ClientHeight(), QImage::Format_RGB32);
+        CardPictures::TableBackground.fill(platform::toQColor(picture));
+        // A card that flew on the window's own canvas in the round before.
+        platform::Canvas& c = form->FormCanvas();
+        c.brush.color = platform::clRed;
+        c.pen.color = platform::clRed;
+        c.fillRect(300, 20, 371, 116);
+        StartScreen::ShowMainMenu(0, 0);
+        const platform::TColor expected = backgroundNo == 0 ? platform::rgbColor(0, 128, 0) : picture;
+        EXPECT_EQ(c.pixel(330, 60), expected) << backgroundNo;
+        EXPECT_EQ(c.pixel(5, 5), expected) << backgroundNo;
+    }
+    CardPictures::TableBackground = savedBackground;
+    Settings::BackgroundNo = savedNo;
+}
+
+TEST_F(MainWindowStartup, ALanguageSwitchRedrawsTheTitlePicture)
+{
+    writeClubFile("ozk");
+    start();
+    form->Image1Click();
+    const QImage english = form->ImageCaption->canvas().image();
+    Language::SetLanguage(1);
+    const QImage switched = form->ImageCaption->canvas().image();
+    StartScreen::DrawGameCaption(0, StartScreen::GameCaptionSize);
+    EXPECT_NE(switched, english);
+    EXPECT_EQ(switched, form->ImageCaption->canvas().image());
+    Language::SetLanguage(0);
+}
+
+TEST_F(MainWindowStartup, TheOptionsAreFilledAtStartAndTheirFirstOpeningLeavesTheAnimations)
+{
+    writeClubFile("ozk");
+    start();
+    ASSERT_NE(FormOptions, nullptr);
+    EXPECT_EQ(FormOptions->CheckBox3->isChecked(), Settings::GifAnimationOn);
+    form->Image1Click();
+    QMovie* movies[2] = {form->RxGIFAnL->movie(), form->RxGIFAnR->movie()};
+    int frames[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_NE(movies[i], nullptr);
+        movies[i]->jumpToNextFrame();
+        movies[i]->jumpToNextFrame();
+        frames[i] = movies[i]->currentFrameNumber();
+        ASSERT_GT(frames[i], 0);
+    }
+    Options::ShowOptionsDialog();
+    EXPECT_EQ(presenter.dialogs.size(), 1);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(movies[i]->currentFrameNumber(), frames[i]);
+}
+
+TEST_F(MainWindowStartup, AStartRemovesTheCopiesAKilledWriteLeft)
+{
+    writeClubFile("ozk");
+    const QString stray = dir.filePath(QStringLiteral("Vardelin.clb.Qw3rT9"));
+    ASSERT_TRUE(QFile::copy(dir.filePath(ClubFile::ClubFileName), stray));
+    start();
+    EXPECT_FALSE(QFile::exists(stray));
+    EXPECT_TRUE(QFile::exists(dir.filePath(ClubFile::ClubFileName)));
+}
+
 TEST_F(MainWindowStartup, LabelOzkSendsNoStatisticsPost)
 {
     testsupport::LoopbackServer server;
@@ -131,6 +209,7 @@ TEST_F(MainWindowStartup, MissingClubFileIsReportedAndTheWindowCloses)
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_TRUE(form->startupFailed());
+    EXPECT_TRUE(settingsFileExists()); // the ordinary close keeps the settings
 }
 
 TEST_F(MainWindowStartup, ClosingFromTheMenuAsksNothingAndSavesTheSettings)

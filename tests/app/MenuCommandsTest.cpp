@@ -341,7 +341,8 @@ protected:
 
 TEST_F(PackageDownload, ProposesTheLinksFileAndStoresThePackageWhereChosen)
 {
-    const QByteArray package("PK\x03\x04 package bytes\x00\xff", 22);
+    static const char bytes[] = "PK\x03\x04 package bytes\x00\xff";
+    const QByteArray package(bytes, sizeof bytes - 1);
     server.setPage("/files/Vardelin.apk", package, "application/octet-stream");
     MenuDecorations::DownloadLink = server.url(QStringLiteral("/files/Vardelin.apk"));
     chooseTarget(true);

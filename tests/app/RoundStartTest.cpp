@@ -1,6 +1,7 @@
 // The first action button of every game, the member buttons and the Picture Gallery
 // redeal buttons.
 #include "app/RoundStart.h"
+#include "foundation/MessageBox.h"
 #include "foundation/AccountClient.h"
 #include "foundation/GameState.h"
 #include "foundation/OnlineResult.h"
@@ -226,6 +227,7 @@ TEST_F(RoundStartTest, RatedStartThatCannotBeStoredSignsThePlayerOut)
         CurrentGameId = 424;
         CurrentGroup = 2;
         presenter.messages.clear();
+        presenter.dialogs.clear();
         std::vector<Online::TQyvGame> saves;
         Online::AccountRequests service;
         service.readGame = [&](const QString&, const QString&, const QString&, const QString&, bool& ok,
@@ -249,7 +251,12 @@ TEST_F(RoundStartTest, RatedStartThatCannotBeStoredSignsThePlayerOut)
         Online::SetAccountRequestsForTest(nullptr);
 
         EXPECT_EQ(Online::OnlineState, c.stateAfter);
-        EXPECT_EQ(presenter.messages.size(), c.dealt ? 0u : 1u);
+        // The program's own "Attention" box, not a plain warning dialog.
+        EXPECT_TRUE(presenter.messages.empty());
+        EXPECT_EQ(presenter.dialogs, c.dealt ? QStringList{} : QStringList{QStringLiteral("FormLink")});
+        if (!c.dealt) {
+            EXPECT_EQ(MessageBox::LinkLine1, Texts::Tx(Texts::TxtCouldNotConnect));
+        }
         EXPECT_EQ(RoundActive != 0, c.dealt);
         EXPECT_EQ(Online::OnlineGameRunning, c.dealt);
         if (c.readOk) {

@@ -3,6 +3,7 @@
 #include "foundation/GameState.h"
 #include "foundation/Scaling.h"
 
+#include <QSize>
 #include <gtest/gtest.h>
 
 using namespace WindowSize;
@@ -56,4 +57,18 @@ TEST(WindowSize, FullScreenTakesTheSmallerOfTheTwoFactors)
     EXPECT_DOUBLE_EQ(Scaling::ScaleY, 1080 / 500.0);
     EXPECT_DOUBLE_EQ(Scaling::Scale, 1080 / 500.0);
     SetZoomFor(1, 0, 0);
+}
+
+TEST(WindowSize, FullScreenLeavesRoomForTheWindowFrame)
+{
+    struct Case {
+        QSize work, frame, client;
+    };
+    const Case cases[] = {
+        {{1920, 1040}, {0, 0}, {1920, 1040}},   // no frame: the whole work area
+        {{1920, 1040}, {2, 25}, {1918, 1015}},  // borders and a title bar
+        {{800, 600}, {8, 31}, {792, 569}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FullScreenClientSize(c.work, c.frame), c.client) << c.frame.height();
 }

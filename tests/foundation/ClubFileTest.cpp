@@ -423,3 +423,16 @@ TEST_F(ClubFileTest, OperationsOnAFileThatVanishedReport)
     EXPECT_EQ(presenter.messages[0].text, "Can`t read the file \"Vardelin.clb\"!");
     EXPECT_FALSE(QFile::exists(path()));
 }
+
+TEST(ClubChecksums, ThreeSumsOfOneBlockWorkedByHand)
+{
+    // Lines 1 to 16 of a block read as one run of bytes, counted from 1: "ABC" then "D".
+    // All bytes: 65 + 66 + 67 + 68 = 266; every second (B, D): 66 + 68 = 134; every
+    // third (C): 67. The mark keeps its first ten characters.
+    ClubLines lines(ClubBlockLines);
+    lines[0] = "ABC";
+    lines[1] = "D";
+    lines[16] = "0123456789xxxxxxxxxxxxxxxxxx";
+    UpdateClubChecksums(lines);
+    EXPECT_EQ(lines[16], QByteArray("0123456789" "000266" "000134" "000067"));
+}

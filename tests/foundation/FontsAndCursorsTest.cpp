@@ -1,5 +1,8 @@
 #include "foundation/FontsAndCursors.h"
 
+#include "foundation/QyvCardsButton.h"
+#include "foundation/TableSurface.h"
+
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "platform/PictureControl.h"
@@ -67,6 +70,27 @@ TEST_F(FontsTest, MainWindowFontsFollowTheWindowSize)
         EXPECT_EQ(button.name, Settings::FontTimesName);
         EXPECT_EQ(button.height, c.buttonHeight) << c.windowSize;
         EXPECT_TRUE(button.bold);
+    }
+}
+
+TEST_F(FontsTest, ClubListGoesBackToItsDefaultHeightAtTheSmallWindow)
+{
+    TTableSurface fresh;
+    Form1 = &fresh;
+    ApplyFormFonts();
+    const QFont small = fresh.Button1->font();
+
+    TTableSurface resized;
+    Form1 = &resized;
+    for (int size : {5, 3, 1}) {
+        Settings::WindowSize = size;
+        Scaling::Scale = size == 5 ? 2.0 : size == 3 ? 1.3 : 1.0;
+        ApplyFormFonts();
+    }
+    Form1 = nullptr;
+    for (TQyvCardsButton* b : {resized.Panel1, resized.Panel4, resized.Button1, resized.Button5}) {
+        EXPECT_EQ(QFontInfo(b->font()).pixelSize(), QFontInfo(small).pixelSize()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->font().bold());
     }
 }
 

@@ -1,10 +1,12 @@
 // Language switching: the rows of ApplyLanguage, the main window's captions, and CJK
 // texts drawn with real glyphs.
+#include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
 #include "foundation/Language.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
+#include "platform/Presenter.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -92,6 +94,37 @@ TEST_F(LanguageTest, RussianAndBackRestoresEveryCaptionOfTheMainWindow)
 
     Language::SetLanguage(Eng);
     EXPECT_EQ(captions(surface), english);
+}
+
+TEST_F(LanguageTest, ASwitchGivesTheButtonsTheFacesOfAFreshStart)
+{
+    for (int target : {Rus, Jap, Eng}) {
+        LanguageIndex = target;
+        TTableSurface fresh;
+        Form1 = &fresh;
+        FontsAndCursors::ApplyFormFonts();
+        const QString freshButton = fresh.Button9->font().family();
+        const QString freshList = fresh.Button1->font().family();
+
+        LanguageIndex = target == Eng ? Rus : Eng;
+        TTableSurface switched;
+        Form1 = &switched;
+        FontsAndCursors::ApplyFormFonts();
+        Language::SetLanguage(target);
+        EXPECT_EQ(switched.Button9->font().family(), freshButton) << target;
+        EXPECT_EQ(switched.Button1->font().family(), freshList) << target;
+        Form1 = nullptr;
+    }
+}
+
+TEST_F(LanguageTest, QuestionBoxesAnswerInTheInterfaceLanguage)
+{
+    LanguageIndex = Rus;
+    EXPECT_EQ(platform::buttonText(platform::Answer::Yes), QStringLiteral("Да"));
+    EXPECT_EQ(platform::buttonText(platform::Answer::No), QStringLiteral("Нет"));
+    EXPECT_EQ(platform::buttonText(platform::Answer::Cancel), QStringLiteral("Отмена"));
+    LanguageIndex = Eng;
+    EXPECT_EQ(platform::buttonText(platform::Answer::Yes), QStringLiteral("Yes"));
 }
 
 TEST_F(LanguageTest, EveryLanguagePutsItsOwnEntryIntoTheCaptions)

@@ -1,5 +1,6 @@
 #include "foundation/QyvCardsButton.h"
 
+#include "platform/Canvas.h"
 #include "platform/Resources.h"
 
 #include <QAccessible>
@@ -177,9 +178,9 @@ TEST(QyvCardsButton, StartsAsTheFormsExpect)
     EXPECT_TRUE(b.Kontur());
     EXPECT_TRUE(b.Smooth());
     EXPECT_FALSE(b.Ovila());
-    EXPECT_FALSE(b.LightFont());
+    EXPECT_TRUE(b.LightFont()); // every window's buttons light up yellow under the mouse
     EXPECT_FALSE(b.GrayDis());
-    EXPECT_EQ(b.ColorMouse(), clBlack);
+    EXPECT_EQ(b.ColorMouse(), clYellow);
     EXPECT_EQ(b.focusPolicy(), Qt::StrongFocus);
 }
 
@@ -374,6 +375,74 @@ TEST(QyvCardsButton, CaptionColourFollowsHoverAndDisabledLooks)
                 EXPECT_FALSE(hasColour(img, other)) << c.what;
             }
     }
+}
+
+TEST(QyvCardsButton, ACaptionLightsUpUnderTheMouseWithoutBeingToldTo)
+{
+    TQyvCardsButton b(QStringLiteral("MMMM"));
+    b.resize(200, 30);
+    QFont f = b.font();
+    f.setPixelSize(22);
+    f.setBold(true);
+    b.setFont(f);
+    b.SetFontColor(clWhite);
+    EXPECT_FALSE(hasColour(paint(b), clYellow));
+    enter(b);
+    EXPECT_TRUE(hasColour(paint(b), clYellow));
+}
+
+namespace {
+
+// Columns holding pixels of a caption colour (pure green, which no face has).
+std::pair<int, int> captionColumns(const QImage& img)
+{
+    int first = -1, last = -1;
+    for (int x = 0; x < img.width(); ++x)
+        for (int y = 0; y < img.height(); ++y) {
+            const QRgb p = img.pixel(x, y);
+            if (qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+    return {first, last};
+}
+
+} // namespace
+
+TEST(QyvCardsButton, ACaptionThatDoesNotFitShrinksBetweenTheCaps)
+{
+    // Menu captions of the small window (84 px between the caps) and the largest one.
+    struct Case {
+        const char* caption;
+        int width, height, pixels;
+    };
+    const Case cases[] = {
+        {"Настройки", 100, 30, 20}, {"10 лучших", 100, 30, 20}, {"オプション", 100, 30, 20},
+        {"Einstellungen", 100, 30, 20}, {"Настройки", 200, 60, 36}, {"Ok", 100, 30, 20},
+    };
+    for (const Case& c : cases) {
+        TQyvCardsButton b(QString::fromUtf8(c.caption));
+        b.resize(c.width, c.height);
+        QFont f(platform::resolvedFamily(QStringLiteral("Comic Sans MS")));
+        f.setPixelSize(c.pixels);
+        f.setBold(true);
+        b.setFont(f);
+        b.SetColorSB(DOrang);
+        b.SetFontColor(0x00FF00);
+        const int capW = CapWidthFor(c.height);
+        const auto [first, last] = captionColumns(paint(b));
+        ASSERT_GE(first, 0) << c.caption;
+        EXPECT_GE(first, capW) << c.caption;
+        EXPECT_LT(last, c.width - capW - 1) << c.caption;
+    }
+    // A caption that fits keeps its size.
+    TQyvCardsButton ok(QStringLiteral("Ok"));
+    QFont f = ok.font();
+    f.setPixelSize(20);
+    ok.setFont(f);
+    EXPECT_EQ(ok.CaptionFont(84).pixelSize(), 20);
 }
 
 TEST(QyvCardsButton, MouseEnterAndLeaveReportAfterTheirLook)

@@ -40,3 +40,49 @@ TEST(TableSurface, ClientSizeAndTheGlobalPointer)
     delete surface;
     EXPECT_EQ(Form1, nullptr); // a dead window is never reached through the global
 }
+
+TEST(TableSurface, ClubMemberButtonsAreVioletFacesAndPlacesAreRed)
+{
+    TTableSurface surface;
+    // Row 27 of the red master (0x0000EE at the 30-pixel height) through each scheme.
+    struct Case {
+        TQyvCardsButton* button;
+        platform::TColor face;
+    };
+    const Case cases[] = {
+        {surface.Button1, 0xEE00EE}, {surface.Button2, 0xEE00EE}, {surface.Button3, 0xEE00EE},
+        {surface.Button4, 0xEE00EE}, {surface.Button5, 0xEE00EE}, {surface.Panel1, 0x0000EE},
+    };
+    for (const Case& c : cases) {
+        c.button->resize(200, 30);
+        const QImage shot = c.button->grab().toImage();
+        EXPECT_EQ(platform::fromQRgb(shot.pixel(100, 27)), c.face) << c.button->objectName().toStdString();
+    }
+}
+
+TEST(TableSurface, ADisabledActionButtonShowsASilverCaption)
+{
+    TTableSurface surface;
+    for (TQyvCardsButton* b : {surface.Button7, surface.Button8, surface.Button10}) {
+        b->setText(QStringLiteral("MMMM"));
+        b->resize(200, 30);
+        QFont f = b->font();
+        f.setPixelSize(22);
+        f.setBold(true);
+        b->setFont(f);
+        auto silverPixels = [b] {
+            QImage img(b->size(), QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::black);
+            b->DrawButton(img, b->rect(), b->CurrentState());
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    n += platform::fromQRgb(img.pixel(x, y)) == platform::clSilver;
+            return n;
+        };
+        b->setEnabled(true);
+        EXPECT_EQ(silverPixels(), 0) << b->objectName().toStdString();
+        b->setEnabled(false);
+        EXPECT_GT(silverPixels(), 20) << b->objectName().toStdString();
+    }
+}

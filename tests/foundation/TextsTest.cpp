@@ -35,6 +35,8 @@ const QSet<QString> SameAsEnglishAllowed = {
     "ProductNames", "ProductNamesUpper", "TxtQyvs",
     // the maker's label on the intro, a name written alike in every language
     "CreditTexts",
+    // "No" is Spanish and Italian too
+    "TxtNo",
     // proper names of card faces, games, places and months
     "FaceDeckNames[6]", "FaceDeckNames[15]",
     "FaceDeckNames[16]", "FaceDeckNames[24]", "FaceDeckNames[25]", "FaceDeckNames[33]",

@@ -145,7 +145,8 @@ TEST_F(RatedSeriesEnd, FailedSubmitIsRepeatedOnYes)
     presenter.answers = {platform::Answer::Yes, platform::Answer::No};
     RoundEnd::FinishRound(surface);
     EXPECT_EQ(fake.worldBodies.size(), 2);
-    EXPECT_EQ(presenter.messages.size(), 2u);
+    ASSERT_EQ(presenter.messages.size(), 2u);
+    EXPECT_EQ(presenter.messages[0].text, QStringLiteral("Unable to write the result of the game! Repeat?"));
     EXPECT_TRUE(fake.balanceSaves.isEmpty());
     EXPECT_EQ(fake.balanceReads, 0);
     EXPECT_TRUE(presenter.dialogs.empty()) << "no end-of-game window without a place";

@@ -39,3 +39,20 @@ TEST(AtomicFile, MissingFolderFails)
     QTemporaryDir dir;
     EXPECT_FALSE(platform::writeFileAtomically(dir.filePath("no/such/folder/f.txt"), "x"));
 }
+
+TEST(AtomicFile, LeftoversOfAKilledWriteAreRemovedAndNothingElse)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QStringList names = {"Vardelin.clb", "Vardelin.clb.Ab12Cd", "Vardelin.clb.x9Y8z7", "Vardelin.clb.bak",
+                               "Vardelin.clb.Ab12Cd7", "Vardelin.ini.Ab12Cd", "XVardelin.clb.Ab12Cd"};
+    for (const QString& name : names) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(platform::removeAtomicLeftovers(dir.filePath("Vardelin.clb")), 2);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"Vardelin.clb", "Vardelin.clb.Ab12Cd7", "Vardelin.clb.bak", "Vardelin.ini.Ab12Cd",
+                                 "XVardelin.clb.Ab12Cd"}));
+}

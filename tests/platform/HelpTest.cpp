@@ -1,6 +1,8 @@
 #include "platform/Help.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -220,4 +222,19 @@ TEST(Help, HelpAskedForFromAModalDialogIsUsableWhileItIsOpen)
     EXPECT_EQ(browser->window()->parentWidget(), nullptr);
     EXPECT_TRUE(browser->window()->isWindow());
     browser->window()->close();
+}
+
+TEST(Help, WindowOpensOverTheProgramAndEscClosesIt)
+{
+    QWidget program;
+    program.setGeometry(600, 300, 760, 500);
+    program.show();
+    ASSERT_TRUE(showHelp(1, 0));
+    QWidget* help = helpWindowForTest()->window();
+    EXPECT_LE(std::abs(help->frameGeometry().center().x() - program.frameGeometry().center().x()), 2);
+    EXPECT_LE(std::abs(help->frameGeometry().center().y() - program.frameGeometry().center().y()), 2);
+
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(help, &esc);
+    EXPECT_FALSE(help->isVisible());
 }

@@ -122,7 +122,8 @@ void drawPip(QPainter& p, const DeckStyle& s, int suit, QPointF c, double size, 
 
 std::uint32_t hashOf(int a, int b, int c)
 {
-    std::uint32_t x = std::uint32_t(a * 73856093) ^ std::uint32_t(b * 19349663) ^ std::uint32_t(c * 83492791);
+    // Unsigned products: they wrap as the signed ones were meant to, without overflow.
+    std::uint32_t x = std::uint32_t(a) * 73856093u ^ std::uint32_t(b) * 19349663u ^ std::uint32_t(c) * 83492791u;
     x ^= x >> 13;
     x *= 0x5bd1e995u;
     return x ^ (x >> 15);

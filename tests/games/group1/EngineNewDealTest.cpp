@@ -122,6 +122,9 @@ TEST_F(EngineNewDeal, AnUnreadableClubFileLeavesTheTableAlone)
     EXPECT_EQ(PileCards[1][1], engine_test::Cd("Кп"));
     EXPECT_EQ(PileCardCount[2], 0);
     EXPECT_EQ(RoundActive, 0);
+    // The standard message names the file it could not read.
+    ASSERT_EQ(presenter.messages.size(), 1u);
+    EXPECT_EQ(presenter.messages[0].text, Texts::Tx(Texts::TxtCantReadFile) + QStringLiteral(" \"Vardelin.clb\"!"));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
+#include "foundation/Texts.h"
 #include "platform/Canvas.h"
 #include "platform/PictureControl.h"
 #include "games/kit/KitCursors.h"
@@ -251,7 +252,11 @@ TEST_F(EnginePaint, InfoPanelStaysInTheStripUnderThePiles)
         EXPECT_GE(box.top(), bottom) << game;
         EXPECT_LE(box.bottom(), 499) << game;
         EXPECT_GE(box.left(), 12 - 2) << game; // an italic glyph may lean a pixel left
-        EXPECT_LE(box.right(), IsVardelin(game) ? 128 : 168) << game;
+        // The value ends at its place, or just after a label too long to leave room for it.
+        platform::Canvas& c = Form1->ImageStol->canvas();
+        const int label = std::max(c.textWidth(Texts::Tx(IsVardelin(game) ? Texts::TxtBullet : Texts::TxtMoves)),
+                                   c.textWidth(Texts::Tx(IsVardelin(game) ? Texts::TxtScore : Texts::TxtVariants)) + c.textWidth(QStringLiteral(":")));
+        EXPECT_LE(box.right(), std::max(IsVardelin(game) ? 128 : 168, 12 + label + 1 + 54 + 1)) << game;
     }
     Table(FreeCell);
     ActionButtonHeight = 30;
@@ -262,6 +267,38 @@ TEST_F(EnginePaint, InfoPanelStaysInTheStripUnderThePiles)
     EXPECT_GE(box.left(), ColumnX[1] - 2);
     EXPECT_LE(box.right(), ColumnX[3]);
     EXPECT_GE(box.top(), 500 - 60 - 20);
+}
+
+TEST_F(EnginePaint, LongLabelsOfTheInfoPanelStayWhole)
+{
+    const int saved = Texts::LanguageIndex;
+    for (int language : {1, 2}) { // Russian, German
+        Texts::LanguageIndex = language;
+        for (int game : {VardelinDuo, SpiderQuartet}) {
+            Table(game);
+            platform::Canvas& c = Form1->ImageStol->canvas();
+            c.font.height = Scaling::FontHeightFor(26, QStringLiteral("times"));
+            c.font.name = Settings::FontTimesName;
+            c.font.italic = true;
+            c.font.bold = false;
+            const int bottom = ColumnsTopY + ColumnsHeight;
+            const int row2 = bottom + Scaling::RoundHalfEven((500 - bottom) / 2.0) + 8;
+            const QString label = Texts::Tx(IsVardelin(game) ? Texts::TxtScore : Texts::TxtVariants) + QLatin1Char(':');
+            const QImage before = Shown();
+            DrawShadowText(label, 12, row2, 2, true);
+            const QImage alone = Shown();
+            const QRect box = ChangedBox(before, alone);
+            Table(game);
+            DrawInfoPanel1();
+            const QImage panel = Shown();
+            int differing = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    differing += panel.pixel(x, y) != alone.pixel(x, y);
+            EXPECT_EQ(differing, 0) << "language " << language << " game " << game;
+        }
+    }
+    Texts::LanguageIndex = saved;
 }
 
 TEST_F(EnginePaint, InfoPanelRepaintedOverItselfStaysTheSame)
