@@ -33,7 +33,9 @@ std::vector<QPoint> FortyThievesTargets()
     }
     for (int f = 1; f <= 8; ++f)
         t.push_back(Centre(FoundationX[f], FoundationY));
-    t.push_back(Centre(AuxPile2X, AuxPile2Y));
+    // The stock is aimed at often so deals get through it.
+    for (int i = 0; i < 6; ++i)
+        t.push_back(Centre(AuxPile2X, AuxPile2Y));
     t.push_back(Centre(AuxPile1X, AuxPile1Y));
     t.push_back({AuxPile1X + CardWidth + 4, PosY[1] + 360});
     return t;
@@ -68,6 +70,11 @@ std::vector<std::pair<QPoint, QPoint>> FortyThievesMoves()
     }
     if (WasteCount >= 2)
         from(Centre(AuxPile1X, AuxPile1Y), WasteCards[WasteCount - 1], WasteValues[WasteCount - 1], 0);
+    // Foundation moves first, then a stock turn, then the columns.
+    if (StockCount > 0) {
+        const QPoint stock = Centre(AuxPile2X, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
     toFoundation.insert(toFoundation.end(), toColumn.begin(), toColumn.end());
     return toFoundation;
 }
