@@ -221,36 +221,27 @@ bool ClickWaste()
     return true;
 }
 
-bool WasteToFoundation(int f)
+// The selected waste card clicked onto foundation f or column p (the other 0): a click
+// move counts and sounds "WavCardUp" even when it completes a foundation.
+bool WasteClickMove(int f, int p)
 {
     const int top = WasteCount - 1;
-    if (SelectedPile != WasteSelected || top < 1 || !FoundationTakes(f, WasteCards[top], WasteValues[top]))
+    if (SelectedPile != WasteSelected || top < 1)
+        return false;
+    const TCardCode& card = WasteCards[top];
+    const int value = WasteValues[top];
+    if (f != 0 ? !FoundationTakes(f, card, value) : !ColumnTakes(p, card, value))
         return false;
     ToggleFrameOf(WasteSelected);
     const TCard c = TakeFromWaste();
     RedrawKoloda5(2);
     if (Settings::MoveMode == 1)
-        Kit::FlyCard(AuxPile1X, AuxPile1Y, FoundationX[f], FoundationY, c.code);
-    LayOnFoundation(f, c);
-    SelectedPile = 0;
-    Kit::PlaySound("WavCardUp");
-    ++MoveCounter;
-    DrawInfoPanel5();
-    UpdateGiveUp();
-    return true;
-}
-
-bool WasteToColumn(int p)
-{
-    const int top = WasteCount - 1;
-    if (SelectedPile != WasteSelected || top < 1 || !ColumnTakes(p, WasteCards[top], WasteValues[top]))
-        return false;
-    ToggleFrameOf(WasteSelected);
-    const TCard c = TakeFromWaste();
-    RedrawKoloda5(2);
-    if (Settings::MoveMode == 1)
-        Kit::FlyCard(AuxPile1X, AuxPile1Y, PosX[p], NextSlotY(p), c.code);
-    LayOnColumn(p, c);
+        Kit::FlyCard(AuxPile1X, AuxPile1Y, f != 0 ? FoundationX[f] : PosX[p], f != 0 ? FoundationY : NextSlotY(p),
+                     c.code);
+    if (f != 0)
+        LayOnFoundation(f, c);
+    else
+        LayOnColumn(p, c);
     SelectedPile = 0;
     Kit::PlaySound("WavCardUp");
     ++MoveCounter;
@@ -546,8 +537,8 @@ void FortyThievesMouseDown(platform::MouseButton Button, platform::ShiftState /*
         TurnStock();
     } else if (clickMode) {
         // The steps in order; the first that acts ends the chain.
-        if (!(InWaste(X, Y) && ClickWaste()) && !(f != 0 && WasteToFoundation(f))
-            && !(hit != 0 && WasteToColumn(hit)) && !(left && hit != 0 && ClickColumn(hit)) && left && f != 0)
+        if (!(InWaste(X, Y) && ClickWaste()) && !(f != 0 && WasteClickMove(f, 0))
+            && !(hit != 0 && WasteClickMove(0, hit)) && !(left && hit != 0 && ClickColumn(hit)) && left && f != 0)
             ColumnToFoundation(f);
     } else if (left) {
         StartDrag(hit, X, Y);
