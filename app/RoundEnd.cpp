@@ -441,6 +441,10 @@ void Button8Click(TTableSurface& form)
         }
         return;
     }
+    if (g == 441 && !GameOver) {
+        lostEnabled(form, Texts::TxtExitToMenu);
+        return;
+    }
     if (g == 442 && !GameOver) {
         lostEnabled(form, Texts::TxtExitToMenu);
         return;

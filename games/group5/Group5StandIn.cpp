@@ -44,10 +44,6 @@ void KleverMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void KleverMouseMove(platform::ShiftState, int, int) {}
 void KleverMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void KleverDblClick() {}
-void FortyThievesMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void FortyThievesMouseMove(platform::ShiftState, int, int) {}
-void FortyThievesMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void FortyThievesDblClick() {}
 void MissMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void MissMouseMove(platform::ShiftState, int, int) {}
 void MissMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}

@@ -41,6 +41,7 @@ bool ModuleLanded5(int game)
 {
     // A code is added here when its module handles the table's mouse.
     switch (game) {
+    case FortyThieves: return true;
     default: return false;
     }
 }

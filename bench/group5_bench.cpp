@@ -1,0 +1,134 @@
+// Costs of the group-5 engine and of 40 Thieves: the deal of each game with its painting,
+// the move count on a full 40 Thieves table and on long Miss Milligan columns, and a 40
+// Thieves release that drops a card at the largest table.
+#include "bench/BenchApplication.h"
+#include "foundation/CardPictures.h"
+#include "foundation/GameState.h"
+#include "foundation/Layout.h"
+#include "foundation/Settings.h"
+#include "foundation/Shuffle.h"
+#include "foundation/TableSurface.h"
+#include "games/group5/Qyv_49_40Vorov.h"
+#include "games/group5/Qyv_Help2_5.h"
+#include "platform/PictureControl.h"
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace GameState;
+
+// A window of width x height with the card pictures, the table laid out for `game`.
+std::unique_ptr<TTableSurface> Table(int game, int width, int height, double zoom)
+{
+    bench::ensureApplication();
+    ResetGameState();
+    CurrentGameId = game;
+    CurrentGroup = 5;
+    Settings::SoundOn = false;
+    ApplyZoomForTest(width, height, zoom, true);
+    auto window = std::make_unique<TTableSurface>();
+    Form1 = window.get();
+    Form1->SetClientSize(width, height);
+    CardPictures::TableBackground = QImage(width, height, QImage::Format_RGB32);
+    CardPictures::TableBackground.fill(Qt::darkGreen);
+    CardPictures::LoadCardFaces();
+    CardPictures::LoadCardBacks();
+    LayoutTable();
+    return window;
+}
+
+// The whole deal of each code (the player's bookkeeping left out), painting included.
+void BM_Group5Deal(benchmark::State& state)
+{
+    auto window = Table(static_cast<int>(state.range(0)), 760, 500, 1.0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Group5::DealRound5(true));
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5Deal)
+    ->Arg(409)->Arg(410)->Arg(415)->Arg(416)->Arg(422)->Arg(429)->Arg(440)->Arg(441)->Arg(442)
+    ->Unit(benchmark::kMicrosecond);
+
+// Every column of 40 Thieves filled and every top looked at against every other.
+void BM_Group5CountMovesFortyThieves(benchmark::State& state)
+{
+    auto window = Table(Group5::FortyThieves, 760, 500, 1.0);
+    SetShuffleSeedForTest(41);
+    Group5::DealRound5(true);
+    int count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Group5::CountMoves5(count));
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5CountMovesFortyThieves)->Unit(benchmark::kMicrosecond);
+
+// Miss Milligan with the whole stock dealt onto its columns: long columns to search.
+void BM_Group5CountMovesMissLongColumns(benchmark::State& state)
+{
+    auto window = Table(Group5::Miss, 760, 500, 1.0);
+    SetShuffleSeedForTest(42);
+    Group5::DealRound5(true);
+    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
+        PileCards[p][PileCounts[p]] = StockCards[StockCount];
+        PileValues[p][PileCounts[p]] = StockValues[StockCount];
+        ++PileCounts[p];
+        StockCards[StockCount] = cards::Empty;
+        StockValues[StockCount] = cards::EmptyValue;
+        --StockCount;
+    }
+    int count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Group5::CountMoves5(count));
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5CountMovesMissLongColumns)->Unit(benchmark::kMicrosecond);
+
+// A dragged card released on an empty column at 1520 x 1000: the drop, both columns and
+// the info panel repainted and the end test. The card goes to and fro between columns 9
+// and 10; only the release is timed.
+void BM_Group5FortyThievesDrop(benchmark::State& state)
+{
+    auto window = Table(Group5::FortyThieves, 1520, 1000, 2.0);
+    Settings::MoveMode = 2;
+    SetShuffleSeedForTest(43);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    for (int p = 9; p <= 10; ++p) {
+        while (PileCounts[p] > 1) {
+            --PileCounts[p];
+            PileCards[p][PileCounts[p]] = cards::Empty;
+            PileValues[p][PileCounts[p]] = cards::EmptyValue;
+        }
+    }
+    PileCards[9][1] = StockCards[StockCount];
+    PileValues[9][1] = StockValues[StockCount];
+    StockCards[StockCount] = cards::Empty;
+    StockValues[StockCount] = cards::EmptyValue;
+    --StockCount;
+    PileCounts[9] = 2;
+    for (int p = 9; p <= 10; ++p) {
+        ColumnStep[p] = Group5::FortyThievesFanStep(p);
+        Group5::RedrawColumn5(p, 0);
+    }
+    int from = 9;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int to = 19 - from;
+        const int cx = CardWidth / 2;
+        const int cy = CardHeight / 2;
+        Group5::FortyThievesMouseDown(platform::mbLeft, 0, Group5::FortyThievesColumnX(from) + cx,
+                                      Group5::FortyThievesTopY(from) + cy);
+        const int x = Group5::FortyThievesColumnX(to) + cx;
+        const int y = Group5::FortyThievesTopY(to) + cy;
+        state.ResumeTiming();
+        Group5::FortyThievesMouseUp(platform::mbLeft, 0, x, y);
+        from = to;
+    }
+    Settings::MoveMode = 0;
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5FortyThievesDrop)->Unit(benchmark::kMicrosecond);
+
+} // namespace
