@@ -289,4 +289,45 @@ TEST_F(FigPlay, DragCursorShowsTheHandOnlyOverATakingPile)
     Release(TopOf(1));
 }
 
+TEST_F(FigPlay, TheMarkComesAndGoesAndADragLeavesThePileWithoutItsCard)
+{
+    // VARDELIN_SHOTS names a folder for the pictures of the table to look at.
+    const QString shots = qEnvironmentVariable("VARDELIN_SHOTS");
+    for (double zoom : {1.0, 2.0}) {
+        SCOPED_TRACE(zoom);
+        Start(0, zoom);
+        Click(TopOf(1));
+        Click(TopOf(9));
+        ASSERT_EQ(PileCounts[9], 1);
+        const QImage plain = Shown().copy();
+        Click(TopOf(2));
+        ASSERT_EQ(HitPile, 2);
+        const QImage marked = Shown().copy();
+        EXPECT_EQ(Text(Difference(plain, marked)),
+                  Text(QRect(FigPileX(2), FigTopY(2), CardWidth + 1, CardHeight + 1) & Difference(plain, marked)));
+        EXPECT_NE(Text(Difference(plain, marked)), "none");
+        if (!shots.isEmpty())
+            marked.save(QStringLiteral("%1/fig-selected-%2.png").arg(shots).arg(zoom));
+        Click(TopOf(2));
+        if (!shots.isEmpty()) {
+            plain.save(QStringLiteral("%1/fig-plain-%2.png").arg(shots).arg(zoom));
+            Shown().save(QStringLiteral("%1/fig-unmarked-%2.png").arg(shots).arg(zoom));
+        }
+        if (zoom == 1.0) {
+            EXPECT_EQ(Text(Difference(plain, Shown())), "none");
+        }
+
+        Settings::MoveMode = 2;
+        const int n = PileCounts[3];
+        Press(TopOf(3));
+        Move(TopOf(3) + QPoint(Scaled(120), Scaled(40)));
+        ASSERT_TRUE(DragActive);
+        EXPECT_EQ(PileCounts[3], n - 1);
+        if (!shots.isEmpty())
+            Shown().save(QStringLiteral("%1/fig-drag-%2.png").arg(shots).arg(zoom));
+        Release(TopOf(3));
+        EXPECT_EQ(PileCounts[3], n);
+    }
+}
+
 } // namespace
