@@ -330,4 +330,22 @@ TEST_F(FigPlay, TheMarkComesAndGoesAndADragLeavesThePileWithoutItsCard)
     }
 }
 
+TEST_F(FigPlay, APendingDragLosesNoCardToASecondPressOrADoubleClick)
+{
+    Start(2);
+    Lay(Sevens());
+    Press(TopOf(1));
+    ASSERT_TRUE(DragActive);
+    Press(TopOf(4), Qt::RightButton); // its release never came
+    EXPECT_EQ(PileCounts[4], 1);
+    EXPECT_EQ(TargetCard, g3test::Cd("7к"));
+    DoubleClickOnly({2, 2}); // where no card lies, so its own press lifts nothing
+    EXPECT_FALSE(DragActive);
+    EXPECT_EQ(PileCounts[1], 4);
+    EXPECT_EQ(PileCards[1][4], g3test::Cd("7к"));
+    EXPECT_EQ(TargetCard, cards::Empty);
+    Release({2, 2});
+    EXPECT_EQ(MoveCounter, 0);
+}
+
 } // namespace
