@@ -30,10 +30,6 @@ void CarpetMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void CarpetMouseMove(platform::ShiftState, int, int) {}
 void CarpetMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void CarpetDblClick() {}
-void FigMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void FigMouseMove(platform::ShiftState, int, int) {}
-void FigMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void FigDblClick() {}
 void SadMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void SadMouseMove(platform::ShiftState, int, int) {}
 void SadMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}

@@ -47,10 +47,15 @@ bool CancelSounds(TCancelRule rule, int X, int Y, int homeX, int homeY)
 
 bool FlyBackIfFar(TFlyBack rule, int X, int Y, int homeX, int homeY, const TCardCode& card)
 {
-    if (!FliesBack(rule, X, Y, homeX, homeY))
+    return FlyBackIfFar(rule, X, Y, QPoint(homeX, homeY), QPoint(homeX, homeY), card);
+}
+
+bool FlyBackIfFar(TFlyBack rule, int X, int Y, QPoint from, QPoint home, const TCardCode& card)
+{
+    if (!FliesBack(rule, X, Y, from.x(), from.y()))
         return false;
     const QPoint c = SpriteCorner(X, Y);
-    FlyCard(c.x(), c.y(), homeX, homeY, card, 1, 0);
+    FlyCard(c.x(), c.y(), home.x(), home.y(), card, 1, 0);
     return true;
 }
 

@@ -46,6 +46,8 @@ bool CancelSounds(TCancelRule rule, int X, int Y, int homeX, int homeY);
 // Flies `card` (count 0, as groups 2 and 3 fly) from the sprite's corner to (homeX,
 // homeY) when `rule` says so; true when it flew.
 bool FlyBackIfFar(TFlyBack rule, int X, int Y, int homeX, int homeY, const TCardCode& card);
+// The same with the distance measured from `from` and the flight ending at `home`.
+bool FlyBackIfFar(TFlyBack rule, int X, int Y, QPoint from, QPoint home, const TCardCode& card);
 
 // The place whose top-left corner lies within Scaled(30) of the sprite's corner (the
 // last of `corners` that does, 1-based), or 0.

@@ -96,8 +96,14 @@ void PlayPress(const TPlayRules& r, platform::MouseButton Button, int X, int Y)
         return;
     if (r.SaveCursor)
         SaveScreenCursor();
-    if (!r.AnyButton && Button != platform::mbLeft)
+    if (!r.AnyButton && Button != platform::mbLeft) {
+        if (!r.TimeEveryButton)
+            return;
+        StartPressTiming();
+        if (!DragMode())
+            RunEndTest(r.End, false);
         return;
+    }
     StartPressTiming();
     bool moved = false;
     TSpot s;
@@ -129,13 +135,15 @@ void PlayPress(const TPlayRules& r, platform::MouseButton Button, int X, int Y)
 
 void PlayMove(const TPlayRules& r, int X, int Y)
 {
-    TableHintOff();
+    if (r.HintOff)
+        TableHintOff();
     if (r.Hint)
         if (const QString h = r.Hint(X, Y); !h.isEmpty())
             SetTableHint(h);
     TSpot t;
     if (DragActive) {
-        const bool legal = DropPlace(r, X, Y, t) && Legal(r, t, TargetCard, Byte(TargetValue));
+        const bool found = r.DragCursorAtPointer ? r.TargetAt && r.TargetAt(X, Y, t) : DropPlace(r, X, Y, t);
+        const bool legal = found && Legal(r, t, TargetCard, Byte(TargetValue));
         SetScreenCursor(legal ? CursorHand : CursorArrow);
         return;
     }
@@ -157,18 +165,20 @@ void PlayRelease(const TPlayRules& r, platform::MouseButton /*Button*/, int X, i
     if (DragActive) {
         RemoveDragSprite();
         TSpot t;
-        if (DropPlace(r, X, Y, t) && Legal(r, t, TargetCard, Byte(TargetValue))) {
+        if ((!r.DropArea || r.DropArea(X, Y)) && DropPlace(r, X, Y, t) && Legal(r, t, TargetCard, Byte(TargetValue))) {
             moved = Placed(r, t);
         } else {
-            if (CancelSounds(r.Cancel, X, Y, PlaySource.X, PlaySource.Y))
+            const QPoint home(PlaySource.X, PlaySource.Y);
+            const QPoint from = r.ReturnFrom ? r.ReturnFrom(PlaySource) : home;
+            if (CancelSounds(r.Cancel, X, Y, from.x(), from.y()))
                 PlaySound("WavCancel");
-            FlyBackIfFar(r.FlyBack, X, Y, PlaySource.X, PlaySource.Y, TargetCard);
+            FlyBackIfFar(r.FlyBack, X, Y, from, home, TargetCard);
             r.PutBack(PlaySource);
             ClearHeld();
         }
         DragActive = 0;
     }
-    RunEndTest(r.End, moved);
+    RunEndTest(r.EndOnRelease ? *r.EndOnRelease : r.End, moved);
 }
 
 void PlayDoubleClick(const TPlayRules& r)

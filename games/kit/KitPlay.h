@@ -31,8 +31,10 @@
 #include "games/kit/KitEnd.h"
 #include "platform/PictureControl.h"
 
+#include <QPoint>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace Kit {
@@ -53,6 +55,9 @@ struct TPlayRules {
     // ---- the press ----
     bool SaveCursor = false;       // the screen cursor saved before the button test
     bool AnyButton = false;        // the right and middle buttons play too
+    // The right and middle buttons play nothing but are timed, and in the click modes
+    // their press runs the end test (Fig.).
+    bool TimeEveryButton = false;
     bool RecordPressPoint = true;  // PressX, PressY := the press point
     // The game's own attempts before a card is taken (a stock deal, ...); true when
     // one handled the press.
@@ -71,6 +76,11 @@ struct TPlayRules {
     std::function<bool(int X, int Y, TSpot& target)> TargetAt;
     bool TargetsByCorner = false;
     std::function<std::vector<TSpot>()> Places;
+    // A drop counts only with the release point inside this area (empty: anywhere).
+    std::function<bool(int X, int Y)> DropArea;
+    // The drag cursor shows the hand over a TargetAt place that takes the card, not
+    // over the drop the release would find.
+    bool DragCursorAtPointer = false;
     // Whether `target` takes the card (its rules).
     std::function<bool(const TSpot& target, const TCardCode& card, GameState::Byte value)> Takes;
     // The hand onto `target`, its count up, repainted.
@@ -85,10 +95,14 @@ struct TPlayRules {
     // ---- a refused drop ----
     TCancelRule Cancel = TCancelRule::FromPress;
     TFlyBack FlyBack = TFlyBack::FromTwenty;
+    // The point, after the lift, that the cancel and fly-back distances of a refused
+    // card are measured from (empty: the card's place). The card always flies home.
+    std::function<QPoint(const TSpot& source)> ReturnFrom;
 
     // ---- the pointer ----
     // A hint for the place under (X, Y), empty for none.
     std::function<QString(int X, int Y)> Hint;
+    bool HintOff = true; // false: the pointer leaves the table's hint alone
 
     // ---- the double click ----
     bool DoubleClick = true;
@@ -99,6 +113,8 @@ struct TPlayRules {
 
     // ---- the end ----
     TEndTest End;
+    // The end test of a release, when it differs from the press's (its panel order).
+    std::optional<TEndTest> EndOnRelease;
 };
 
 // The place of the card lifted or selected last.

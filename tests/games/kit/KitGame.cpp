@@ -63,6 +63,10 @@ bool FitsFoundation(GameState::Byte value)
     return int(value) == FoundationCounts[1];
 }
 
+const Kit::TPlayRules* g_rules = nullptr;
+
+} // namespace
+
 Kit::TPlayRules MakeRules()
 {
     Kit::TPlayRules r;
@@ -109,6 +113,8 @@ Kit::TPlayRules MakeRules()
     r.End.Caption = &Texts::TxtToMenu;
     return r;
 }
+
+namespace {
 
 TableDispatch::TDispatchTable g_table;
 
@@ -171,7 +177,17 @@ void Paint()
 const Kit::TPlayRules& Rules()
 {
     static const Kit::TPlayRules r = MakeRules();
-    return r;
+    return g_rules ? *g_rules : r;
+}
+
+void UseRules(const Kit::TPlayRules* rules)
+{
+    g_rules = rules;
+}
+
+Kit::TSpot FoundationSpotNow()
+{
+    return Foundation();
 }
 
 void Install()
@@ -189,6 +205,7 @@ void Install()
 
 void Uninstall()
 {
+    g_rules = nullptr;
     TableDispatch::SetDispatchTableForTest(nullptr);
 }
 

@@ -33,5 +33,10 @@ void Install();
 void Uninstall();
 
 const Kit::TPlayRules& Rules();
+// The game's own rules, to change a copy of.
+Kit::TPlayRules MakeRules();
+// Plays by `rules` instead (null: the game's own) until Uninstall.
+void UseRules(const Kit::TPlayRules* rules);
+Kit::TSpot FoundationSpotNow();
 
 } // namespace KitGame

@@ -310,3 +310,100 @@ TEST_F(KitPlay, HeldRunFillsTheDragFields)
 }
 
 } // namespace
+
+namespace {
+
+// The options a game that finds its drop by the sprite's corner needs (Fig.), each
+// against the common rule on the kit game.
+class KitPlayOptions : public KitPlay {
+protected:
+    void Use(const Kit::TPlayRules& r)
+    {
+        rules = r;
+        KitGame::UseRules(&rules);
+    }
+    Kit::TPlayRules rules;
+};
+
+TEST_F(KitPlayOptions, OtherButtonsAreTimedAndEndAClickModeGameOnlyWhenAsked)
+{
+    for (bool timed : {false, true}) {
+        for (int mode : {0, 2}) {
+            SCOPED_TRACE(testing::Message() << (timed ? "timed" : "common") << ", mode " << mode);
+            Game(mode);
+            Kit::TPlayRules r = KitGame::MakeRules();
+            r.TimeEveryButton = timed;
+            r.End.Stuck = [] { return true; };
+            Use(r);
+            Press({5, 5}, Qt::RightButton);
+            EXPECT_EQ(GameOver != 0, timed && mode == 0);
+            Release({5, 5}, Qt::RightButton);
+            if (GameOver)
+                continue;
+            KitGame::UseRules(nullptr);
+            Press(PileTop(), Qt::LeftButton, 500); // half a second after the right press
+            EXPECT_EQ(Sounds(), timed ? "" : "WavDown");
+            Release(PileTop());
+        }
+    }
+}
+
+TEST_F(KitPlayOptions, DropAreaRefusesALegalDropOutsideIt)
+{
+    for (bool inside : {true, false}) {
+        SCOPED_TRACE(inside);
+        Game(2);
+        Kit::TPlayRules r = KitGame::MakeRules();
+        r.DropArea = [inside](int, int) { return inside; };
+        Use(r);
+        Drag(PileTop(), FoundationPoint());
+        EXPECT_EQ(FoundationCounts[1], inside ? 1 : 0);
+        EXPECT_EQ(Sounds(), inside ? "WavDown WavCardUp" : "WavDown WavCancel");
+    }
+}
+
+TEST_F(KitPlayOptions, ReturnDistanceFromItsOwnPointFlightToThePlace)
+{
+    Game(2);
+    Kit::TPlayRules r = KitGame::MakeRules();
+    r.Cancel = Kit::TCancelRule::FromPlace;
+    r.FlyBack = Kit::TFlyBack::BeyondThirty;
+    r.ReturnFrom = [](const Kit::TSpot& s) { return QPoint(s.X, s.Y - 31); };
+    Use(r);
+    const int x = KitGame::SlotX(13);
+    Drag(PileTop(), PileTop() + QPoint(0, 5)); // near its place, 36 pixels from the measured point
+    EXPECT_EQ(Sounds(), "WavDown WavCancel");
+    EXPECT_GT(flightSteps, 0);
+    EXPECT_EQ(flightEnd, QPoint(x, KitGame::PileY()));
+    EXPECT_EQ(KitGame::PileCount(), 13);
+    // Within 30 of it: silent, no flight.
+    r.ReturnFrom = [](const Kit::TSpot& s) { return QPoint(s.X, s.Y - 30); };
+    Use(r);
+    flightSteps = 0;
+    Drag(PileTop(), PileTop());
+    EXPECT_EQ(Sounds(), "WavDown");
+    EXPECT_EQ(flightSteps, 0);
+}
+
+TEST_F(KitPlayOptions, DragCursorByPointerOrByTheDropSearch)
+{
+    for (bool atPointer : {false, true}) {
+        SCOPED_TRACE(atPointer);
+        Game(2);
+        Kit::TPlayRules r = KitGame::MakeRules();
+        r.TargetsByCorner = true;
+        r.Places = [] { return std::vector<Kit::TSpot>{KitGame::FoundationSpotNow()}; };
+        r.DragCursorAtPointer = atPointer;
+        Use(r);
+        // Taken by its top-left corner and held over the foundation's bottom right: the
+        // sprite's corner is far from the foundation's.
+        const QPoint grip(KitGame::SlotX(13) + 2, KitGame::PileY() + 2);
+        Press(grip);
+        ASSERT_TRUE(DragActive);
+        Move({KitGame::FoundationX() + CardWidth - 2, KitGame::FoundationY() + CardHeight - 2});
+        EXPECT_EQ(Kit::ScreenCursor(), atPointer ? Kit::CursorHand : Kit::CursorArrow);
+        Release(grip);
+    }
+}
+
+} // namespace
