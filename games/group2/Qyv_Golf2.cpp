@@ -63,9 +63,14 @@ void Refresh()
         t->repaintNow();
 }
 
-void RepaintGrid(int column)
+// Only what the play changed: the played card's column in Rug, else the places around
+// it (the same pixels as the whole grid's repaint, at a fraction of its cost).
+void RepaintGrid(const TGolfPlace& at)
 {
-    RedrawColumn2(Rules().columnRepaint ? column : 0, 0);
+    if (Rules().columnRepaint)
+        RedrawColumn2(at.p, 0);
+    else
+        RedrawGolfPlaces2(at.p, at.k);
 }
 
 void AddToWaste(const TCardCode& card, Byte value)
@@ -82,7 +87,7 @@ void PlayCard(const TGolfPlace& at)
     TargetValue = GolfValue2(at.p, at.k, at.l);
     GolfCard2(at.p, at.k, at.l) = cards::Empty;
     GolfValue2(at.p, at.k, at.l) = cards::EmptyValue;
-    RepaintGrid(at.p);
+    RepaintGrid(at);
     RedrawStockWaste2(0);
     RedrawFoundation2(0);
     if (rules.panelBeforeFlight)
@@ -93,7 +98,7 @@ void PlayCard(const TGolfPlace& at)
         Refresh();
     AddToWaste(TargetCard, TargetValue);
     GolfUncover2(at);
-    RepaintGrid(at.p);
+    RepaintGrid(at);
     RedrawStockWaste2(0);
     Refresh();
     Kit::PlaySound("WavCardUp");

@@ -298,5 +298,36 @@ TEST_F(GolfPlay, StuckEndsTheGameOnlyOnceTheStockIsEmpty)
     }
 }
 
+TEST_F(GolfPlay, APlayRepaintsTheGridAsTheWholeGridRepaintDraws)
+{
+    std::mt19937 rng(77);
+    for (int game : kGolfGames)
+        for (double zoom : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << game << " zoom " << zoom);
+            Deal(game, 0, 5, int(760 * zoom), int(500 * zoom), zoom);
+            // Every card face up, the waste always fitting: plays in a random order.
+            for (int played = 0; played < 12; ++played) {
+                std::vector<TGolfPlace> free;
+                for (int l = 1; l <= GolfLayers2(); ++l)
+                    for (int k = 1; k <= GolfRows2(); ++k)
+                        for (int p = 1; p <= GolfColumns2(); ++p)
+                            if (GolfHolds2(p, k, l) && GolfFaceUp2(p, k, l))
+                                free.push_back({p, k, l});
+                ASSERT_FALSE(free.empty());
+                const TGolfPlace at = free[rng() % free.size()];
+                WasteCards[WasteCount] = Cd("5к");
+                WasteValues[WasteCount] = static_cast<Byte>((GolfValue2(at.p, at.k, at.l) + 1) % 13);
+                ++WasteCount;
+                Click(PointOn(at));
+                ASSERT_EQ(GolfCard2(at.p, at.k, at.l), cards::Empty);
+                const QImage partial = Shown().copy();
+                RedrawColumn2(0, 0);
+                RedrawStockWaste2(0);
+                DrawInfoPanel2();
+                ASSERT_EQ(Text(Difference(partial, Shown())), "none") << "after " << at.p << "," << at.k << "," << at.l;
+            }
+        }
+}
+
 } // namespace
 } // namespace group2_test
