@@ -12,6 +12,22 @@
 
 namespace group2_test {
 
+// A point of place `at` that the hit test gives to its card; false when none does.
+inline bool HitPoint(const Group2::TGolfPlace& at, QPoint& out)
+{
+    using namespace GameState;
+    for (int dy : {CardHeight - 3, CardHeight / 2, 3})
+        for (int dx : {3, CardWidth / 2, CardWidth - 3}) {
+            const QPoint pt(GridX[at.p][at.k] + dx, GridY[at.p][at.k] + dy);
+            Group2::TGolfPlace hit;
+            if (Group2::GolfHitTest2(pt.x(), pt.y(), hit) && hit.p == at.p && hit.k == at.k && hit.l == at.l) {
+                out = pt;
+                return true;
+            }
+        }
+    return false;
+}
+
 class GolfTable : public testsupport::PlayTable {
 protected:
     void TearDown() override
@@ -38,16 +54,10 @@ protected:
     // A point inside the card at place `at` that the hit test gives to it.
     static QPoint PointOn(const Group2::TGolfPlace& at)
     {
-        using namespace GameState;
-        for (int dy : {CardHeight - 3, CardHeight / 2, 3})
-            for (int dx : {3, CardWidth / 2, CardWidth - 3}) {
-                const QPoint pt(GridX[at.p][at.k] + dx, GridY[at.p][at.k] + dy);
-                Group2::TGolfPlace hit;
-                if (Group2::GolfHitTest2(pt.x(), pt.y(), hit) && hit.p == at.p && hit.k == at.k && hit.l == at.l)
-                    return pt;
-            }
-        ADD_FAILURE() << "no point hits place " << at.p << "," << at.k << "," << at.l;
-        return {};
+        QPoint pt;
+        if (!HitPoint(at, pt))
+            ADD_FAILURE() << "no point hits place " << at.p << "," << at.k << "," << at.l;
+        return pt;
     }
     static QPoint Stock() { return {GameState::AuxPile2X + 5, GameState::AuxPile2Y + 5}; }
 

@@ -3,6 +3,8 @@
 // the no-softlock test.
 #include "Group2Soak.h"
 
+#include "GolfTestSupport.h"
+
 #include "app/RoundStart.h"
 #include "foundation/GameState.h"
 #include "foundation/TableSurface.h"
@@ -17,21 +19,6 @@ using namespace GameState;
 using namespace Group2;
 
 QPoint Center(int x, int y) { return {x + CardWidth / 2, y + CardHeight / 2}; }
-
-// A point of the place that the hit test gives to its card, if any.
-bool PointOn(const TGolfPlace& at, QPoint& out)
-{
-    for (int dy : {CardHeight - 3, CardHeight / 2, 3})
-        for (int dx : {3, CardWidth / 2, CardWidth - 3}) {
-            TGolfPlace hit;
-            const QPoint pt(GridX[at.p][at.k] + dx, GridY[at.p][at.k] + dy);
-            if (GolfHitTest2(pt.x(), pt.y(), hit) && hit.p == at.p && hit.k == at.k && hit.l == at.l) {
-                out = pt;
-                return true;
-            }
-        }
-    return false;
-}
 
 template <class Slots>
 QString Contiguous(const char* area, const Slots& cards, int filled)
@@ -107,7 +94,7 @@ TSoakGame SoakGroup2()
             for (int k = 1; k <= GolfRows2(); ++k)
                 for (int p = 1; p <= GolfColumns2(); ++p) {
                     QPoint at;
-                    if (GolfPlayable2({p, k, l}) && PointOn({p, k, l}, at))
+                    if (GolfPlayable2({p, k, l}) && group2_test::HitPoint({p, k, l}, at))
                         m.push_back({at, waste});
                 }
         if (StockCount > 0)
