@@ -33,6 +33,7 @@
 #include "foundation/Texts.h"
 #include "foundation/TextsOnline.h"
 #include "games/group1/Qyv_Help2_1.h"
+#include "games/group2/Group2.h"
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
 #include "games/group5/Group5.h"
@@ -92,6 +93,7 @@ TForm1::TForm1(QWidget* parent) : TTableSurface(parent)
     connect(N2, &QAction::triggered, this, [] { N2Click(); });
     // The score window's boards are filled by the result routine of the current group.
     FCount::SetGameResultRoutine(1, Group1::GameResult1);
+    FCount::SetGameResultRoutine(2, Group2::GameResult2);
     FCount::SetGameResultRoutine(3, Group3::GameResult3);
     FCount::SetGameResultRoutine(4, Group4::GameResult4);
     FCount::SetGameResultRoutine(5, [] { Group5::GameResult5(); });

@@ -90,6 +90,9 @@ void DrawTulipFlower(int Suit, int Stage, bool ShowIcon);
 
 void RedrawFoundation2(int Foundation);
 void RedrawColumn2(int Pile, int Flag);
+// The part of the Golf grid that a play at place (p, k) can change (the places one column
+// and one row around it, every layer), drawn as the whole grid's repaint draws it.
+void RedrawGolfPlaces2(int p, int k);
 void RedrawStockWaste2(int Kind);
 void PlaceActionButtons2();
 void DrawInfoPanel2();

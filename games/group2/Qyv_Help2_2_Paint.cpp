@@ -5,6 +5,7 @@
 #include "games/kit/KitTable.h"
 
 #include "foundation/CardDrawing.h"
+#include "foundation/CardPictures.h"
 #include "foundation/FontsAndCursors.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Scaling.h"
@@ -13,6 +14,7 @@
 #include "platform/PictureControl.h"
 
 #include <QFont>
+#include <QRect>
 #include <algorithm>
 
 namespace Group2 {
@@ -43,15 +45,16 @@ Place PilePlace(int game, int p)
     return {PosX[xy[p - 1][0]], PosY[xy[p - 1][1]]};
 }
 
-void DrawGolfPlace(int p, int k, int l, platform::Canvas& canvas)
+// The card of a place drawn onto a canvas whose origin lies at table point (dx, dy).
+void DrawGolfPlace(int p, int k, int l, platform::Canvas& canvas, int dx = 0, int dy = 0)
 {
     const TCardCode& c = GolfCard2(p, k, l);
     if (!HoldsCard(c))
         return;
     if (GolfFaceUp2(p, k, l) != 0)
-        CardDrawing::DrawCardFace(GridX[p][k], GridY[p][k], c, canvas);
+        CardDrawing::DrawCardFace(GridX[p][k] - dx, GridY[p][k] - dy, c, canvas);
     else
-        CardDrawing::DrawCardBack(GridX[p][k], GridY[p][k], canvas);
+        CardDrawing::DrawCardBack(GridX[p][k] - dx, GridY[p][k] - dy, canvas);
 }
 
 void RedrawGolfGrid(platform::Canvas& canvas)
@@ -101,6 +104,31 @@ void RedrawFoundation2(int Foundation)
     for (int s = 1; s <= 13; ++s)
         if (HoldsCard(FoundationCards[Foundation][s]))
             CardDrawing::DrawCardFace(at.x, at.y, FoundationCards[Foundation][s], canvas);
+}
+
+void RedrawGolfPlaces2(int p, int k)
+{
+    auto* table = Kit::TableImage();
+    const QImage& ground = CardPictures::TableBackground;
+    if (!table || !IsGolf(CurrentGameId))
+        return;
+    if (ground.isNull()) {
+        RedrawGolfGrid(table->canvas());
+        return;
+    }
+    const int p1 = std::max(1, p - 1), p2 = std::min(GolfColumns2(), p + 1);
+    const int k1 = std::max(1, k - 1), k2 = std::min(GolfRows2(), k + 1);
+    const QRect box(GridX[p1][k1], GridY[p1][k1], GridX[p2][k1] - GridX[p1][k1] + CardWidth + 1,
+                    GridY[p1][k2] - GridY[p1][k1] + CardHeight + 1);
+    // Drawn on a piece of the background of the box's size, so the cards reaching out of
+    // the box are cut at its edges, as they would be under the whole grid's repaint.
+    platform::Canvas piece(ground.copy(box));
+    for (int l = 1; l <= GolfLayers2(); ++l)
+        for (int m = 1; m <= GolfRows2(); ++m)
+            for (int q = 1; q <= GolfColumns2(); ++q)
+                if (box.intersects(QRect(GridX[q][m], GridY[q][m], CardWidth + 1, CardHeight + 1)))
+                    DrawGolfPlace(q, m, l, piece, box.x(), box.y());
+    table->canvas().draw(box.x(), box.y(), piece);
 }
 
 void RedrawColumn2(int Pile, int /*Flag*/)

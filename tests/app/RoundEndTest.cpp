@@ -213,8 +213,8 @@ TEST(StatTableValues, TheGamesPairGetsTheOutcome)
     }
 }
 
-// A member of the club of Golf - Peak plays a round: sign-in, deal, "To Begin", then
-// "To menu" or the pop-up "Exit to menu".
+// A member of the club of Blue Tulip (a game whose table is still the empty one) plays a
+// round: sign-in, deal, "To Begin", then "To menu" or the pop-up "Exit to menu".
 class ClubRoundTest : public RoundEndTest {
 protected:
     void SetUp() override
@@ -224,9 +224,9 @@ protected:
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(server.isListening());
         platform::setProgramFolderForTest(dir.path());
-        CurrentGameId = 424;
+        CurrentGameId = 401;
         CurrentGroup = 2;
-        gameNumber = GameTables::GameSlotOf(424);
+        gameNumber = GameTables::GameSlotOf(401);
         ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
         const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 4, 300,
                                                          ClubFile::EncodeClubField(QStringLiteral("pw1")));

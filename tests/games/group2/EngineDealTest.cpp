@@ -366,13 +366,25 @@ TEST_F(EngineRound, ARedealKeepsThePlayersRoundData)
 
 TEST_F(EngineRound, TheMenuDealsAnEmptyTableUntilTheGamesModuleIsBuilt)
 {
-    EmptyTable(GolfPeak);
-    PlayerSlot = 6;
-    NewDeal2(false);
-    EXPECT_EQ(RoundActive, 1);
-    EXPECT_EQ(GolfCardsLeft2(), 0);
-    EXPECT_EQ(StockCount, 0);
-    EXPECT_TRUE(Form1->Button8->isEnabled());
+    for (int game : {Tulip, BlueTulip, Paganini, FunDeuces, NapoleonSquare}) {
+        SCOPED_TRACE(game);
+        EmptyTable(game);
+        PlayerSlot = 6;
+        NewDeal2(false);
+        EXPECT_EQ(RoundActive, 1);
+        EXPECT_EQ(StockCount, 0);
+        EXPECT_TRUE(Form1->Button8->isEnabled());
+    }
+    for (int game : {GolfPeak, GolfThreePeaks, GolfRug, GolfDiamond, GolfBlock}) {
+        SCOPED_TRACE(game);
+        EmptyTable(game);
+        PlayerSlot = 6;
+        NewDeal2(false);
+        EXPECT_EQ(RoundPhase, 1);
+        EXPECT_GT(GolfCardsLeft2(), 0);
+        EXPECT_GT(StockCount, 0);
+        EXPECT_FALSE(Form1->Button8->isEnabled());
+    }
 }
 
 TEST(EngineResult, WorkedResults)

@@ -1,0 +1,64 @@
+// A Golf - Block release that plays a card at 1520 x 1000: the card taken, two grid
+// repaints, the stock and waste, the panel and the end test.
+#include "bench/BenchApplication.h"
+#include "foundation/CardPictures.h"
+#include "foundation/GameState.h"
+#include "foundation/Layout.h"
+#include "foundation/Settings.h"
+#include "foundation/TableSurface.h"
+#include "games/group2/Qyv_Golf2.h"
+#include "games/group2/Qyv_Help2_2.h"
+#include "platform/PictureControl.h"
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace GameState;
+
+void BM_GolfBlockPlayRelease1520(benchmark::State& state)
+{
+    bench::ensureApplication();
+    CurrentGameId = Group2::GolfBlock;
+    ApplyZoomForTest(1520, 1000, 2.0, true);
+    Settings::FaceDeckNo = 0;
+    Settings::BackDeckNo = 0;
+    Settings::MoveMode = 0;
+    Settings::SoundOn = false;
+    CardPictures::LoadCardFaces();
+    CardPictures::LoadCardBacks();
+    CardPictures::LoadTableBackground();
+    auto window = std::make_unique<TTableSurface>();
+    Form1 = window.get();
+    Form1->SetClientSize(1520, 1000);
+    LayoutTable();
+    Form1->ImageStol->setPictureSize(1520, 1000);
+    Group2::DealTable2();
+    RoundPhase = 2;
+    // A layer-4 card on its neighbour rank on the waste.
+    const Group2::TGolfPlace at{4, 4, 4};
+    WasteCards[1] = StockCards[StockCount];
+    WasteValues[1] = static_cast<Byte>((Group2::GolfValue2(at.p, at.k, at.l) + 1) % 13);
+    WasteCount = 2;
+    const auto cards = PileCards2;
+    const auto values = PileValues2;
+    const auto marks = PileMarks2;
+    const int x = GridX[at.p][at.k] + CardWidth / 2;
+    const int y = GridY[at.p][at.k] + CardHeight / 2;
+    for (auto _ : state) {
+        Group2::GolfMouseUp(x, y);
+        state.PauseTiming();
+        if (WasteCount != 3)
+            state.SkipWithError("the release played no card");
+        PileCards2 = cards;
+        PileValues2 = values;
+        PileMarks2 = marks;
+        WasteCount = 2;
+        state.ResumeTiming();
+    }
+    Form1 = nullptr;
+}
+BENCHMARK(BM_GolfBlockPlayRelease1520)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,89 @@
+// Random play on each Golf game: a long stream of plausible table events in all three
+// move modes, with the pack, the counters, the face flags and the end of a game checked
+// after every event. VARDELIN_SOAK_EVENTS sets the events per game (default 20000),
+// VARDELIN_SOAK_SEED replays a seed a failure printed.
+#include "Group2Soak.h"
+
+#include "foundation/Celebration.h"
+#include "foundation/GameState.h"
+#include "foundation/Layout.h"
+#include "foundation/Settings.h"
+#include "foundation/TableSurface.h"
+#include "games/group2/Qyv_Help2_2.h"
+#include "games/kit/KitCursors.h"
+#include "platform/PictureControl.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using namespace GameState;
+
+struct SoakCase {
+    int game;
+    const char* name;
+};
+
+const SoakCase kGames[] = {
+    {Group2::GolfPeak, "GolfPeak"},       {Group2::GolfThreePeaks, "GolfThreePeaks"}, {Group2::GolfRug, "GolfRug"},
+    {Group2::GolfDiamond, "GolfDiamond"}, {Group2::GolfBlock, "GolfBlock"},
+};
+
+class Group2Soak : public ::testing::TestWithParam<SoakCase> {
+protected:
+    void SetUp() override
+    {
+        ResetGameState();
+        savedSound = Settings::SoundOn;
+        Settings::SoundOn = true;
+        window = std::make_unique<TTableSurface>();
+        Form1 = window.get();
+        Form1->SetClientSize(760, 500);
+        Form1->ImageStol->setGeometry(0, 0, 760, 500);
+        Form1->ImageStol->setPictureSize(760, 500);
+        ApplyZoomForTest(760, 500, 1.0, true);
+    }
+    void TearDown() override
+    {
+        Kit::SetScreenCursor(Kit::CursorDefault);
+        Celebration::StopWinBalloons();
+        Form1 = nullptr;
+        window.reset();
+        Settings::SoundOn = savedSound;
+        ResetGameState();
+    }
+    std::unique_ptr<TTableSurface> window;
+    bool savedSound = true;
+};
+
+TEST_P(Group2Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
+{
+    const SoakCase c = GetParam();
+    soak::TSoakOptions options;
+    options.game = c.game;
+    options.seed = soak::SeedFromEnvironment(static_cast<std::uint32_t>(c.game) * 7919u + 17u);
+    options.events = soak::EventsFromEnvironment(20000);
+    options.eventsPerDeal = std::max(50, std::min(options.eventsPerDeal, options.events / 3));
+    options.replay = QStringLiteral("bin/test_games_group2 --gtest_filter='*Soak*/%1'").arg(QLatin1String(c.name));
+    CurrentGameId = c.game;
+    CurrentGroup = 2;
+
+    const soak::TSoakResult r = soak::RunSoak(options, soak::SoakGroup2());
+    ASSERT_TRUE(r.ok) << r.failure.toStdString();
+    EXPECT_EQ(r.eventsSent, options.events);
+    if (options.events >= 150) {
+        EXPECT_GE(r.deals, 3) << "deals " << r.deals;
+        EXPECT_GE(r.finishedGames, 1);
+    }
+    RecordProperty("deals", r.deals);
+    RecordProperty("finished", r.finishedGames);
+    RecordProperty("won", r.wonGames);
+}
+
+INSTANTIATE_TEST_SUITE_P(Golf, Group2Soak, ::testing::ValuesIn(kGames),
+                         [](const ::testing::TestParamInfo<SoakCase>& info) { return std::string(info.param.name); });
+
+} // namespace
