@@ -62,6 +62,22 @@ void PutOnWaste(const TCardCode& card, int value)
     ++WasteCount;
 }
 
+// The waste's top or the card of (c, r) into the hand, its place emptied; (fromX,
+// fromY) where it lay.
+void TakeIntoHand(bool fromWaste, int c, int r, int& fromX, int& fromY)
+{
+    if (fromWaste) {
+        TakeWasteTop();
+        fromX = AuxPile1X;
+        fromY = AuxPile1Y;
+        return;
+    }
+    Kit::HoldOneCard(PileCards[c][r], PileValues[c][r]);
+    EmptyPlace(c, r);
+    fromX = GridX[c][r];
+    fromY = GridY[c][r];
+}
+
 // Whatever is selected, unmarked (the repaint that follows takes the frame off).
 void ClearSelection()
 {
@@ -98,16 +114,8 @@ void EndTest(const TGridGame& g)
 void RemoveKing(const TGridGame& g, int c, int r)
 {
     ClearSelection();
-    int fromX = AuxPile1X;
-    int fromY = AuxPile1Y;
-    if (c == 0) {
-        TakeWasteTop();
-    } else {
-        Kit::HoldOneCard(PileCards[c][r], PileValues[c][r]);
-        EmptyPlace(c, r);
-        fromX = GridX[c][r];
-        fromY = GridY[c][r];
-    }
+    int fromX = 0, fromY = 0;
+    TakeIntoHand(c == 0, c, r, fromX, fromY);
     RepaintGrid4();
     if (Settings::MoveMode >= 1)
         FlyToDiscard4(fromX, fromY);
@@ -121,16 +129,8 @@ void RemoveKing(const TGridGame& g, int c, int r)
 // T and both leave.
 void RemovePair(const TGridGame& g, int sc, int sr, int tc, int tr)
 {
-    int fromX = AuxPile1X;
-    int fromY = AuxPile1Y;
-    if (sc == WastePile) {
-        TakeWasteTop();
-    } else {
-        Kit::HoldOneCard(PileCards[sc][sr], PileValues[sc][sr]);
-        EmptyPlace(sc, sr);
-        fromX = GridX[sc][sr];
-        fromY = GridY[sc][sr];
-    }
+    int fromX = 0, fromY = 0;
+    TakeIntoHand(sc == WastePile, sc, sr, fromX, fromY);
     if (Settings::MoveMode == 1) {
         RepaintGrid4();
         Kit::FlyCard(fromX, fromY, GridX[tc][tr], GridY[tc][tr], TargetCard, 1, 0);

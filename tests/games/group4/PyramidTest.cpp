@@ -6,6 +6,7 @@
 #include "foundation/Celebration.h"
 #include "foundation/Scaling.h"
 #include "games/group4/Qyv_23_Pyramid.h"
+#include "app/RoundEnd.h"
 #include "games/kit/KitDrag.h"
 
 namespace {
@@ -288,6 +289,19 @@ TEST_F(PyramidPlay, StockTurnsAndNineteenTurnBacksRestoreTheOrderInEveryMode)
         EXPECT_EQ(Group4::EmptyStockMarker4(), TCardCode("-n"));
         EXPECT_FALSE(GameOver);
     }
+}
+
+TEST_F(PyramidPlay, GivingUpOnceTheStockRanOutEndsTheRoundLost)
+{
+    Lay(Group4::OpenPyramid, 1);
+    Put(8, 2, "3б", true);
+    Stock({"3ч"});
+    Paint();
+    Click(StockPoint());
+    ASSERT_TRUE(Form1->Button8->isEnabled());
+    Sounds();
+    RoundEnd::Button8Click(*Form1);
+    ExpectRoundEnded(false, &Texts::TxtExitToMenu);
 }
 
 TEST_F(PyramidPlay, PyramidStuckWithAnEmptyStockEndsLost)
