@@ -7,6 +7,7 @@
 #include "foundation/Scaling.h"
 #include "games/group4/Qyv_23_Pyramid.h"
 #include "app/RoundEnd.h"
+#include "games/kit/KitCursors.h"
 #include "games/kit/KitDrag.h"
 
 namespace {
@@ -302,6 +303,33 @@ TEST_F(PyramidPlay, GivingUpOnceTheStockRanOutEndsTheRoundLost)
     Sounds();
     RoundEnd::Button8Click(*Form1);
     ExpectRoundEnded(false, &Texts::TxtExitToMenu);
+}
+
+TEST_F(PyramidPlay, TheHandShowsWhereAClickDoesSomething)
+{
+    const Qt::CursorShape hand = Kit::CursorOf(Kit::CursorHand).shape();
+    const Qt::CursorShape arrow = Kit::CursorOf(Kit::CursorArrow).shape();
+    auto shape = [] { return Form1->ImageStol->cursor().shape(); };
+    Lay(Group4::PyramidInfinity, 0);
+    Put(6, 6, "5ч");
+    Put(5, 7, "6ч", true);
+    Put(7, 7, "Дп", true);
+    Waste({"9ч"});
+    Paint();
+    Move(At(5, 7), Qt::NoButton);
+    EXPECT_EQ(shape(), hand);
+    Move({GridX[6][6] + CardWidth / 2, GridY[6][6] + 5}, Qt::NoButton); // covered
+    EXPECT_EQ(shape(), arrow);
+    Move(StockPoint(), Qt::NoButton); // a turn-back is left
+    EXPECT_EQ(shape(), hand);
+    Click(At(5, 7));
+    Move(At(7, 7), Qt::NoButton); // 6 + Queen: no pair
+    EXPECT_EQ(shape(), arrow);
+    Move(At(5, 7), Qt::NoButton); // the selected card itself
+    EXPECT_EQ(shape(), hand);
+    PassCount = Group4::LastPass;
+    Move(StockPoint(), Qt::NoButton);
+    EXPECT_EQ(shape(), arrow);
 }
 
 TEST_F(PyramidPlay, PyramidStuckWithAnEmptyStockEndsLost)
