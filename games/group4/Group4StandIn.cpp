@@ -4,9 +4,9 @@
 
 namespace Group4 {
 
-bool ModuleReady4(int /*game*/)
+bool ModuleReady4(int game)
 {
-    return false;
+    return IsPyramid(game);
 }
 
 void PairsMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
@@ -21,10 +21,6 @@ void MonteMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void MonteMouseMove(platform::ShiftState, int, int) {}
 void MonteMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void MonteDblClick() {}
-void PyramidMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void PyramidMouseMove(platform::ShiftState, int, int) {}
-void PyramidMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void PyramidDblClick() {}
 void DiamondMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void DiamondMouseMove(platform::ShiftState, int, int) {}
 void DiamondMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}

@@ -67,6 +67,9 @@ QImage PanelPicture()
         if (held.width() == 385 && held.height() == 85)
             return held.image();
     }
+    const QImage made = platform::resources::image(QStringLiteral("ImageRamka"));
+    if (!made.isNull())
+        return made;
     platform::Canvas c(385, 85, PanelCream);
     c.pen.color = 0x40506A;
     c.brush.style = platform::BrushStyle::Clear;
@@ -80,6 +83,8 @@ QImage SmallSuitSign(int suit)
 {
     static QImage signs[4];
     QImage& sign = signs[suit];
+    if (sign.isNull())
+        sign = platform::resources::image(QStringLiteral("ImageList3_%1").arg(suit));
     if (sign.isNull()) {
         const QImage full = platform::resources::image(CardPictures::SuitSignResourceName(suit + 1, 0, false));
         if (!full.isNull())

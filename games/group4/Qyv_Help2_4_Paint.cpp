@@ -61,7 +61,7 @@ void DrawBookStack(platform::Canvas& canvas, const TRect4& place, const Cards104
 // The picture of a count box; a plain framed box while no picture is loaded.
 QImage CountBoxPicture()
 {
-    QImage box = platform::resources::image(QStringLiteral("CountBox"));
+    QImage box = platform::resources::image(QStringLiteral("ImageSm"));
     if (!box.isNull())
         return box;
     platform::Canvas c(50, 30, 0xE2F6FB);

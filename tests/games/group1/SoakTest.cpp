@@ -3,6 +3,7 @@
 // after every event. VARDELIN_SOAK_EVENTS sets the events per game (default 20000),
 // VARDELIN_SOAK_SEED replays a seed a failure printed.
 #include "Group1Soak.h"
+#include "support/SoakTable.h"
 
 #include "app/TableDispatch.h"
 #include "foundation/Celebration.h"
@@ -46,31 +47,7 @@ bool ModulePresent(int game)
     return false;
 }
 
-class Group1Soak : public ::testing::TestWithParam<SoakCase> {
-protected:
-    void SetUp() override
-    {
-        ResetGameState();
-        savedSound = Settings::SoundOn;
-        Settings::SoundOn = true;
-        window = std::make_unique<TTableSurface>();
-        Form1 = window.get();
-        Form1->ImageStol->setGeometry(0, 0, 760, 500);
-        Form1->ImageStol->setPictureSize(760, 500);
-        ApplyZoomForTest(760, 500, 1.0, true);
-    }
-    void TearDown() override
-    {
-        Kit::SetScreenCursor(Kit::CursorDefault);
-        Celebration::StopWinBalloons();
-        Form1 = nullptr;
-        window.reset();
-        Settings::SoundOn = savedSound;
-        ResetGameState();
-    }
-    std::unique_ptr<TTableSurface> window;
-    bool savedSound = true;
-};
+class Group1Soak : public soak::SoakTable<SoakCase> {};
 
 TEST_P(Group1Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
 {

@@ -344,7 +344,7 @@ TEST_F(EngineDeal, APinnedSeedWithoutAMoveCannotHangTheRedeal)
 
 TEST_F(EngineDeal, AGameWithoutItsModuleGetsTheEmptyTableWithToMenu)
 {
-    g4test::EmptyTable(Pyramid);
+    g4test::EmptyTable(DiamondInfinity);
     PlayerSlot = 6;
     NewDeal4(false);
     EXPECT_EQ(RoundActive, 1);

@@ -382,7 +382,7 @@ TEST_F(EngineRules, RoundResultsOfPairsAndWish)
 
 TEST_F(EngineRules, TheStandInsEmptyTableLeavesTheScoreAlone)
 {
-    Table(PyramidInfinity);
+    Table(DiamondInfinity);
     FCount::CountDealScore = 12;
     NewTotalScore = 34;
     GameResult4();
