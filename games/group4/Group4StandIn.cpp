@@ -4,9 +4,9 @@
 
 namespace Group4 {
 
-bool ModuleReady4(int /*game*/)
+bool ModuleReady4(int game)
 {
-    return false;
+    return game == Book;
 }
 
 void PairsMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
@@ -29,9 +29,5 @@ void DiamondMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void DiamondMouseMove(platform::ShiftState, int, int) {}
 void DiamondMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void DiamondDblClick() {}
-void BookMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void BookMouseMove(platform::ShiftState, int, int) {}
-void BookMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void BookDblClick() {}
 
 } // namespace Group4
