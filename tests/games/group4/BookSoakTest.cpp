@@ -2,6 +2,7 @@
 // with the pack, the counters, the second button and the end of a game checked after
 // every event. VARDELIN_SOAK_EVENTS sets the events (default 20000), VARDELIN_SOAK_SEED
 // replays a seed a failure printed.
+#include "BookTestSupport.h"
 #include "support/SoakDriver.h"
 
 #include "app/RoundEnd.h"
@@ -28,6 +29,7 @@ namespace {
 using namespace GameState;
 using soak::IsCard;
 using soak::TPlace;
+using namespace booktest;
 
 // What the checks remember from one event to the next.
 struct TWatch {
@@ -36,31 +38,6 @@ struct TWatch {
     int undo = 0;
 };
 TWatch watch;
-
-int RowTop(int r) { return BookBounds[2] + ((r - 1) % 4) * BookBounds[5]; }
-
-// A point on the visible part of slot s of row r (the whole card for its last one).
-QPoint SlotPoint(int r, int s, int last)
-{
-    const int step = BookBounds[4];
-    const int y = RowTop(r) + std::min(CardHeight, BookBounds[5]) / 2;
-    const bool whole = s >= last;
-    if (r <= 4) {
-        const int right = BookBounds[1] - (s - 1) * step;
-        return {whole ? right - CardWidth / 2 : right - step / 2, y};
-    }
-    const int left = BookBounds[3] + (s - 1) * step;
-    return {whole ? left + CardWidth / 2 : left + step / 2, y};
-}
-
-QPoint Centre(const TRect4& r) { return {(r[1] + r[3]) / 2, (r[2] + r[4]) / 2}; }
-QPoint FoundationPoint(int f) { return Centre(BookFoundationRects[f]); }
-QPoint StockPoint() { return Centre(BookStockRect); }
-QPoint WastePoint()
-{
-    const int top = std::max(Group4::WasteTopY4(), BookWasteRect[2]) + 5;
-    return {(BookWasteRect[1] + BookWasteRect[3]) / 2, top};
-}
 
 bool Liftable(int r, int s)
 {
