@@ -6,7 +6,7 @@ namespace Group4 {
 
 bool ModuleReady4(int game)
 {
-    return IsPyramid(game);
+    return IsPyramid(game) || game == Book;
 }
 
 void PairsMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
@@ -25,9 +25,5 @@ void DiamondMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void DiamondMouseMove(platform::ShiftState, int, int) {}
 void DiamondMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void DiamondDblClick() {}
-void BookMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void BookMouseMove(platform::ShiftState, int, int) {}
-void BookMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void BookDblClick() {}
 
 } // namespace Group4

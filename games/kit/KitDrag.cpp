@@ -148,6 +148,27 @@ void LiftWasteTop(int size)
     RunOfOne(LiftedCards[1]);
 }
 
+void ReturnWasteTop(int size)
+{
+    if (HoldsCard(LiftedCards[1]) && WasteCount >= 1 && WasteCount <= 104) {
+        WasteCards[WasteCount] = LiftedCards[1];
+        WasteValues[WasteCount] = LiftedValues[1];
+        ++WasteCount;
+    }
+    ClearLiftBuffer(size);
+}
+
+void HoldLifted(int count, int step, int direction)
+{
+    DragRun = TSpr{};
+    const int n = std::clamp(count, 0, 53);
+    for (int i = 1; i <= n; ++i)
+        DragRun.C[i] = LiftedCards[i];
+    DragRun.K = n;
+    DragRun.H = step;
+    DragRun.G = direction;
+}
+
 bool FarFromPress(int X, int Y)
 {
     return Celebration::Distance(X, Y, PressX, PressY) > Scaling::Scaled(30);

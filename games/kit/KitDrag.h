@@ -69,6 +69,12 @@ int LiftedCount(int size);
 // Lifts the waste's top card (WasteCount is the next free slot) into slot 1 of an
 // emptied buffer: LiftedFromPile 20, DragRun one card. Nothing on an empty waste.
 void LiftWasteTop(int size);
+// Puts LiftedCards[1] back on top of the waste (WasteCount up) and empties the
+// buffer's `size` slots; nothing when the buffer's first slot is empty or the waste full.
+void ReturnWasteTop(int size);
+// DragRun from the buffer's first `count` slots (a run of up to 16 cards lifted by the
+// module itself), fanned by `step` pixels in `direction` (1 right, 2 left, 3 down).
+void HoldLifted(int count, int step, int direction);
 
 // ---- guards ----
 

@@ -309,6 +309,32 @@ TEST_F(KitPlay, HeldRunFillsTheDragFields)
     EXPECT_EQ(Kit::HeldCount(), 1);
 }
 
+TEST_F(KitPlay, WasteTopGoesBackAndBufferRunsFan)
+{
+    ClearCards(WasteCards, WasteValues);
+    WasteCards[1] = TCardCode('7', cards::SuitClubs);
+    WasteValues[1] = 6;
+    WasteCount = 2;
+    Kit::LiftWasteTop(16);
+    Kit::ReturnWasteTop(16);
+    EXPECT_EQ(WasteCount, 2);
+    EXPECT_EQ(WasteCards[1], TCardCode('7', cards::SuitClubs));
+    EXPECT_EQ(WasteValues[1], 6);
+    EXPECT_EQ(Kit::LiftedCount(16), 0);
+    // An empty buffer adds nothing to the waste.
+    Kit::ReturnWasteTop(16);
+    EXPECT_EQ(WasteCount, 2);
+
+    Kit::ClearLiftBuffer(16);
+    for (int i = 1; i <= 16; ++i)
+        LiftedCards[i] = TCardCode('5', cards::SuitSpades);
+    Kit::HoldLifted(16, 12, 2);
+    EXPECT_EQ(DragRun.K, 16);
+    EXPECT_EQ(DragRun.G, 2);
+    EXPECT_EQ(DragRun.H, 12);
+    EXPECT_EQ(DragRun.C[16], TCardCode('5', cards::SuitSpades));
+}
+
 } // namespace
 
 namespace {
