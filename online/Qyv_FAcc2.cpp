@@ -86,11 +86,10 @@ QString BlankFraming(QString text)
 
 QImage LoadProfilePhoto(const QString& path)
 {
-    QImageReader reader(path, "jpeg");
-    reader.setDecideFormatFromContent(true);
-    if (reader.format() != "jpeg" && reader.format() != "jpg")
+    const QByteArray format = QImageReader::imageFormat(path);
+    if (format != "jpeg" && format != "jpg")
         return QImage();
-    const QImage picture = reader.read();
+    const QImage picture = QImageReader(path, format).read();
     if (picture.width() != 200 || picture.height() != 250)
         return QImage();
     return picture;
