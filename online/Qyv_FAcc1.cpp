@@ -367,7 +367,7 @@ TFAcc1::TFAcc1(QWidget* parent) : QDialog(parent)
     CheckBox1->setGeometry(10, 198, 220, 24);
     CheckBox2 = new QCheckBox(t1);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    CheckBox2->setGeometry(255, 378, 280, 24);
+    CheckBox2->setGeometry(255, 378, 440, 24);
     auto combo = [t1](const char* name, int x, int y) {
         auto* c = new QComboBox(t1);
         c->setObjectName(QLatin1String(name));
