@@ -276,7 +276,7 @@ QString gameName()
 
 } // namespace
 
-TQyvCardsButton* TFAcc1::cardButton(QWidget* parent, int x, int y, int w, int h, bool small)
+TQyvCardsButton* FAcc1::OrangeButton(QWidget* parent, int x, int y, int w, int h)
 {
     auto* b = new TQyvCardsButton(parent);
     b->SetColorSB(DOrang);
@@ -290,6 +290,12 @@ TQyvCardsButton* TFAcc1::cardButton(QWidget* parent, int x, int y, int w, int h,
     b->SetOvila(false);
     b->SetFontColor(platform::clWhite);
     b->setGeometry(x, y, w, h);
+    return b;
+}
+
+TQyvCardsButton* TFAcc1::cardButton(QWidget* parent, int x, int y, int w, int h, bool small)
+{
+    auto* b = OrangeButton(parent, x, y, w, h);
     if (small) {
         const QImage glyph = platform::resources::image(QStringLiteral("GRefresh24"));
         if (!glyph.isNull())

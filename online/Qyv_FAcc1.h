@@ -119,6 +119,8 @@ void BalanceFont(int Balance, int& Height, int& Shift);
 // Today in the local short date format with every blank as "_": a blank would split the
 // fields of the login reply.
 QString RegistrationDate();
+// The orange card-styled button of the account windows, grey when disabled.
+TQyvCardsButton* OrangeButton(QWidget* parent, int x, int y, int w, int h);
 
 } // namespace FAcc1
 

@@ -130,19 +130,8 @@ TFAcc2::TFAcc2(QWidget* parent) : QDialog(parent)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     auto button = [this](const char* name, int y) {
-        auto* b = new TQyvCardsButton(this);
+        auto* b = FAcc1::OrangeButton(this, 5, y, 735, 45);
         b->setObjectName(QLatin1String(name));
-        b->SetColorSB(DOrang);
-        b->SetColorMouse(platform::clYellow);
-        b->SetLightFont(true);
-        b->SetGrayDis(true);
-        b->SetHeightSB(D45);
-        b->SetKLightSB(0);
-        b->SetKontur(true);
-        b->SetSmooth(true);
-        b->SetOvila(false);
-        b->SetFontColor(platform::clWhite);
-        b->setGeometry(5, y, 735, 45);
         QFont f = b->font();
         f.setBold(true);
         f.setPixelSize(18);
