@@ -24,6 +24,7 @@
 #include "games/group4/Group4.h"
 #include "games/group5/Group5.h"
 #include "games/kit/KitDrag.h"
+#include "online/Qyv_FAcc1.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 
@@ -403,6 +404,8 @@ void Guarded(const std::function<void()>& handler)
 
 void BindRoundStartHandlers(TTableSurface& form)
 {
+    if (!ShowAccountWindow)
+        ShowAccountWindow = [&form] { ShowFAcc1(&form); };
     auto bind = [&form](QPushButton* button, void (*handler)(TTableSurface&)) {
         QObject::connect(button, &QPushButton::clicked, &form, [&form, handler] { Guarded([&] { handler(form); }); });
     };

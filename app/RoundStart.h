@@ -29,7 +29,8 @@ void BitBtn1Click(TTableSurface& form);
 void BitBtn2Click(TTableSurface& form);
 
 // The account window, shown modally when a signed-in player presses Button5; it may
-// switch rated play on (OnlineState 3). Empty until the account window exists.
+// switch rated play on (OnlineState 3). Binding the handlers opens the account window
+// here unless a caller has set its own.
 inline std::function<void()> ShowAccountWindow;
 
 // Connects the player buttons, Button7 and the redeal buttons to the above. A handler

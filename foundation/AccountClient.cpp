@@ -12,13 +12,6 @@ namespace Online {
 
 namespace {
 
-QString userFilePath()
-{
-    // The folder above the program folder; the root stays the root.
-    QDir dir(platform::programFolder());
-    dir.cdUp();
-    return dir.filePath(QStringLiteral("QyvUser.qyv"));
-}
 
 QByteArray stripLineEnd(QByteArray line)
 {
@@ -29,11 +22,19 @@ QByteArray stripLineEnd(QByteArray line)
 
 } // namespace
 
+QString UserFilePath()
+{
+    // The folder above the program folder; the root stays the root.
+    QDir dir(platform::programFolder());
+    dir.cdUp();
+    return dir.filePath(QStringLiteral("QyvUser.qyv"));
+}
+
 bool ReadUserFile(TQyvUser& User, QString& PwC)
 {
     User.Nick.clear();
     PwC.clear();
-    QFile file(userFilePath());
+    QFile file(UserFilePath());
     if (!file.exists())
         return false;
     if (!file.open(QIODevice::ReadOnly) && !file.open(QIODevice::ReadOnly))

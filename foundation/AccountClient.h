@@ -76,6 +76,8 @@ inline bool LeaderPhotoLoaded = false;
 // Reads "QyvUser.qyv" in the folder above the program folder: header line, nick and
 // scrambled password. False for a missing file or a wrong header; never a message.
 bool ReadUserFile(TQyvUser& User, QString& PwC);
+// Where the user file lives: "QyvUser.qyv" in the folder above the program folder.
+QString UserFilePath();
 
 // The requests below post to the plain (deciphered) account address, never throw and
 // show nothing.

@@ -123,7 +123,6 @@ TEST_F(MenuCommandsTest, UnavailableServicesSayTheirMessageAndChangeNothing)
          worldOff},
         {"world top ten on, no service", [] { Settings::WorldTopTenOn = true; },
          [](TForm1& f) { f.ImWT->onClick(); }, worldOff},
-        {"account", [] {}, [](TForm1& f) { f.ImAc->onClick(); }, noServer},
         {"result of a series", [] {},
          [](TForm1&) {
              // The main window puts its result window behind the end of a series.
