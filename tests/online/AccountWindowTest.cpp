@@ -346,7 +346,7 @@ TEST_F(AccountWindowTest, RegistrationOutcomes)
         TFAcc1 f;
         f.FormShow();
         fillSignUp(f, T("third"), T("pass3"));
-        server->addFault(Kind::Register, {Fault::Drop, 0});
+        server->addFault(Kind::Register, {Fault::Drop, 0, 0, {}});
         f.Button1->click();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown[0], Texts::Tx(Texts::TxtCouldNotCreateAccount));
@@ -519,7 +519,7 @@ TEST_F(AccountWindowTest, TransferMovesBalancesAndUndoesAFailedDebit)
     // The second change is the debit.
     f.EditQyvsAddUs->setText(T("bob"));
     server->clearFaults();
-    server->addFault(Kind::BalanceChange, {Fault::Error500, 2});
+    server->addFault(Kind::BalanceChange, {Fault::Error500, 2, 0, {}});
     presenter.answers = {platform::Answer::Yes};
     f.ButtonQyvsAddUs->click();
     EXPECT_EQ(shown.back(), T("No Connect!"));
@@ -608,7 +608,7 @@ TEST_F(ProfileEditorTest, FailingReadAfterSaveKeepsTheFields)
     e.FormPaintFirst();
     e.Edits[0]->setText(T("Ann"));
     emit e.Edits[0]->textEdited(e.Edits[0]->text());
-    server->addFault(Kind::ProfileRead, {Fault::Drop, 0});
+    server->addFault(Kind::ProfileRead, {Fault::Drop, 0, 0, {}});
     e.ButtonOkI->click();
     EXPECT_EQ(Online::AccountUser.Info.Name1, T("Ann"));
 }
