@@ -649,7 +649,7 @@ TEST_F(ProfileEditorTest, RefusedOrDroppedUploadShowsTheFailure)
     e.FormPaintFirst();
     choose(e, writeJpeg(200, 250));
     for (Fault::Action a : {Fault::Drop, Fault::Replace}) {
-        Fault fault{a, 0};
+        Fault fault{a, 0, 0, {}};
         fault.body = "refused";
         server->clearFaults();
         server->addFault(Kind::Upload, fault);
