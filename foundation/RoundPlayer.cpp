@@ -3,6 +3,7 @@
 #include "foundation/AccountClient.h"
 #include "foundation/ClubFile.h"
 #include "foundation/ClubPlayer.h"
+#include "foundation/EmptyTable.h"
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
 #include "foundation/Texts.h"
@@ -64,6 +65,17 @@ bool TakeRoundPlayer()
 QString RoundClubEntry()
 {
     return ClubFile::ComposeClubEntry(CurrentPlayerName, PlayerRounds, NewTotalScore, ClubPasswordCoded);
+}
+
+bool BeginRoundPlayer()
+{
+    PassCount = 0;
+    WorldPlace = 0;
+    NewTotalScore = 0;
+    if (TakeRoundPlayer())
+        return true;
+    ReturnToMenu();
+    return false;
 }
 
 } // namespace GameState

@@ -18,6 +18,11 @@ inline int WorldSubmitPlace = -1;
 // file could not be read or written (its message has been shown).
 bool TakeRoundPlayer();
 
+// The first step of every new deal (not a redeal): the round's counters cleared and the
+// player's entry taken before anything on the table changes, so a file error leaves the
+// menu as it was (ReturnToMenu, false).
+bool BeginRoundPlayer();
+
 // The 55-character club entry of the finished round.
 QString RoundClubEntry();
 

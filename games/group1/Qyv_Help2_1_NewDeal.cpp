@@ -1,6 +1,7 @@
 // The start of a group-1 round: the player's round data, the table and the buttons.
 #include "games/group1/Qyv_Help2_1.h"
 
+#include "games/kit/KitTable.h"
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
 #include "foundation/EmptyTable.h"
@@ -20,17 +21,8 @@ using namespace GameState;
 
 bool NewDeal1(bool Redeal)
 {
-    // The player's entry leaves the club file before anything on the table changes, so
-    // a file error leaves the menu as it was.
-    if (!Redeal) {
-        PassCount = 0;
-        WorldPlace = 0;
-        NewTotalScore = 0;
-        if (!TakeRoundPlayer()) {
-            ReturnToMenu();
-            return false;
-        }
-    }
+    if (!Redeal && !BeginRoundPlayer())
+        return false;
 
     CardDrawing::ChooseCardBack();
     LayoutTable();
@@ -48,17 +40,7 @@ bool NewDeal1(bool Redeal)
     GameOver = 0;
     ClubResultPending = 0;
     PlaceActionButtons1();
-    if (Form1) {
-        if (Form1->Button7) {
-            Form1->Button7->setText(Texts::Tx(Texts::TxtToBegin));
-            Form1->Button7->setVisible(true);
-            Form1->Button7->setEnabled(true);
-        }
-        if (Form1->Button8) {
-            Form1->Button8->setVisible(true);
-            Form1->Button8->setEnabled(false);
-        }
-    }
+    Kit::ShowStartButtons(true);
     MoveCounter = 0;
     if (Form1)
         Form1->update();

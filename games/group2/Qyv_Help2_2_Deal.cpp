@@ -244,16 +244,8 @@ void DealTable2()
 
 bool DealRound2(bool Redeal)
 {
-    // The player's entry leaves the club file before anything on the table changes, so
-    // a file error leaves the menu as it was.
-    if (!Redeal) {
-        WorldPlace = 0;
-        NewTotalScore = 0;
-        if (!TakeRoundPlayer()) {
-            ReturnToMenu();
-            return false;
-        }
-    }
+    if (!Redeal && !BeginRoundPlayer())
+        return false;
 
     CardDrawing::ChooseCardBack();
     LayoutTable();
@@ -269,17 +261,7 @@ bool DealRound2(bool Redeal)
     PlaceActionButtons2();
     TulipPhase = 1;
     PassCount = 1;
-    if (Form1) {
-        if (Form1->Button7) {
-            Form1->Button7->setText(Texts::Tx(Texts::TxtToBegin));
-            Form1->Button7->setVisible(true);
-            Form1->Button7->setEnabled(true);
-        }
-        if (Form1->Button8) {
-            Form1->Button8->setVisible(true);
-            Form1->Button8->setEnabled(false);
-        }
-    }
+    Kit::ShowStartButtons(true);
     MoveCounter = 0;
     if (Form1)
         Form1->update();

@@ -140,17 +140,10 @@ bool NewDeal3(bool Redeal)
         return RoundActive != 0;
     }
     const bool gallery = game == PictureGallery;
-    // The player's entry leaves the club file before anything on the table changes, so
-    // a file error leaves the menu as it was.
     if (!Redeal) {
-        PassCount = 0;
-        WorldPlace = 0;
-        NewTotalScore = 0;
         GalleryRedealCount = 1;
-        if (!TakeRoundPlayer()) {
-            ReturnToMenu();
+        if (!BeginRoundPlayer())
             return false;
-        }
     }
 
     CardDrawing::ChooseCardBack();

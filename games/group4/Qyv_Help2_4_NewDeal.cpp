@@ -1,6 +1,7 @@
 // The start of a group-4 round: the player's round data, the table and the buttons.
 #include "games/group4/Qyv_Help2_4.h"
 
+#include "games/kit/KitTable.h"
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
 #include "foundation/EmptyTable.h"
@@ -27,17 +28,8 @@ void NewDeal4(bool Redeal)
 
 bool DealRound4(bool Redeal)
 {
-    // The player's entry leaves the club file before anything on the table changes, so
-    // a file error leaves the menu as it was.
-    if (!Redeal) {
-        PassCount = 0;
-        WorldPlace = 0;
-        NewTotalScore = 0;
-        if (!TakeRoundPlayer()) {
-            ReturnToMenu();
-            return false;
-        }
-    }
+    if (!Redeal && !BeginRoundPlayer())
+        return false;
 
     CardDrawing::ChooseCardBack();
     if (Form1 && Form1->Button8)
@@ -64,15 +56,7 @@ bool DealRound4(bool Redeal)
     RoundActive = 1;
     GameWon = 0;
     if (Form1) {
-        if (Form1->Button7) {
-            Form1->Button7->setText(Texts::Tx(Texts::TxtToBegin));
-            Form1->Button7->setVisible(true);
-            Form1->Button7->setEnabled(true);
-        }
-        if (Form1->Button8) {
-            Form1->Button8->setVisible(true);
-            Form1->Button8->setEnabled(false);
-        }
+        Kit::ShowStartButtons(true);
         Form1->update();
         if (Form1->Timer1) {
             Form1->Timer1->setInterval(200);

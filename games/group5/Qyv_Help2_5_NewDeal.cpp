@@ -1,6 +1,7 @@
 // The start of a group-5 round: the player's round data, the table and the buttons.
 #include "games/group5/Qyv_Help2_5.h"
 
+#include "games/kit/KitTable.h"
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
 #include "foundation/EmptyTable.h"
@@ -48,17 +49,8 @@ bool ModuleLanded5(int game)
 
 bool DealRound5(bool Redeal)
 {
-    // The player's entry leaves the club file before anything on the table changes, so a
-    // file error leaves the menu as it was.
-    if (!Redeal) {
-        PassCount = 0;
-        WorldPlace = 0;
-        NewTotalScore = 0;
-        if (!TakeRoundPlayer()) {
-            ReturnToMenu();
-            return false;
-        }
-    }
+    if (!Redeal && !BeginRoundPlayer())
+        return false;
     StandInTable5 = 0;
     CardDrawing::ChooseCardBack();
     LayoutTable();
@@ -77,13 +69,7 @@ bool DealRound5(bool Redeal)
     ClubResultPending = 0;
     PlaceActionButtons5();
     if (Form1) {
-        if (Form1->Button7) {
-            Form1->Button7->setText(Texts::Tx(Texts::TxtToBegin));
-            Form1->Button7->setVisible(true);
-            Form1->Button7->setEnabled(true);
-        }
-        if (Form1->Button8)
-            Form1->Button8->setVisible(true);
+        Kit::ShowStartButtons(false);
         Form1->update();
         if (Form1->Timer1) {
             Form1->Timer1->setInterval(200);

@@ -2,8 +2,10 @@
 
 #include "foundation/CardPictures.h"
 #include "foundation/DrawHelpers.h"
+#include "foundation/QyvCardsButton.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
+#include "foundation/Texts.h"
 
 namespace Kit {
 
@@ -23,6 +25,22 @@ void RestoreBackground(platform::Canvas& canvas, int x, int y, int w, int h)
 void PlaySound(const char* name, bool wait)
 {
     DrawHelpers::PlayWavResource(QString::fromLatin1(name), wait, Settings::SoundOn);
+}
+
+void ShowStartButtons(bool button8Off)
+{
+    if (!Form1)
+        return;
+    if (Form1->Button7) {
+        Form1->Button7->setText(Texts::Tx(Texts::TxtToBegin));
+        Form1->Button7->setVisible(true);
+        Form1->Button7->setEnabled(true);
+    }
+    if (Form1->Button8) {
+        Form1->Button8->setVisible(true);
+        if (button8Off)
+            Form1->Button8->setEnabled(false);
+    }
 }
 
 } // namespace Kit

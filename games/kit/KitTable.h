@@ -16,4 +16,8 @@ void RestoreBackground(platform::Canvas& canvas, int x, int y, int w, int h);
 // Plays a WAV resource when sound is on; `wait` returns only when it has ended.
 void PlaySound(const char* name, bool wait = false);
 
+// The two action buttons of a fresh deal: Button7 "To Begin", shown and enabled;
+// Button8 shown (and disabled with `button8Off`). Nothing without a window.
+void ShowStartButtons(bool button8Off);
+
 } // namespace Kit
