@@ -1,7 +1,8 @@
 #pragma once
 // The table a group's soak runs on: a bare table surface at 760 x 500, sound on, the
 // state reset before and after. A group's soak test derives its parameterised fixture
-// from it:  class Group4Soak : public soak::SoakTable<SoakCase> {};
+// from it:  class Group4Soak : public soak::SoakTable<SoakCase> {};  (an unparameterised
+// one from soak::SoakTableOn<>).
 #include "foundation/Celebration.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
@@ -16,8 +17,8 @@
 
 namespace soak {
 
-template <class Case>
-class SoakTable : public ::testing::TestWithParam<Case> {
+template <class Base = ::testing::Test>
+class SoakTableOn : public Base {
 protected:
     void SetUp() override
     {
@@ -26,6 +27,8 @@ protected:
         Settings::SoundOn = true;
         window = std::make_unique<TTableSurface>();
         Form1 = window.get();
+        // Some layouts fit the table to the window's client area.
+        Form1->SetClientSize(760, 500);
         Form1->ImageStol->setGeometry(0, 0, 760, 500);
         Form1->ImageStol->setPictureSize(760, 500);
         GameState::ApplyZoomForTest(760, 500, 1.0, true);
@@ -42,5 +45,8 @@ protected:
     std::unique_ptr<TTableSurface> window;
     bool savedSound = true;
 };
+
+template <class Case>
+using SoakTable = SoakTableOn<::testing::TestWithParam<Case>>;
 
 } // namespace soak

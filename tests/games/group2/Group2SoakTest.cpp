@@ -2,6 +2,7 @@
 // move modes, with the pack, the counters, the face flags and the end of a game checked
 // after every event. VARDELIN_SOAK_EVENTS sets the events per game (default 20000),
 // VARDELIN_SOAK_SEED replays a seed a failure printed.
+#include "support/SoakTable.h"
 #include "Group2Soak.h"
 
 #include "foundation/Celebration.h"
@@ -32,32 +33,7 @@ const SoakCase kGames[] = {
     {Group2::GolfDiamond, "GolfDiamond"}, {Group2::GolfBlock, "GolfBlock"},
 };
 
-class Group2Soak : public ::testing::TestWithParam<SoakCase> {
-protected:
-    void SetUp() override
-    {
-        ResetGameState();
-        savedSound = Settings::SoundOn;
-        Settings::SoundOn = true;
-        window = std::make_unique<TTableSurface>();
-        Form1 = window.get();
-        Form1->SetClientSize(760, 500);
-        Form1->ImageStol->setGeometry(0, 0, 760, 500);
-        Form1->ImageStol->setPictureSize(760, 500);
-        ApplyZoomForTest(760, 500, 1.0, true);
-    }
-    void TearDown() override
-    {
-        Kit::SetScreenCursor(Kit::CursorDefault);
-        Celebration::StopWinBalloons();
-        Form1 = nullptr;
-        window.reset();
-        Settings::SoundOn = savedSound;
-        ResetGameState();
-    }
-    std::unique_ptr<TTableSurface> window;
-    bool savedSound = true;
-};
+class Group2Soak : public soak::SoakTable<SoakCase> {};
 
 TEST_P(Group2Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
 {

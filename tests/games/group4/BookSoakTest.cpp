@@ -2,6 +2,7 @@
 // with the pack, the counters, the second button and the end of a game checked after
 // every event. VARDELIN_SOAK_EVENTS sets the events (default 20000), VARDELIN_SOAK_SEED
 // replays a seed a failure printed.
+#include "support/SoakTable.h"
 #include "BookTestSupport.h"
 #include "support/SoakDriver.h"
 
@@ -219,31 +220,7 @@ soak::TSoakGame SoakBook()
     return g;
 }
 
-class BookSoak : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetGameState();
-        savedSound = Settings::SoundOn;
-        Settings::SoundOn = true;
-        window = std::make_unique<TTableSurface>();
-        Form1 = window.get();
-        Form1->ImageStol->setGeometry(0, 0, 760, 500);
-        Form1->ImageStol->setPictureSize(760, 500);
-        ApplyZoomForTest(760, 500, 1.0, true);
-    }
-    void TearDown() override
-    {
-        Kit::SetScreenCursor(Kit::CursorDefault);
-        Celebration::StopWinBalloons();
-        Form1 = nullptr;
-        window.reset();
-        Settings::SoundOn = savedSound;
-        ResetGameState();
-    }
-    std::unique_ptr<TTableSurface> window;
-    bool savedSound = true;
-};
+class BookSoak : public soak::SoakTableOn<> {};
 
 TEST_F(BookSoak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
 {

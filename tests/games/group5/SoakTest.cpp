@@ -2,6 +2,7 @@
 // table events in all three move modes, with the pack, the counters and the end of a
 // game checked after every event. VARDELIN_SOAK_EVENTS sets the events per game
 // (default 20000), VARDELIN_SOAK_SEED replays a seed a failure printed.
+#include "support/SoakTable.h"
 #include "Group5Soak.h"
 
 #include "foundation/Celebration.h"
@@ -21,33 +22,7 @@ namespace {
 
 using namespace GameState;
 
-class Group5Soak : public ::testing::TestWithParam<soak::TGroup5Soak> {
-protected:
-    void SetUp() override
-    {
-        ResetGameState();
-        savedSound = Settings::SoundOn;
-        Settings::SoundOn = true;
-        window = std::make_unique<TTableSurface>();
-        Form1 = window.get();
-        // The group-5 layouts fit the table to the window's client area.
-        Form1->FormArea()->resize(760, 500);
-        Form1->ImageStol->setGeometry(0, 0, 760, 500);
-        Form1->ImageStol->setPictureSize(760, 500);
-        ApplyZoomForTest(760, 500, 1.0, true);
-    }
-    void TearDown() override
-    {
-        Kit::SetScreenCursor(Kit::CursorDefault);
-        Celebration::StopWinBalloons();
-        Form1 = nullptr;
-        window.reset();
-        Settings::SoundOn = savedSound;
-        ResetGameState();
-    }
-    std::unique_ptr<TTableSurface> window;
-    bool savedSound = true;
-};
+class Group5Soak : public soak::SoakTable<soak::TGroup5Soak> {};
 
 TEST_P(Group5Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
 {
