@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace About {
 
@@ -74,6 +75,10 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent)
     Label10 = newLabel(this, 175, 277, 350);
     Image2 = platform::newPictureAt(this, 0, 170, 170, 210);
     Image3 = platform::newPictureAt(this, 40, 390, 90, 90);
+    RxGIFAn1 = new WindowParts::GifAnimator(this);
+    RxGIFAn1->setGeometry(0, 400, 40, 80);
+    RxGIFAn2 = new WindowParts::GifAnimator(this);
+    RxGIFAn2->setGeometry(130, 400, 40, 80);
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(220, 320, 250, 120);
@@ -142,11 +147,18 @@ void TFormAbout::FormCreate()
 
 void TFormAbout::FormShow()
 {
-    setCursor(Qt::ArrowCursor);
-    Panel1->setCursor(Qt::ArrowCursor);
+    FontsAndCursors::UseCursor(this, FontsAndCursors::CursorKind::Arrow);
+    FontsAndCursors::UseCursor(Panel1, FontsAndCursors::CursorKind::Arrow);
     for (QWidget* w : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(LabelSite), static_cast<QWidget*>(LabelMail)})
-        w->setCursor(Qt::PointingHandCursor);
+        FontsAndCursors::UseCursor(w, FontsAndCursors::CursorKind::Hand);
     WindowParts::DrawDivider(*ImageDiv);
+    for (auto [gif, name] : {std::pair{RxGIFAn1, QStringLiteral("GAboutL")}, std::pair{RxGIFAn2, QStringLiteral("GAboutR")}}) {
+        gif->Load(name);
+        if (Settings::GifAnimationOn)
+            gif->Start();
+        else
+            gif->HoldAt(0);
+    }
 
     WindowParts::FillFace(*Image3);
     WindowParts::DrawPng(*Image3, QStringLiteral("GForQyv"), 0, 0);
@@ -233,6 +245,13 @@ void TFormAbout::LabelMailClick()
     if (!platform::openUrl(QStringLiteral("mailto:") + LabelMail->text()))
         platform::presenter().message(platform::MessageKind::Information, windowTitle(),
                                       Texts::Tx(Texts::TxtAutoMethodFailed), platform::Buttons::Ok);
+}
+
+void TFormAbout::done(int result)
+{
+    RxGIFAn1->Stop();
+    RxGIFAn2->Stop();
+    QDialog::done(result);
 }
 
 int ShowFormAbout(QWidget* parent)

@@ -12,6 +12,9 @@ class TQyvCardsButton;
 namespace platform {
 class PictureControl;
 }
+namespace WindowParts {
+class GifAnimator;
+}
 
 namespace About {
 
@@ -57,6 +60,12 @@ public:
     About::TLinkLabel* LabelMail = nullptr;
     QFrame* Panel1 = nullptr;
     TQyvCardsButton* Button1 = nullptr;
+    // The two animated decorations beside the emblem.
+    WindowParts::GifAnimator* RxGIFAn1 = nullptr;
+    WindowParts::GifAnimator* RxGIFAn2 = nullptr;
+
+    // Closing stops the decorations.
+    void done(int result) override;
 
 protected:
     // The plaques behind the labels (FormPaint).

@@ -106,11 +106,11 @@ TFormEndGame::TFormEndGame(QWidget* parent) : QDialog(parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(315, 415, 120, 30);
     Button1->SetColorSB(DRed);
-    Button1->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Button1, FontsAndCursors::CursorKind::Hand);
     Button1->setDefault(true);
     FontsAndCursors::RegisterFontRow(Button1, QStringLiteral("times"), 20);
     FontsAndCursors::ApplyFontChoice(Button1, FontsAndCursors::RoleFont(QStringLiteral("times"), 20));
-    setCursor(Qt::ArrowCursor);
+    FontsAndCursors::UseCursor(this, FontsAndCursors::CursorKind::Arrow);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 

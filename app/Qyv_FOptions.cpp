@@ -974,6 +974,7 @@ void ApplyCursorSet(bool dialogToo)
             if (b)
                 hand(b);
     }
+    FontsAndCursors::ApplyRegisteredCursors();
 }
 
 void RefreshMenuButtons()

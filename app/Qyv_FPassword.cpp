@@ -175,7 +175,7 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent)
         // Enter belongs to the edits (it acts as OK there), never to a focused Cancel.
         b->setAutoDefault(false);
         b->SetFontColor(platform::clWhite);
-        b->setCursor(Qt::PointingHandCursor);
+        FontsAndCursors::UseCursor(b, FontsAndCursors::CursorKind::Hand);
         FontsAndCursors::RegisterFontRow(b, QStringLiteral("times"), 20);
     }
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });

@@ -51,12 +51,12 @@ TFormTopTen::TFormTopTen(QWidget* parent) : QDialog(parent)
     Button1 = new TQyvCardsButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(5, 570, 290, 30);
-    Button1->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Button1, FontsAndCursors::CursorKind::Hand);
     Button1->setDefault(true);
     FontsAndCursors::RegisterFontRow(Button1, QStringLiteral("times"), 20);
     FontsAndCursors::ApplyFontChoice(Button1, FontsAndCursors::RoleFont(QStringLiteral("times"), 20));
     FontsAndCursors::RegisterFontRow(Image1, QStringLiteral("serif"), 16);
-    setCursor(Qt::ArrowCursor);
+    FontsAndCursors::UseCursor(this, FontsAndCursors::CursorKind::Arrow);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 

@@ -1,5 +1,6 @@
 #include "app/TableDispatch.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
 #include "foundation/Sprite.h"
 #include "foundation/TableSurface.h"
@@ -131,7 +132,7 @@ void ImageStolMouseMove(TTableSurface& form, platform::ShiftState Shift, int X, 
     if (RoundPhase == 1)
         return;
     if (GameOver) {
-        form.ImageStol->setCursor(Qt::ArrowCursor);
+        form.ImageStol->setCursor(FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::Arrow, FontsAndCursors::CurrentCursorSet()).FrameAt(0));
         form.ImageStol->setToolTip(QString());
         return;
     }
@@ -164,7 +165,7 @@ void ImageKolodaMouseMove(TTableSurface& form, platform::ShiftState Shift, int X
     if (tableLocked())
         return;
     if (CurrentGameId == 17) {
-        form.ImageKoloda->setCursor(Qt::ArrowCursor);
+        form.ImageKoloda->setCursor(FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::Arrow, FontsAndCursors::CurrentCursorSet()).FrameAt(0));
         Group5::UnclePelkKolodaMouseMove(Shift, X, Y);
     }
 }

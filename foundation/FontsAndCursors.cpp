@@ -254,4 +254,42 @@ void SetCursorOf(QWidget* control, CursorKind kind, int set)
     SetAnimatedCursor(control, CursorOf(kind, set));
 }
 
+int CurrentCursorSet()
+{
+    return Settings::YellowCursor ? 1 : 0;
+}
+
+namespace {
+
+struct CursorRow {
+    QPointer<QWidget> control;
+    CursorKind kind;
+};
+
+std::vector<CursorRow>& cursorRows()
+{
+    static std::vector<CursorRow> rows;
+    return rows;
+}
+
+} // namespace
+
+void UseCursor(QWidget* control, CursorKind kind)
+{
+    if (!control)
+        return;
+    auto& rows = cursorRows();
+    std::erase_if(rows, [control](const CursorRow& r) { return !r.control || r.control == control; });
+    rows.push_back({control, kind});
+    SetCursorOf(control, kind, CurrentCursorSet());
+}
+
+void ApplyRegisteredCursors()
+{
+    auto& rows = cursorRows();
+    std::erase_if(rows, [](const CursorRow& r) { return !r.control; });
+    for (const CursorRow& r : rows)
+        SetCursorOf(r.control, r.kind, CurrentCursorSet());
+}
+
 } // namespace FontsAndCursors

@@ -87,5 +87,12 @@ enum class CursorKind { Arrow, Hand, IBeam };
 const AnimatedCursor& CursorOf(CursorKind kind, int set);
 // SetAnimatedCursor with CursorOf(kind, set).
 void SetCursorOf(QWidget* control, CursorKind kind, int set);
+// The set the player chose (YellowCursor).
+int CurrentCursorSet();
+// Gives a control the cursor of `kind` in the current set and keeps it registered, so
+// that ApplyRegisteredCursors follows a later change of the set. A control registered
+// again takes the new kind; rows of destroyed controls are dropped.
+void UseCursor(QWidget* control, CursorKind kind);
+void ApplyRegisteredCursors();
 
 } // namespace FontsAndCursors

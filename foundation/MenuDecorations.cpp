@@ -1,5 +1,6 @@
 #include "foundation/MenuDecorations.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/AccountClient.h"
 #include "foundation/CardPictures.h"
 #include "foundation/Scaling.h"
@@ -38,7 +39,7 @@ void placeIcon(platform::PictureControl& icon, int x, const QString& resource, c
     if (!resource.isEmpty())
         PaintOverBackground(icon, resource);
     icon.setToolTip(hint);
-    icon.setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(&icon, FontsAndCursors::CursorKind::Hand);
     icon.show();
 }
 
@@ -62,7 +63,7 @@ void PlaceIconBar()
               Texts::Tx(Texts::TxtDownload) + QStringLiteral(" \"Vardelin.apk\""));
     f.ImAc->setGeometry(58, 5, 48, 48);
     f.ImAc->setPictureSize(48, 48);
-    f.ImAc->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(f.ImAc, FontsAndCursors::CursorKind::Hand);
     DrawAccountIcon(Online::OnlineState);
     placeIcon(*f.ImHp, 111, QStringLiteral("Help48"), Texts::Tx(Texts::TxtHelp));
     placeIcon(*f.ImGP, 164, QStringLiteral("GPlay"),

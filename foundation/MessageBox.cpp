@@ -1,5 +1,6 @@
 #include "foundation/MessageBox.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/TextsOnline.h"
 #include "platform/Canvas.h"
 #include "platform/PictureControl.h"
@@ -81,7 +82,7 @@ TFormLink::TFormLink(QWidget* parent)
     Label1 = makeLabel(new QLabel, this, 5, "Label1");
     Label2 = makeLabel(new QLabel, this, 21, "Label2");
     Label3 = static_cast<TLinkLabel*>(makeLabel(new TLinkLabel, this, 37, "Label3"));
-    Label3->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Label3, FontsAndCursors::CursorKind::Hand);
     QPalette linkPalette = Label3->palette();
     linkPalette.setColor(QPalette::WindowText, platform::toQColor(platform::clBlue));
     Label3->setPalette(linkPalette);
@@ -95,7 +96,7 @@ TFormLink::TFormLink(QWidget* parent)
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(5, 58, 390, 27);
-    Button1->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Button1, FontsAndCursors::CursorKind::Hand);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 

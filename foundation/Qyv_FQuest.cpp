@@ -59,7 +59,7 @@ TFormQuest::TFormQuest(QWidget* parent) : QDialog(parent)
         b->setLayoutDirection(Qt::RightToLeft); // the glyph right of the caption
         b->setIconSize(QSize(20, 20));
         b->setAutoDefault(false);
-        b->setCursor(Qt::PointingHandCursor);
+        FontsAndCursors::UseCursor(b, FontsAndCursors::CursorKind::Hand);
         connect(b, &QPushButton::clicked, this, [this, k] { BitBtnClick(k); });
         FontsAndCursors::RegisterFontRow(b, QStringLiteral("serif"), 24);
         BitBtn[k] = b;
@@ -67,11 +67,11 @@ TFormQuest::TFormQuest(QWidget* parent) : QDialog(parent)
     Button1 = new TQyvCardsButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(27, 216, 90, 30);
-    Button1->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Button1, FontsAndCursors::CursorKind::Hand);
     Button2 = new TQyvCardsButton(this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(150, 216, 90, 30);
-    Button2->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Button2, FontsAndCursors::CursorKind::Hand);
     for (TQyvCardsButton* b : {Button1, Button2}) {
         b->SetFontColor(platform::clWhite);
         b->setAutoDefault(false);

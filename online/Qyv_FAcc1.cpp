@@ -1,5 +1,6 @@
 #include "online/Qyv_FAcc1.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/AccountClient.h"
 #include "foundation/Celebration.h"
 #include "foundation/DrawHelpers.h"
@@ -1008,7 +1009,7 @@ void TFAcc1::PaintChairmanTab()
 void TFAcc1::ImageN6MouseMove(int X, int Y)
 {
     const bool over = X >= 260 && X <= 700 && Y >= 40 && Y <= 412;
-    ImageN[6]->setCursor(over ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    FontsAndCursors::UseCursor(ImageN[6], over ? FontsAndCursors::CursorKind::Hand : FontsAndCursors::CursorKind::Arrow);
 }
 
 void TFAcc1::ImageN6MouseUp(int X, int Y)

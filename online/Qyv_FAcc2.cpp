@@ -1,5 +1,6 @@
 #include "online/Qyv_FAcc2.h"
 
+#include "foundation/FontsAndCursors.h"
 #include "foundation/AccountClient.h"
 #include "foundation/Celebration.h"
 #include "foundation/DrawHelpers.h"
@@ -107,7 +108,7 @@ TFAcc2::TFAcc2(QWidget* parent) : QDialog(parent)
     ImageDiv = platform::newPictureAt(this, 5, 60, 735, 6);
     Image1 = platform::newPictureAt(this, 500, 70, 240, 290);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setCursor(Qt::PointingHandCursor);
+    FontsAndCursors::UseCursor(Image1, FontsAndCursors::CursorKind::Hand);
     Image1->onClick = [this] { Image1Click(); };
     QFont bold = font();
     bold.setBold(true);

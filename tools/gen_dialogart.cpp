@@ -4,6 +4,8 @@
 //   dialogs/GPwL.gif,    30 x 68   a candle on each side of the password boxes, their
 //   dialogs/GPwR.gif               flames flickering out of step
 //   dialogs/GGenCount.gif 130 x 80 a fan of the four aces opening and closing
+//   dialogs/GAboutL.gif, 40 x 80   an ace turning over and back under a sparkle, for
+//   dialogs/GAboutR.gif            the about box's lower corners, out of step
 //   cursors/CURARROW.png 32 x 32   yellow arrow (one frame)
 //   cursors/CURHAND.png  32 x 32   yellow pointing hand, a gleam runs over it
 //   cursors/CUREDIT.png  32 x 32   yellow text beam, glowing softly
@@ -286,6 +288,60 @@ void renderScoreFan()
     tools::saveGif(frames, 7, QStringLiteral("dialogs/GGenCount"));
 }
 
+// --- about box: turning aces ---------------------------------------------------------
+
+// The ace seen edge-on by `turn` (1 face on, -1 its back on, 0 edge on).
+void turningAce(QPainter& p, int suit, double turn, QPointF centre)
+{
+    p.save();
+    p.translate(centre);
+    p.scale(std::max(std::abs(turn), 0.04), 1.0);
+    if (turn >= 0) {
+        aceCard(p, suit, 0, QPointF(0, 35));
+    } else {
+        const QRectF card(-15, -21, 30, 42);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 45));
+        p.drawRoundedRect(card.translated(1.2, 1.2), 3, 3);
+        p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
+        p.setBrush(QColor(0x1c, 0x3c, 0x8c));
+        p.drawRoundedRect(card, 3, 3);
+        p.setPen(QPen(QColor(0xff, 0xd8, 0x40, 180), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(card.adjusted(3, 3, -3, -3), 2, 2);
+        cardshapes::fillSuit(p, suit, card.center(), 10, false, QColor(0xff, 0xd8, 0x40));
+    }
+    p.restore();
+}
+
+void renderAboutAces()
+{
+    // Frame 0 shows the ace face on; the right one turns half a turn behind the left.
+    const int n = 32;
+    const struct {
+        int suit;
+        double phase;
+        const char* name;
+    } sides[2] = {{cardshapes::Hearts, 0.0, "dialogs/GAboutL"}, {cardshapes::Spades, 0.5, "dialogs/GAboutR"}};
+    for (const auto& side : sides) {
+        QList<QImage> frames;
+        for (int i = 0; i < n; ++i) {
+            const double t = i / double(n);
+            // Rests face on for half the loop, then turns over and back.
+            const double turnT = t < 0.5 ? 0.0 : (t - 0.5) * 2;
+            QImage img = tools::newImage(40, 80);
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            turningAce(p, side.suit, std::cos(2 * M_PI * turnT), QPointF(20, 46));
+            const double tw = 0.5 + 0.5 * std::sin(2 * M_PI * (t + side.phase) * 2);
+            sparkle(p, QPointF(20, 12), 2.5 + 4.5 * tw, 0.3 + 0.7 * tw);
+            p.end();
+            frames << tools::toGifFrame(img, kFace);
+        }
+        tools::saveGif(frames, 6, QString::fromLatin1(side.name));
+    }
+}
+
 // --- cursors ---------------------------------------------------------------------------
 
 void saveCursor(const QList<QImage>& frames, QPoint hotSpot, int delayMs, const QString& rel)
@@ -462,6 +518,7 @@ int main(int argc, char** argv)
         renderPasswordRow();
         renderCandles();
         renderScoreFan();
+        renderAboutAces();
         renderArrowCursor();
         renderHandCursor();
         renderEditCursor();

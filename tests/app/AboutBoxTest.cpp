@@ -2,6 +2,8 @@
 #include "app/Qyv_FAbout.h"
 #include "foundation/Qyv_FWindowParts.h"
 #include "foundation/FontsAndCursors.h"
+#include "foundation/QyvCardsButton.h"
+#include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "platform/Seams.h"
 #include "platform/ShellOpen.h"
@@ -104,6 +106,35 @@ TEST_F(AboutBox, TextsAndColoursOfTheLabels)
     ShowFormAbout(nullptr);
     EXPECT_TRUE(checked);
     EXPECT_EQ(presenter.dialogs, QStringList{QStringLiteral("FormAbout")});
+}
+
+TEST_F(AboutBox, DecorationsAnimateOnlyWhenAnimationsAreOnAndStopOnClose)
+{
+    const bool keepGif = Settings::GifAnimationOn;
+    const bool keepCursor = Settings::YellowCursor;
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        Settings::GifAnimationOn = on;
+        Settings::YellowCursor = on;
+        TFormAbout f;
+        f.FormShow();
+        for (const WindowParts::GifAnimator* gif : {f.RxGIFAn1, f.RxGIFAn2}) {
+            EXPECT_FALSE(gif->Resource().isEmpty());
+            EXPECT_EQ(gif->Running(), on);
+            if (!on) {
+                EXPECT_EQ(gif->Frame(), 0);
+            }
+        }
+        // The window's cursors are those of the chosen set.
+        const QCursor hand = FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::Hand, on ? 1 : 0).FrameAt(0);
+        EXPECT_EQ(f.Button1->cursor().shape(), hand.shape());
+        EXPECT_EQ(f.LabelMail->cursor().hotSpot(), hand.hotSpot());
+        f.Button1Click();
+        EXPECT_FALSE(f.RxGIFAn1->Running());
+        EXPECT_FALSE(f.RxGIFAn2->Running());
+    }
+    Settings::GifAnimationOn = keepGif;
+    Settings::YellowCursor = keepCursor;
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "app/TableDispatch.h"
 #include "foundation/GameState.h"
 #include "foundation/TableSurface.h"
+#include "foundation/FontsAndCursors.h"
+#include "foundation/Settings.h"
 #include "platform/PictureControl.h"
 
 #include <QString>
@@ -172,11 +174,19 @@ TEST_F(TableDispatchTest, FinishedGameShowsArrowWithoutHint)
     RecordingRegistry registry;
     play(431);
     GameState::GameOver = 1;
-    surface.ImageStol->setCursor(Qt::PointingHandCursor);
-    surface.ImageStol->setToolTip(QStringLiteral("5"));
-    ImageStolMouseMove(surface, 0, 10, 10);
-    EXPECT_EQ(surface.ImageStol->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_TRUE(surface.ImageStol->toolTip().isEmpty());
+    const bool keepSet = Settings::YellowCursor;
+    // The arrow is the chosen set's: the program's own with the yellow cursor.
+    for (const bool yellow : {false, true}) {
+        Settings::YellowCursor = yellow;
+        const QCursor arrow = FontsAndCursors::CursorOf(FontsAndCursors::CursorKind::Arrow, yellow ? 1 : 0).FrameAt(0);
+        surface.ImageStol->setCursor(Qt::PointingHandCursor);
+        surface.ImageStol->setToolTip(QStringLiteral("5"));
+        ImageStolMouseMove(surface, 0, 10, 10);
+        EXPECT_EQ(surface.ImageStol->cursor().shape(), yellow ? Qt::BitmapCursor : Qt::ArrowCursor);
+        EXPECT_EQ(surface.ImageStol->cursor().hotSpot(), arrow.hotSpot());
+        EXPECT_TRUE(surface.ImageStol->toolTip().isEmpty());
+    }
+    Settings::YellowCursor = keepSet;
     EXPECT_TRUE(registry.calls.isEmpty());
 }
 

@@ -244,3 +244,32 @@ TEST(Cursors, UnloadableCursorFallsBackToTheArrow)
     SetAnimatedCursor(&w, missing);
     EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST(Cursors, RegisteredControlsFollowTheChosenSet)
+{
+    const bool keep = Settings::YellowCursor;
+    Settings::YellowCursor = false;
+    QWidget window;
+    auto* button = new QWidget(&window);
+    {
+        QWidget gone;
+        UseCursor(&gone, CursorKind::Hand); // a destroyed control must be dropped, not touched
+    }
+    UseCursor(&window, CursorKind::Arrow);
+    UseCursor(button, CursorKind::Arrow);
+    UseCursor(button, CursorKind::Hand); // registered again: the new kind holds
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+
+    Settings::YellowCursor = true;
+    ApplyRegisteredCursors();
+    ASSERT_TRUE(CursorOf(CursorKind::Hand, 1).Loaded);
+    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window.cursor().hotSpot(), CursorOf(CursorKind::Arrow, 1).Frames.front().hotSpot());
+    EXPECT_EQ(button->cursor().hotSpot(), CursorOf(CursorKind::Hand, 1).Frames.front().hotSpot());
+
+    Settings::YellowCursor = false;
+    ApplyRegisteredCursors();
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    Settings::YellowCursor = keep;
+}

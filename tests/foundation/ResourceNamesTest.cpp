@@ -42,6 +42,8 @@ const Named kNamed[] = {
     {"TabloY", "png", 200, 350},
     {"TabloG", "png", 200, 200},
     {"GGenCount", "gif", 130, 80},
+    {"GAboutL", "gif", 40, 80},
+    {"GAboutR", "gif", 40, 80},
     {"Quest", "png", 48, 48},
     {"GChoiceCap", "png", 0, 0},
     // options dialog
