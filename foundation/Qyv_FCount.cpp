@@ -78,12 +78,17 @@ QStringList OutcomeLines()
     return {Tx(TxtLose), Tx(TxtNotCameOut)};
 }
 
-int NameFontSize(const std::function<int(int size)>& widthAt)
+int NameFontSize(const std::function<int(int size)>& widthAt, int room)
 {
     for (int size : NameFontSizes)
-        if (widthAt(size) <= 135)
+        if (widthAt(size) <= room)
             return size;
     return NameFontSizes[std::size(NameFontSizes) - 1];
+}
+
+int RowLabelSize(const std::function<int(int size)>& labelWidthAt, int valueWidth)
+{
+    return NameFontSize([&](int s) { return labelWidthAt(s) + valueWidth; }, 167 - 33 - 1);
 }
 
 } // namespace FCount
@@ -232,10 +237,12 @@ void drawRow(platform::Canvas& c, const QString& label, platform::TColor labelCo
     const int fullHeight = c.font.height;
     const QString value = QString::number(number);
     const int valueWidth = c.textWidth(value);
-    const int size = FCount::NameFontSize([&](int s) {
-        c.font.height = Scaling::FontHeightFor(s, QStringLiteral("times"));
-        return c.textWidth(label) + 4 + valueWidth;
-    });
+    const int size = FCount::RowLabelSize(
+        [&](int s) {
+            c.font.height = Scaling::FontHeightFor(s, QStringLiteral("times"));
+            return c.textWidth(label);
+        },
+        valueWidth);
     c.font.height = Scaling::FontHeightFor(size, QStringLiteral("times"));
     c.font.color = labelColour;
     c.textOut(LabelX, y + (fullHeight - c.font.height) / 2, label);

@@ -54,9 +54,12 @@ QStringList OutcomeLines();
 
 // Height steps tried for the name on the left board (before FontHeightFor).
 inline constexpr int NameFontSizes[] = {23, 21, 19, 17, 15};
-// The first of NameFontSizes at which the width (by widthAt(size)) fits into 135
-// pixels, or the last one.
-int NameFontSize(const std::function<int(int size)>& widthAt);
+// The first of NameFontSizes at which the width (by widthAt(size)) fits into `room`
+// pixels (135, the name's), or the last one.
+int NameFontSize(const std::function<int(int size)>& widthAt, int room = 135);
+// The label height of a board row whose value is `valueWidth` wide: the label keeps
+// the board's height unless it would touch the value between x 33 and 167.
+int RowLabelSize(const std::function<int(int size)>& labelWidthAt, int valueWidth);
 
 } // namespace FCount
 

@@ -86,6 +86,22 @@ TEST_F(ScoreWindowTest, NameHeightStepsDownUntilItFits)
     }
 }
 
+TEST_F(ScoreWindowTest, RowLabelShrinksOnlyWhenItWouldRunIntoItsValue)
+{
+    // Widths of "General:" at 23 and 21 in the board's font, and of the value.
+    struct Case {
+        int label23, label21, value, expected;
+    } cases[] = {
+        {82, 74, 51, 23}, // "General:" beside 4800: 1 pixel apart, nothing shrinks
+        {82, 74, 52, 21}, // touching: one step down
+        {82, 74, 57, 21},
+        {60, 55, 73, 23},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FCount::RowLabelSize([&](int s) { return s == 23 ? c.label23 : c.label21; }, c.value), c.expected)
+            << c.label23 << " + " << c.value;
+}
+
 TEST_F(ScoreWindowTest, NameLosesTrailingBlanksOnly)
 {
     const std::pair<QString, QString> cases[] = {
