@@ -97,6 +97,32 @@ TEST_F(MainWindowStartup, ReachesTheIntroAndAClickOpensTheMenuWithEmptyMembers)
     form->Timer1Timer(); // one candle step must not fail
 }
 
+TEST_F(MainWindowStartup, TheTimerOffersTheGiveUpOnceVardelinsStockRunsOutInTheThirdPass)
+{
+    writeClubFile("ozk");
+    start();
+    form->Image1Click();
+    GameState::MenuActive = 0;
+    struct Case {
+        int game, stock, pass;
+        bool roundActive, enabled;
+    } cases[] = {
+        {431, 0, 3, true, true},  {71, 0, 3, true, true},   {431, 1, 3, true, false},
+        {431, 0, 2, true, false}, {431, 0, 3, false, false}, {404, 0, 3, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.game << " stock " << c.stock << " pass " << c.pass);
+        GameState::CurrentGameId = c.game;
+        GameState::StockCount = c.stock;
+        GameState::PassCount = c.pass;
+        GameState::RoundActive = c.roundActive;
+        form->Button8->setEnabled(false);
+        form->Timer1Timer();
+        EXPECT_EQ(form->Button8->isEnabled(), c.enabled);
+    }
+    GameState::RoundActive = false;
+}
+
 TEST_F(MainWindowStartup, TheMenuComesBackWithoutTracesOfFlownCards)
 {
     writeClubFile("ozk");

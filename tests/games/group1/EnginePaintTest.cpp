@@ -216,17 +216,16 @@ TEST_F(EnginePaint, ActionButtonsStandUnderThePiles)
     ActionButtonWidth = 180;
     ActionButtonHeight = 30;
     PlaceActionButtons1();
-    const int bottom = ColumnsTopY + ColumnsHeight;
-    const int mid = bottom + Scaling::RoundHalfEven((500 - bottom) / 2.0);
-    EXPECT_EQ(Form1->Button7->geometry(), QRect(575, mid - 30, 180, 30));
-    EXPECT_EQ(Form1->Button8->geometry(), QRect(575, mid, 180, 30));
+    // The piles end at 117 + 303 = 420: the pair is centred on the strip below, at 460.
+    EXPECT_EQ(Form1->Button7->geometry(), QRect(575, 430, 180, 30));
+    EXPECT_EQ(Form1->Button8->geometry(), QRect(575, 460, 180, 30));
 
+    // Free Cell: as wide as piles 7 and 8 (560 to 646 + 71), 20 above the table's foot.
     Table(FreeCell);
     ActionButtonHeight = 30;
     PlaceActionButtons1();
-    const int width = ColumnX[8] + CardWidth - ColumnX[7];
-    EXPECT_EQ(Form1->Button7->geometry(), QRect(ColumnX[7], 500 - 60 - 20, width, 30));
-    EXPECT_EQ(Form1->Button8->geometry(), QRect(ColumnX[7], 500 - 60 - 20 + 30, width, 30));
+    EXPECT_EQ(Form1->Button7->geometry(), QRect(560, 420, 157, 30));
+    EXPECT_EQ(Form1->Button8->geometry(), QRect(560, 450, 157, 30));
 }
 
 // The box that holds every pixel that differs between two pictures (empty when equal).

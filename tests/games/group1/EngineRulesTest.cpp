@@ -173,13 +173,28 @@ TEST_F(EngineRules, FanStepSqueezesPilesPastTheirLimit)
 
 TEST_F(EngineRules, FanStepFollowsTheZoom)
 {
+    // At 760 x 500 a pile of 11 keeps 20; from 12 it is squeezed into (303 - 96) / 11
+    // (Free Cell: 304, from 11 cards: 208 / 10).
+    struct Case {
+        int game, cards, step;
+    } cases[] = {{VardelinSolo, 11, 20}, {VardelinSolo, 12, 18}, {FreeCell, 10, 20},
+                 {FreeCell, 11, 20},     {FreeCell, 12, 18},     {ScorpionSolo, 16, 20}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.game << " with " << c.cards);
+        EmptyTable(c.game);
+        ApplyZoomForTest(760, 500, 1.0, true);
+        LayoutTable();
+        FillPile(1, c.cards);
+        EXPECT_EQ(FanStep1(1), c.step);
+    }
+    // Twice the size: the step doubles, the squeeze follows the larger table.
     EmptyTable(VardelinSolo);
     ApplyZoomForTest(1520, 1000, 2.0, true);
     LayoutTable();
     FillPile(1, 11);
     EXPECT_EQ(FanStep1(1), 40);
     FillPile(1, 12);
-    EXPECT_EQ(FanStep1(1), static_cast<int>((ColumnsHeight - CardHeight) / 11.0));
+    EXPECT_EQ(FanStep1(1), 37);
 }
 
 // Hand-made geometry: cards 71 x 96, piles 100 apart from x = 10, fan step 20, the pile

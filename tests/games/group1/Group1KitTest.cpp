@@ -131,8 +131,28 @@ TEST_F(Group1KitPlay, RunTests)
         const Byte va = engine_test::ValueOf(a), vb = engine_test::ValueOf(b);
         EXPECT_EQ(AlternatingRun(a, va, b, vb), c.alternating);
         EXPECT_EQ(SameSuitRun(a, va, b, vb), c.sameSuit);
-        EXPECT_TRUE(AnyRun(a, va, b, vb));
     }
+
+    // Lifting from a pile: a face-down card never, and above it each test decides
+    // whether the cards up to the top may go together (Yukon and Scorpion lift anything).
+    Table(VardelinSolo, 2);
+    SetPile(1, {"5к", "9ч", "8п", "3б"}, 1);
+    const struct {
+        int slot;
+        bool any, alternating, sameSuit;
+    } lifts[] = {
+        {0, false, false, false}, {1, false, false, false}, {2, true, false, false},
+        {3, true, false, false},  {4, true, true, true},    {5, false, false, false},
+    };
+    for (const auto& l : lifts) {
+        SCOPED_TRACE(l.slot);
+        EXPECT_EQ(RunLiftable(1, l.slot, AnyRun), l.any);
+        EXPECT_EQ(RunLiftable(1, l.slot, AlternatingRun), l.alternating);
+        EXPECT_EQ(RunLiftable(1, l.slot, SameSuitRun), l.sameSuit);
+    }
+    SetPile(1, {"5к", "9ч", "8п"}, 1);
+    EXPECT_TRUE(RunLiftable(1, 2, AlternatingRun));
+    EXPECT_FALSE(RunLiftable(1, 2, SameSuitRun));
 }
 
 TEST_F(Group1KitPlay, FoundationsStandAboveTheirGamesColumns)
