@@ -12,10 +12,13 @@
 #include "foundation/TableSurface.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_01_Vardelin.h"
+#include "games/group1/Qyv_07_Spider.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -175,5 +178,51 @@ void BM_Group1DragStep1520(benchmark::State& state)
         state.SkipWithError("the run did not come back");
 }
 BENCHMARK(BM_Group1DragStep1520)->Unit(benchmark::kMicrosecond);
+
+// A Spider stock deal in the first flying mode at 760 x 500: ten flights of one pixel
+// per millisecond. Its wall time should be the flights' steps in milliseconds, within
+// 15 % (the counter "ms_per_step" near 1): repaints count into each step's pace.
+void BM_SpiderStockDealMode1(benchmark::State& state)
+{
+    bench::ensureApplication();
+    Settings::SoundOn = false;
+    Settings::MoveMode = 1;
+    Settings::WindowSize = 1;
+    Settings::FaceDeckNo = 0;
+    Settings::BackDeckNo = 0;
+    CurrentGameId = Group1::SpiderSolo;
+    ApplyZoomForTest(760, 500, 1.0, true);
+    LayoutTable();
+    CardPictures::LoadCardFaces();
+    CardPictures::LoadCardBacks();
+    CardPictures::LoadTableBackground();
+    auto window = std::make_unique<TTableSurface>();
+    Form1 = window.get();
+    Form1->ImageStol->setPictureSize(760, 500);
+    Form1->show();
+    double steps = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Group1::DealTable1();
+        RoundPhase = 2;
+        GameOver = 0;
+        Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
+        for (int p = 1; p <= LayoutPileCount; ++p) {
+            Group1::RedrawColumn1(p, 0);
+            const int s = Group1::LastCardIndex1(PileCards[p]) + 1;
+            steps += std::max(std::abs(SpecialX[p] - SpecialX[1]), std::abs(Group1::SlotY(p, s) - Group1::StockTopY1()));
+        }
+        const int before = StockCount;
+        const QPoint stock(SpecialX[1] + CardWidth / 2, Group1::StockTopY1() + CardHeight / 2);
+        state.ResumeTiming();
+        Group1::SpiderMouseUp(platform::mbLeft, 0, stock.x(), stock.y());
+        if (StockCount != before - 10)
+            state.SkipWithError("the stock did not deal a row");
+    }
+    state.counters["ms_per_step"] = benchmark::Counter(steps, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    Sprite::FreeSprite();
+    Form1 = nullptr;
+}
+BENCHMARK(BM_SpiderStockDealMode1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
