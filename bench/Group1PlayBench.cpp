@@ -223,6 +223,6 @@ void BM_SpiderStockDealMode1(benchmark::State& state)
     Sprite::FreeSprite();
     Form1 = nullptr;
 }
-BENCHMARK(BM_SpiderStockDealMode1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SpiderStockDealMode1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 } // namespace

@@ -1,10 +1,18 @@
-// Opening the account window signed in against the local protocol server: the eight
-// reads of its creation and the first tab's painting. Target: under 100 ms here.
+// The online windows and requests against the local protocol server:
+// - opening the account window signed in (the eight reads of its creation and the first
+//   tab's painting), target under 100 ms here;
+// - the statistics window's six reads, target under 50 ms here;
+// - a login with its game read and place.
 #include "bench/BenchApplication.h"
 #include "foundation/AccountClient.h"
+#include "foundation/GameState.h"
+#include "foundation/GameTables.h"
 #include "foundation/Scrambler.h"
 #include "foundation/Settings.h"
 #include "online/Qyv_FAcc1.h"
+#include "online/Qyv_FStat.h"
+#include "online/Qyv_UAccC.h"
+#include "online/Qyv_UStatC.h"
 #include "platform/ProgramFolder.h"
 #include "server/OnlineServer.h"
 
@@ -13,47 +21,114 @@
 
 namespace {
 
+// A local server on a temporary database with one member, every address the program
+// keeps pointed at it for the benchmark's time.
+struct LocalServer {
+    QTemporaryDir dir;
+    VardelinServer::OnlineServer server;
+    VardelinServer::Member member;
+    QString account;
+    QString savedAccount, savedStat, savedTable;
+    bool ready = false;
+
+    LocalServer()
+    {
+        bench::ensureApplication();
+        platform::setProgramFolderForTest(dir.path());
+        if (!server.open(dir.filePath(QStringLiteral("s.sqlite"))) || !server.listen())
+            return;
+        namespace P = VardelinServer::Paths;
+        savedAccount = Settings::AccountServiceAddress;
+        savedStat = Settings::StatServiceAddress;
+        savedTable = Online::StatTableAddressCoded;
+        account = server.url(QLatin1String(P::Account));
+        Settings::AccountServiceAddress = Scrambler::ScrambleText(account, Scrambler::KeyAccount);
+        Settings::StatServiceAddress = server.url(QLatin1String(P::Stat));
+        Online::StatTableAddressCoded = Scrambler::ScrambleText(server.url(QLatin1String(P::Table)), Scrambler::KeyStatTable);
+        member.nick = QStringLiteral("ann");
+        member.pw = QStringLiteral("pass1");
+        member.city = QStringLiteral("Oslo");
+        member.country1 = QStringLiteral("Norway");
+        member.country2 = QStringLiteral("1-020");
+        member.sex = QStringLiteral("M");
+        member.email = QStringLiteral("a@b.c");
+        member.dater = QStringLiteral("01.01.2026");
+        member.r01 = member.r02 = member.r03 = QStringLiteral("xxx");
+        for (int i = 0; i < 14; ++i)
+            member.info << QStringLiteral("#");
+        server.store().addMember(member);
+        Settings::ServerGameCode = QStringLiteral("sol431");
+        ready = true;
+    }
+    ~LocalServer()
+    {
+        Online::OnlineState = 1;
+        Online::AccountUser = {};
+        Settings::AccountServiceAddress = savedAccount;
+        Settings::StatServiceAddress = savedStat;
+        Online::StatTableAddressCoded = savedTable;
+        platform::setProgramFolderForTest({});
+    }
+};
+
 void BM_OpenAccountWindowSignedIn(benchmark::State& state)
 {
-    bench::ensureApplication();
-    QTemporaryDir dir;
-    platform::setProgramFolderForTest(dir.path());
-    VardelinServer::OnlineServer server;
-    if (!server.open(dir.filePath(QStringLiteral("s.sqlite"))) || !server.listen()) {
+    LocalServer local;
+    if (!local.ready) {
         state.SkipWithError("no server");
         return;
     }
-    namespace P = VardelinServer::Paths;
-    const QString saved = Settings::AccountServiceAddress;
-    const QString account = server.url(QLatin1String(P::Account));
-    Settings::AccountServiceAddress = Scrambler::ScrambleText(account, Scrambler::KeyAccount);
-    VardelinServer::Member m;
-    m.nick = QStringLiteral("ann");
-    m.pw = QStringLiteral("pass1");
-    m.city = QStringLiteral("Oslo");
-    m.country1 = QStringLiteral("Norway");
-    m.country2 = QStringLiteral("1-020");
-    m.sex = QStringLiteral("M");
-    m.email = QStringLiteral("a@b.c");
-    m.dater = QStringLiteral("01.01.2026");
-    m.r01 = m.r02 = m.r03 = QStringLiteral("xxx");
-    for (int i = 0; i < 14; ++i)
-        m.info << QStringLiteral("#");
-    server.store().addMember(m);
-    Settings::ServerGameCode = QStringLiteral("sol431");
     bool ok = false;
-    Online::ServerLogin(account, m.nick, m.pw, ok, Online::AccountUser);
+    Online::ServerLogin(local.account, local.member.nick, local.member.pw, ok, Online::AccountUser);
     Online::OnlineState = 2;
     for (auto _ : state) {
         TFAcc1 form;
         form.FormShow();
         benchmark::DoNotOptimize(&form);
     }
-    Online::OnlineState = 1;
-    Online::AccountUser = {};
-    Settings::AccountServiceAddress = saved;
-    platform::setProgramFolderForTest({});
 }
 BENCHMARK(BM_OpenAccountWindowSignedIn)->Unit(benchmark::kMillisecond);
+
+// The statistics window of a game outside the five group records: five record reads
+// and its group's table.
+void BM_StatWindowSixReads(benchmark::State& state)
+{
+    LocalServer local;
+    if (!local.ready) {
+        state.SkipWithError("no server");
+        return;
+    }
+    GameState::CurrentGameId = 422;
+    GameState::CurrentGroup = GameTables::GameGroupOf(422);
+    for (auto _ : state) {
+        TFStat form;
+        form.FormShow();
+        if (form.Values.size() != 6)
+            state.SkipWithError("the window read nothing");
+    }
+}
+BENCHMARK(BM_StatWindowSixReads)->Unit(benchmark::kMillisecond);
+
+// A login, the game record of the current game and the place of its rating.
+void BM_LoginWithGameReadAndPlace(benchmark::State& state)
+{
+    LocalServer local;
+    if (!local.ready) {
+        state.SkipWithError("no server");
+        return;
+    }
+    for (auto _ : state) {
+        bool ok = false;
+        Online::TQyvUser user;
+        Online::ServerLogin(local.account, local.member.nick, local.member.pw, ok, user);
+        Online::TQyvGame game;
+        Online::ServerReadGame(local.account, local.member.nick, local.member.pw, Settings::ServerGameCode, ok, game);
+        const int place = Online::ServerPlaceForRating(local.account, Settings::ServerGameCode, game.Rating, ok);
+        if (!ok)
+            state.SkipWithError("a request failed");
+        benchmark::DoNotOptimize(place);
+    }
+}
+BENCHMARK(BM_LoginWithGameReadAndPlace)->Unit(benchmark::kMillisecond);
 
 } // namespace
