@@ -57,6 +57,12 @@ void DrawFrame3D(int X1, int Y1, int X2, int Y2, Canvas& Canvas)
     DrawLineWithEnd(X2 - 6, Y1 + 7, X2 - 6, Y2 - 6, Canvas);
 }
 
+void ShrinkFontToFit(const QString& Text, int Width, int MinHeight, platform::Canvas& Canvas)
+{
+    while (Canvas.font.height > MinHeight && Canvas.textWidth(Text) > Width)
+        --Canvas.font.height;
+}
+
 void TextOutCentered(const QString& Text, int X1, int X2, int Y, Canvas& Canvas)
 {
     // C++ division truncates toward zero, as the layout expects for texts wider than the span.

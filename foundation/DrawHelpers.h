@@ -24,6 +24,9 @@ void DrawFrame3D(int X1, int Y1, int X2, int Y2, platform::Canvas& Canvas);
 
 // Text centred between X1 and X2 (the half of the spare width truncated toward zero).
 void TextOutCentered(const QString& Text, int X1, int X2, int Y, platform::Canvas& Canvas);
+// Lowers the canvas font's height one pixel at a time, down to MinHeight, until Text
+// is at most Width wide (a script whose glyphs run wider than the Latin ones).
+void ShrinkFontToFit(const QString& Text, int Width, int MinHeight, platform::Canvas& Canvas);
 // Text that ends at XRight.
 void TextOutRight(const QString& Text, int XRight, int Y, platform::Canvas& Canvas);
 // Text with a shadow one pixel down-right in Color at half brightness. Mode 'l' left

@@ -103,11 +103,16 @@ QStringList PaintStatPanel(platform::Canvas& c, int Mode, const Online::TQyvStat
                                              &Texts::TxtSolitaireNotConverged};
         const platform::TColor colours[3] = {FontsAndCursors::TextColor1, FontsAndCursors::TextColor3,
                                              FontsAndCursors::TextColor4};
+        const int height = c.font.height;
         for (int i = 0; i < 6; ++i) {
             c.font.color = platform::clWhite;
             c.textOut(12, RowBase[i], QString::number(i + 1));
             c.font.color = colours[i / 2];
-            c.textOut(31, RowBase[i], Texts::Tx(*labels[i]) + QLatin1Char(':'));
+            // A long label keeps clear of the value standing right of x 340.
+            const QString label = Texts::Tx(*labels[i]) + QLatin1Char(':');
+            DrawHelpers::ShrinkFontToFit(label, 340 - 31, 8, c);
+            c.textOut(31, RowBase[i], label);
+            c.font.height = height;
         }
         return {};
     }
@@ -223,7 +228,9 @@ void TFStat::FormShow()
     v.font.bold = true;
     v.font.color = FontsAndCursors::TextColor1;
     v.brush.style = platform::BrushStyle::Clear;
-    DrawHelpers::TextOutCentered(FStat::VersionNote(GameState::CurrentGameId), 0, v.width(), 25, v);
+    const QString note = FStat::VersionNote(GameState::CurrentGameId);
+    DrawHelpers::ShrinkFontToFit(note, v.width() - 8, 8, v);
+    DrawHelpers::TextOutCentered(note, 0, v.width(), 25, v);
     ImageV->invalidate();
 
     Button2->setText(Texts::Tx(Texts::TxtILikeThisGame));

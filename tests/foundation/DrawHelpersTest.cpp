@@ -1,4 +1,5 @@
 #include "foundation/DrawHelpers.h"
+#include "platform/Canvas.h"
 
 #include "support/RecordingSoundSink.h"
 #include "platform/ProgramFolder.h"
@@ -300,4 +301,29 @@ TEST(DrawHelpers, ExeDirEndsWithOneSlash)
         EXPECT_EQ(dir, QString::fromLatin1(c.expected));
     }
     setProgramFolderForTest(QString());
+}
+
+TEST(DrawHelpers, ShrinkFontToFitStopsWhereTheTextFitsOrAtTheFloor)
+{
+    platform::Canvas c(400, 60);
+    c.font.name = QStringLiteral("DejaVu Sans");
+    const QString text = QString::fromUtf8("この統計はバージョン1.8から記録しています (3.6)");
+    c.font.height = 20;
+    const int wide = c.textWidth(text);
+    ASSERT_GT(wide, 300);
+
+    DrawHelpers::ShrinkFontToFit(text, 300, 8, c);
+    EXPECT_LE(c.textWidth(text), 300);
+    EXPECT_LT(c.font.height, 20);
+    const int fitted = c.font.height;
+    ++c.font.height; // one pixel more would not fit: it went down no further than needed
+    EXPECT_GT(c.textWidth(text), 300);
+
+    c.font.height = 20;
+    DrawHelpers::ShrinkFontToFit(text, 5, 8, c); // never below the floor
+    EXPECT_EQ(c.font.height, 8);
+    c.font.height = 20;
+    DrawHelpers::ShrinkFontToFit(text, wide, 8, c); // a text that fits keeps its height
+    EXPECT_EQ(c.font.height, 20);
+    EXPECT_GT(fitted, 8);
 }

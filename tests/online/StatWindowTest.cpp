@@ -3,10 +3,12 @@
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
 #include "foundation/QyvCardsButton.h"
+#include "foundation/Texts.h"
 #include "online/Qyv_FStat.h"
 #include "support/OnlineServerFixture.h"
 #include "support/ScriptedPresenter.h"
 
+#include <QDir>
 #include <QInputDialog>
 #include <gtest/gtest.h>
 
@@ -160,6 +162,36 @@ TEST_F(StatWindowTest, CancelKeepsIncognitoAndAFailedLikeIsSilent)
     form.Button2Click();
     EXPECT_FALSE(form.Button2->isEnabled());
     EXPECT_TRUE(Settings::GameLiked);
+}
+
+// A picture driver, run by hand:
+//   test_online --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_SavePictures*'
+// writes the window in English, Russian and Japanese, with data and with the server
+// gone, into the temporary folder's "vardelin-stat-shots".
+TEST_F(StatWindowTest, DISABLED_SavePicturesInThreeLanguages)
+{
+    const QString out = QDir::temp().filePath(QStringLiteral("vardelin-stat-shots"));
+    QDir().mkpath(out);
+    setGame(431);
+    postTwelve(71, 12, 5);
+    platform::Arr<int, 40> t;
+    t.fill(0);
+    t[13] = 7;
+    t[14] = 3;
+    bool ok = false;
+    Online::SendGameTable40(Scrambler::UnscrambleText(Online::StatTableAddressCoded, Scrambler::KeyStatTable), 71, ok, t);
+    const int keep = Texts::LanguageIndex;
+    for (const bool online : {true, false}) {
+        if (!online)
+            server.reset();
+        for (const auto& [language, tag] : {std::pair{0, "en"}, std::pair{1, "ru"}, std::pair{8, "ja"}}) {
+            Texts::LanguageIndex = language;
+            TFStat form;
+            form.FormShow();
+            form.grab().save(out + QStringLiteral("/stat-%1-%2.png").arg(QLatin1String(tag), online ? "data" : "off"));
+        }
+    }
+    Texts::LanguageIndex = keep;
 }
 
 } // namespace
