@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QSpinBox>
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -661,4 +662,34 @@ TEST_F(ProfileEditorTest, RefusedOrDroppedUploadShowsTheFailure)
     }
 }
 
+// A picture driver, run by hand:
+//   test_online --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_SavePictures*'
+// writes the six tabs signed in and the profile editor in English, Russian and Japanese
+// into the temporary folder's "vardelin-account-shots".
+TEST_F(AccountWindowTest, DISABLED_SavePicturesOfTheTabsAndTheEditor)
+{
+    const QString out = QDir::temp().filePath(QStringLiteral("vardelin-account-shots"));
+    QDir().mkpath(out);
+    addMember(T("boss"), T("pass1"), 1200);
+    addMember(T("ann"), T("pass1"), 75);
+    signIn(T("ann"), T("pass1"));
+    const int keep = Texts::LanguageIndex;
+    for (const auto& [language, tag] : {std::pair{0, "en"}, std::pair{1, "ru"}, std::pair{8, "ja"}}) {
+        Texts::LanguageIndex = language;
+        TFAcc1 f;
+        f.FormShow();
+        f.show();
+        for (int tab = 0; tab < f.PageControl1->count(); ++tab) {
+            f.PageControl1->setCurrentIndex(tab);
+            f.grab().save(out + QStringLiteral("/account-%1-tab%2.png").arg(QLatin1String(tag)).arg(tab));
+        }
+        TFAcc2 e;
+        e.FormPaintFirst();
+        e.show();
+        e.grab().save(out + QStringLiteral("/editor-%1.png").arg(QLatin1String(tag)));
+    }
+    Texts::LanguageIndex = keep;
+}
+
 } // namespace
+
