@@ -28,6 +28,7 @@
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 
+#include <QPointer>
 #include <QAction>
 #include <QPushButton>
 #include <QTimer>
@@ -404,8 +405,9 @@ void Guarded(const std::function<void()>& handler)
 
 void BindRoundStartHandlers(TTableSurface& form)
 {
+    // The window may go before the hook does (a new main window in the same run).
     if (!ShowAccountWindow)
-        ShowAccountWindow = [&form] { ShowFAcc1(&form); };
+        ShowAccountWindow = [owner = QPointer<QWidget>(&form)] { ShowFAcc1(owner.data()); };
     auto bind = [&form](QPushButton* button, void (*handler)(TTableSurface&)) {
         QObject::connect(button, &QPushButton::clicked, &form, [&form, handler] { Guarded([&] { handler(form); }); });
     };

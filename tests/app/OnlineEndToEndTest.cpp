@@ -7,12 +7,17 @@
 #include "foundation/ClubPlayer.h"
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
+#include "foundation/QyvCardsButton.h"
 #include "foundation/Settings.h"
 #include "foundation/TextFileLines.h"
+#include "online/Qyv_FAcc1.h"
 #include "online/Qyv_FStat.h"
+#include "online/Qyv_UAccC.h"
 #include "support/OnlineServerFixture.h"
 #include "support/ScriptedPresenter.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,4 +106,58 @@ TEST_F(OnlineEndToEnd, StartAndRoundEndsReachTheServerAndTheStatisticsWindowShow
     EXPECT_EQ(after71[5].toInt(), before71[5].toInt() + 1);
 }
 
+TEST_F(OnlineEndToEnd, RatedPlayFromTheOnlineButtonStartsADealAndTheServerCountsIt)
+{
+    Settings::SetDefaultSettings();
+    Settings::SaveSettings();
+    form = new TForm1;
+    form->show();
+    form->FormFirstShow();
+    form->Image1Click(); // through the intro to the menu
+    VardelinServer::Member m;
+    m.nick = QStringLiteral("ann");
+    m.pw = QStringLiteral("pass1");
+    m.city = QStringLiteral("Oslo");
+    m.country1 = QStringLiteral("Norway");
+    m.country2 = QStringLiteral("1-020");
+    m.sex = QStringLiteral("W");
+    m.email = QStringLiteral("a@b.c");
+    m.dater = QStringLiteral("01.01.2026");
+    m.r01 = m.r02 = m.r03 = QStringLiteral("xxx");
+    for (int i = 0; i < 14; ++i)
+        m.info << QStringLiteral("#");
+    ASSERT_TRUE(server->store().addMember(m));
+    bool ok = false;
+    Online::ServerLogin(account(), m.nick, m.pw, ok, Online::AccountUser);
+    ASSERT_TRUE(ok);
+    Online::OnlineState = 2;
+    GameState::CurrentGameId = 431;
+    Settings::ServerGameCode = QStringLiteral("sol431");
+
+    // The player ticks "Play global rating" in the account window and closes it.
+    bool ticked = false;
+    presenter.onDialog = [&](QDialog& d) {
+        if (d.objectName() == QLatin1String("FAcc1")) {
+            auto& acc = static_cast<TFAcc1&>(d);
+            if (acc.CheckBox2->isEnabled()) {
+                acc.CheckBox2->click();
+                ticked = true;
+            }
+        }
+        return int(QDialog::Accepted);
+    };
+    form->Button5->click();
+    ASSERT_TRUE(ticked);
+    const auto game = server->store().game(m.nick, QStringLiteral("sol431"));
+    ASSERT_TRUE(game.has_value());
+    EXPECT_EQ(game->kon, 1);
+    EXPECT_TRUE(Online::OnlineGameRunning);
+    EXPECT_TRUE(GameState::RoundActive);
+    EXPECT_EQ(GameState::CurrentGameId, 431);
+    Online::OnlineState = 1;
+    Online::OnlineGameRunning = false;
+    Online::AccountUser = {};
+}
+
 } // namespace
+
