@@ -15,6 +15,7 @@
 #include "online/Qyv_UStatC.h"
 #include "platform/ProgramFolder.h"
 #include "server/OnlineServer.h"
+#include "tests/support/SampleMember.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -45,17 +46,7 @@ struct LocalServer {
         Settings::AccountServiceAddress = Scrambler::ScrambleText(account, Scrambler::KeyAccount);
         Settings::StatServiceAddress = server.url(QLatin1String(P::Stat));
         Online::StatTableAddressCoded = Scrambler::ScrambleText(server.url(QLatin1String(P::Table)), Scrambler::KeyStatTable);
-        member.nick = QStringLiteral("ann");
-        member.pw = QStringLiteral("pass1");
-        member.city = QStringLiteral("Oslo");
-        member.country1 = QStringLiteral("Norway");
-        member.country2 = QStringLiteral("1-020");
-        member.sex = QStringLiteral("M");
-        member.email = QStringLiteral("a@b.c");
-        member.dater = QStringLiteral("01.01.2026");
-        member.r01 = member.r02 = member.r03 = QStringLiteral("xxx");
-        for (int i = 0; i < 14; ++i)
-            member.info << QStringLiteral("#");
+        member = testsupport::SampleMember(QStringLiteral("ann"), QStringLiteral("pass1"));
         server.store().addMember(member);
         Settings::ServerGameCode = QStringLiteral("sol431");
         ready = true;

@@ -14,6 +14,7 @@
 #include "online/Qyv_FStat.h"
 #include "online/Qyv_UAccC.h"
 #include "support/OnlineServerFixture.h"
+#include "support/SampleMember.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QCheckBox>
@@ -114,18 +115,7 @@ TEST_F(OnlineEndToEnd, RatedPlayFromTheOnlineButtonStartsADealAndTheServerCounts
     form->show();
     form->FormFirstShow();
     form->Image1Click(); // through the intro to the menu
-    VardelinServer::Member m;
-    m.nick = QStringLiteral("ann");
-    m.pw = QStringLiteral("pass1");
-    m.city = QStringLiteral("Oslo");
-    m.country1 = QStringLiteral("Norway");
-    m.country2 = QStringLiteral("1-020");
-    m.sex = QStringLiteral("W");
-    m.email = QStringLiteral("a@b.c");
-    m.dater = QStringLiteral("01.01.2026");
-    m.r01 = m.r02 = m.r03 = QStringLiteral("xxx");
-    for (int i = 0; i < 14; ++i)
-        m.info << QStringLiteral("#");
+    const VardelinServer::Member m = testsupport::SampleMember(QStringLiteral("ann"), QStringLiteral("pass1"));
     ASSERT_TRUE(server->store().addMember(m));
     bool ok = false;
     Online::ServerLogin(account(), m.nick, m.pw, ok, Online::AccountUser);

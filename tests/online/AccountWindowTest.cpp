@@ -14,6 +14,7 @@
 #include "platform/Resources.h"
 #include "platform/ShellOpen.h"
 #include "support/OnlineServerFixture.h"
+#include "support/SampleMember.h"
 #include "support/ScriptedPresenter.h"
 
 #include <QApplication>
@@ -131,20 +132,7 @@ protected:
     }
     void addMember(const QString& nick, const QString& pw, qint64 balance = 0, const QString& country2 = T("1-001"))
     {
-        VardelinServer::Member m;
-        m.nick = nick;
-        m.pw = pw;
-        m.city = T("Oslo");
-        m.country1 = T("Norway");
-        m.country2 = country2;
-        m.sex = T("M");
-        m.email = T("a@b.c");
-        m.dater = T("01.01.2026");
-        m.r01 = m.r02 = m.r03 = T("xxx");
-        m.r04 = balance;
-        for (int i = 0; i < 14; ++i)
-            m.info << T("#");
-        ASSERT_TRUE(server->store().addMember(m));
+        ASSERT_TRUE(server->store().addMember(testsupport::SampleMember(nick, pw, balance, country2)));
     }
     void signIn(const QString& nick, const QString& pw)
     {
