@@ -6,6 +6,9 @@
 #include "app/RoundEnd.h"
 #include "foundation/Qyv_FCount.h"
 
+#include <QDir>
+#include <tuple>
+
 namespace group2_test {
 namespace {
 
@@ -434,6 +437,54 @@ TEST_F(SquarePlay, TheHandShowsWhereAClickWouldAct)
         EXPECT_EQ(cursorAt(OnStock()), game == NapoleonSquare ? hand : arrow);
         EXPECT_EQ(Form1->ImageStol->toolTip(), "0");
     }
+}
+
+} // namespace
+} // namespace group2_test
+
+namespace group2_test {
+namespace {
+
+// Writes mid-game tables of both games at window sizes 1 and 5 as PNG files into the
+// temporary folder, for looking at them: tall piles in the top row, a marked waste of
+// twelve cards, a drag under way. Run with --gtest_also_run_disabled_tests.
+TEST_F(SquarePlay, DISABLED_WriteMidGameTables)
+{
+    const QString dir = QDir::temp().filePath(QStringLiteral("square_tables"));
+    QDir().mkpath(dir);
+    for (auto [width, height, zoom, size] : {std::tuple{760, 500, 1.0, 1}, std::tuple{1520, 1000, 2.0, 5}})
+        for (int game : kGames) {
+            Deal(game, 0, 11, width, height, zoom);
+            Settings::WindowSize = size;
+            CardPictures::LoadTableBackground();
+            Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
+            const char* run[] = {"Кч", "Дч", "Вч", "1ч", "9ч", "8ч", "7ч", "6ч", "5ч", "4ч", "3ч", "2ч", "Тч"};
+            // The tallest piles the rules allow, in the top row: Napoleon Square's four
+            // dealt cards under a King-to-Ace run, Fun Deuces' Ace-King-to-Three.
+            if (game == NapoleonSquare) {
+                SetPile(6, {"9к", "5б", "Тп", "Кч"});
+                for (int i = 1; i < 13; ++i) {
+                    PileCards[6][4 + i] = Cd(run[i]);
+                    PileValues[6][4 + i] = ValueOf(Cd(run[i]));
+                }
+                PileCounts[6] = 17;
+            } else {
+                SetPile(5, {"Тп", "Кп", "Дп", "Вп", "1п", "9п", "8п", "7п", "6п", "5п", "4п", "3п"});
+            }
+            for (int i = 0; i < 12; ++i)
+                Click(OnStock());
+            Repaint();
+            DrawInfoPanel2();
+            Click(OnWaste());
+            Shown().save(QStringLiteral("%1/%2_size%3_marked.png").arg(dir).arg(game).arg(size));
+            Click(OnWaste());
+            Settings::MoveMode = 2;
+            Press(OnPile(game == NapoleonSquare ? 6 : 5));
+            Move(OnFoundation(6));
+            Shown().save(QStringLiteral("%1/%2_size%3_drag.png").arg(dir).arg(game).arg(size));
+            Release(OnFoundation(6));
+        }
+    Settings::WindowSize = 1;
 }
 
 } // namespace
