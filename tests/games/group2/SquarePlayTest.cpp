@@ -57,8 +57,7 @@ protected:
             SetPile(p, {"9к", "9ч"});
         SetPile(1, {"9к", "5п"});
         if (game == FunDeuces)
-            for (int f = 1; f <= 8; ++f)
-                SetFoundation(f, {f % 4 == 1 ? "2ч" : f % 4 == 2 ? "2б" : f % 4 == 3 ? "2к" : "2п"});
+            DealtDeuces();
         SetWaste({"Кб", "4п"});
         Repaint();
     }
@@ -235,8 +234,7 @@ TEST_F(SquarePlay, TheDoubleClickSendsACardToTheHighestFoundationThatTakesIt)
             for (int p = 1; p <= SquarePileCount2(); ++p)
                 SetPile(p, {"Дк"});
             if (game == FunDeuces) {
-                for (int f = 1; f <= 8; ++f)
-                    SetFoundation(f, {f % 4 == 1 ? "2ч" : f % 4 == 2 ? "2б" : f % 4 == 3 ? "2к" : "2п"});
+                DealtDeuces();
                 SetWaste({"3ч"});
             } else {
                 for (int f = 1; f <= 4; ++f)

@@ -5,8 +5,6 @@
 
 #include "SquareTestSupport.h"
 
-#include "app/RoundEnd.h"
-#include "app/RoundStart.h"
 #include "foundation/GameState.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
@@ -168,16 +166,7 @@ TSoakGame SoakSquare2(TSoakGame g)
         return m;
     };
 
-    g.buttons = [] {
-        std::vector<std::function<void()>> b;
-        if (DragActive)
-            return b;
-        if (Form1->Button8->isEnabled() && !GameOver)
-            b.push_back([] { RoundEnd::Button8Click(*Form1); });
-        if (Form1->Button7->isEnabled() && RoundPhase == 2)
-            b.push_back([] { RoundStart::Button7Click(*Form1); });
-        return b;
-    };
+    g.buttons = ActionButtonPresses;
 
     // Napoleon Square's empty stock gives the game up at a click, so it is never stuck;
     // Fun Deuces' way out is Button8 once the stock is spent.

@@ -1,14 +1,9 @@
 #pragma once
-// A dealt Fun Deuces or Napoleon Square table on the bare play surface: real mouse
-// events through the dispatch, instant flights, recorded sounds; points on its places.
-#include "support/PlayTable.h"
+// A dealt Fun Deuces or Napoleon Square table on the bare play surface (as the Golf
+// tables are dealt), and points on its places.
+#include "GolfTestSupport.h"
 
-#include "Group2TestSupport.h"
-
-#include "foundation/Shuffle.h"
 #include "games/group2/Qyv_Square2.h"
-
-#include <optional>
 
 namespace group2_test {
 
@@ -24,29 +19,21 @@ inline QPoint OnStock()
     return {x + 10, y + 10};
 }
 
-class SquareTable : public testsupport::PlayTable {
+class SquareTable : public GolfTable {
 protected:
-    void TearDown() override
-    {
-        GameState::SetShuffleSeedForTest(std::nullopt);
-        PlayTable::TearDown();
-    }
-
-    // `game` dealt with `seed` in move mode `mode` at width x height, "To Begin" pressed,
-    // Button8 disabled as the deal leaves it.
+    // `game` dealt as GolfTable::Deal deals, Button8 disabled as the round's deal leaves it.
     void Deal(int game, int mode = 0, std::uint32_t seed = 7, int width = 760, int height = 500, double zoom = 1.0)
     {
-        using namespace GameState;
-        BareTable(mode, width, height, zoom);
-        CurrentGameId = game;
-        CurrentGroup = 2;
-        SetShuffleSeedForTest(seed);
-        Form1->SetClientSize(width, height);
-        LayoutTable();
-        Group2::DealTable2();
+        GolfTable::Deal(game, mode, seed, width, height, zoom);
         Form1->Button8->setEnabled(false);
-        RoundPhase = 2;
-        Sounds();
+    }
+
+    // The eight deuces of a Fun Deuces deal on foundations 1..8.
+    static void DealtDeuces()
+    {
+        static const char* const deuces[] = {"2ч", "2б", "2к", "2п"};
+        for (int f = 1; f <= 8; ++f)
+            SetFoundation(f, {deuces[(f - 1) % 4]});
     }
 
     // Every pile, foundation, the stock and the waste emptied (a fixture is laid next);
