@@ -1,11 +1,12 @@
 // Stand-ins for the group-2 game modules not built yet: the menu deals only the Golf
-// games, and the other table handlers and the Tulip redeal steps do nothing.
+// games, Fun Deuces and Napoleon Square, and the other table handlers and the Tulip
+// redeal steps do nothing.
 #include "games/group2/Group2.h"
 #include "games/group2/Qyv_Help2_2.h"
 
 namespace Group2 {
 
-bool HasGameModule2(int game) { return IsGolf(game); }
+bool HasGameModule2(int game) { return IsGolf(game) || IsDeucesOrNap(game); }
 
 void TulipCollectCards() {}
 
@@ -14,13 +15,5 @@ void TulipRedeal() {}
 void TulipMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void TulipMouseMove(platform::ShiftState, int, int) {}
 void TulipMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void FunDeucesMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void FunDeucesMouseMove(platform::ShiftState, int, int) {}
-void FunDeucesMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void FunDeucesDblClick() {}
-void NapMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void NapMouseMove(platform::ShiftState, int, int) {}
-void NapMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void NapDblClick() {}
 
 } // namespace Group2

@@ -69,6 +69,35 @@ bool FitsPile2(const TCardCode& c, GameState::Byte v, int Pile);
 // Deuces also the Ace on the King); an empty foundation (Napoleon Square) takes an Ace.
 bool FitsFoundation2(const TCardCode& c, GameState::Byte v, int Foundation);
 
+// ---- Fun Deuces and Napoleon Square places and hit tests ----
+// Piles, foundations, stock and waste of the two square tables; positions are the
+// top-left corners of the bases in table pixels. Each routine acts only in its game.
+
+// The raise in pixels (never scaled) of the picture of a stack of Count cards: 2 per
+// full ten, 18 for 90..98 and 20 from 99 on.
+int StackEdgeStep(int Count);
+// The base of pile 1..10 (Fun Deuces) or 1..12 (Napoleon Square); another number
+// leaves X and Y as they were.
+void FunDeucesPilePos(int Pile, int& X, int& Y);
+void NapPilePos(int Pile, int& X, int& Y);
+// Foundation 1..8: columns 2..5 of rows 2 and 3 in both games.
+void FunDeucesFoundationPos(int Foundation, int& X, int& Y);
+void NapFoundationPos(int Foundation, int& X, int& Y);
+// The same for the current game (nothing outside the two games).
+int SquarePileCount2(); // 10, 12, else 0
+void SquarePilePos2(int Pile, int& X, int& Y);
+void SquareStockPos2(int& X, int& Y);
+void SquareWastePos2(int& X, int& Y);
+// The foundation whose card rectangle holds (X, Y), the last one when several do.
+bool HitTestFoundation2(int X, int Y, int& Foundation);
+// The pile whose drawn top card (its base when empty) holds (X, Y), the last one when
+// several do; Slot is always 0.
+bool HitTestColumn2(int X, int Y, int& Pile, int& Slot);
+// The stock (Kind 2, tested first) or the waste (Kind 1): the card rectangle at the
+// base, its upper edge raised by StackEdgeStep of the stock's count or of the waste's
+// next free slot. Empty ones answer too.
+bool HitTestStockWaste2(int X, int Y, int& Kind);
+
 // ---- move count and won test ----
 
 // Count = the open moves of the current game (Fun Deuces, Napoleon Square, Golf);

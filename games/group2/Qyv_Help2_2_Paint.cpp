@@ -31,18 +31,18 @@ struct Place {
     int y = 0;
 };
 
-// Foundations 1..4 stand on row 2, 5..8 on row 3, at x PosX[2..5].
-Place FoundationPlace(int f) { return {PosX[(f - 1) % 4 + 2], PosY[f <= 4 ? 2 : 3]}; }
-
-// The piles run up the left side, along the top and down the right side.
-Place PilePlace(int game, int p)
+Place FoundationPlace(int f)
 {
-    static constexpr int deuces[10][2] = {{1, 3}, {1, 2}, {1, 1}, {2, 1}, {3, 1},
-                                          {4, 1}, {5, 1}, {6, 1}, {6, 2}, {6, 3}};
-    static constexpr int nap[12][2] = {{1, 4}, {1, 3}, {1, 2}, {1, 1}, {2, 1}, {3, 1},
-                                       {4, 1}, {5, 1}, {6, 1}, {6, 2}, {6, 3}, {6, 4}};
-    const int(*xy)[2] = game == FunDeuces ? deuces : nap;
-    return {PosX[xy[p - 1][0]], PosY[xy[p - 1][1]]};
+    Place at;
+    FunDeucesFoundationPos(f, at.x, at.y);
+    return at;
+}
+
+Place PilePlace(int p)
+{
+    Place at;
+    SquarePilePos2(p, at.x, at.y);
+    return at;
 }
 
 // The card of a place drawn onto a canvas whose origin lies at table point (dx, dy).
@@ -142,7 +142,7 @@ void RedrawColumn2(int Pile, int /*Flag*/)
         const bool nap = game == NapoleonSquare;
         if (Pile < 1 || Pile > (nap ? 12 : 10))
             return;
-        const Place at = PilePlace(game, Pile);
+        const Place at = PilePlace(Pile);
         const int rise = nap ? 32 : 26;
         Kit::RestoreBackground(canvas, at.x, at.y - rise, CardWidth, CardHeight + rise);
         CardDrawing::DrawCardFace(at.x, at.y, TCardCode("-*"), canvas);
@@ -179,8 +179,8 @@ void RedrawStockWaste2(int Kind)
         return;
     const bool nap = game == NapoleonSquare;
     if (Kind == 1) {
-        const int x = nap ? PosX[4] : PosX[7];
-        const int y = nap ? PosY[4] : PosY[1];
+        int x = 0, y = 0;
+        SquareWastePos2(x, y);
         const int rise = nap ? 20 : 44;
         Kit::RestoreBackground(canvas, x, y - rise, CardWidth, CardHeight + rise);
         CardDrawing::DrawCardFace(x, y, TCardCode("-*"), canvas);
@@ -188,8 +188,8 @@ void RedrawStockWaste2(int Kind)
             if (HoldsCard(WasteCards[i]))
                 CardDrawing::DrawCardFace(x, y - 2 * (i / 10), WasteCards[i], canvas);
     } else if (Kind == 2) {
-        const int x = nap ? PosX[3] : PosX[7];
-        const int y = nap ? PosY[4] : PosY[3];
+        int x = 0, y = 0;
+        SquareStockPos2(x, y);
         Kit::RestoreBackground(canvas, x, y - 20, CardWidth, CardHeight + 20);
         CardDrawing::DrawCardFace(x, y, TCardCode("-n"), canvas);
         if (StockCount >= 1)

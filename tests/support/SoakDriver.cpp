@@ -3,6 +3,8 @@
 #include "support/RecordingSoundSink.h"
 #include "support/ScriptedPresenter.h"
 
+#include "app/RoundEnd.h"
+#include "app/RoundStart.h"
 #include "app/TableDispatch.h"
 #include "foundation/CardCode.h"
 #include "foundation/GameState.h"
@@ -240,6 +242,18 @@ std::uint32_t SeedFromEnvironment(std::uint32_t fallback)
     bool ok = false;
     const qulonglong n = v.toULongLong(&ok);
     return ok ? static_cast<std::uint32_t>(n) : fallback;
+}
+
+std::vector<std::function<void()>> ActionButtonPresses()
+{
+    std::vector<std::function<void()>> b;
+    if (DragActive)
+        return b;
+    if (Form1->Button8->isEnabled() && !GameOver)
+        b.push_back([] { RoundEnd::Button8Click(*Form1); });
+    if (Form1->Button7->isEnabled() && RoundPhase == 2)
+        b.push_back([] { RoundStart::Button7Click(*Form1); });
+    return b;
 }
 
 TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)

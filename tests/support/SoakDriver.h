@@ -97,6 +97,12 @@ int EventsFromEnvironment(int fallback);
 // The base seed: VARDELIN_SOAK_SEED when set, else `fallback`.
 std::uint32_t SeedFromEnvironment(std::uint32_t fallback);
 
+// The action buttons a player could press now, for TSoakGame::buttons: Button8 while the
+// game runs (undo, give up; once the game is over it would end the round, which is not
+// table play) and Button7 in play; none in the middle of a drag, while the table holds
+// the mouse.
+std::vector<std::function<void()>> ActionButtonPresses();
+
 // Runs the soak. Needs Form1 to be a table surface with its table image sized; installs
 // and removes its own seams (clock, sleeper), presenter, sound sink and error reporter.
 TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game);

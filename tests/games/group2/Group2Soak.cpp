@@ -42,6 +42,8 @@ TSoakGame SoakGroup2()
         RoundStart::Button7Click(*Form1);
         return RoundPhase == 2;
     };
+    if (IsDeucesOrNap(CurrentGameId))
+        return SoakSquare2(std::move(g));
 
     g.census = [] {
         std::vector<TPlace> out;

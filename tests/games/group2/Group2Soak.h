@@ -5,5 +5,7 @@
 namespace soak {
 
 TSoakGame SoakGroup2();
+// Fun Deuces and Napoleon Square on top of the group's `deal`.
+TSoakGame SoakSquare2(TSoakGame g);
 
 } // namespace soak

@@ -1,7 +1,7 @@
-// Random play on each Golf game: a long stream of plausible table events in all three
-// move modes, with the pack, the counters, the face flags and the end of a game checked
-// after every event. VARDELIN_SOAK_EVENTS sets the events per game (default 20000),
-// VARDELIN_SOAK_SEED replays a seed a failure printed.
+// Random play on each Golf game, Fun Deuces and Napoleon Square: a long stream of plausible
+// table events in all three move modes, with the pack, the counters, the face flags and the
+// end of a game checked after every event. VARDELIN_SOAK_EVENTS sets the events per game
+// (default 20000), VARDELIN_SOAK_SEED replays a seed a failure printed.
 #include "support/SoakTable.h"
 #include "Group2Soak.h"
 
@@ -26,12 +26,16 @@ using namespace GameState;
 struct SoakCase {
     int game;
     const char* name;
+    int eventsPerDeal = 0; // 0: the driver's own
 };
 
 const SoakCase kGames[] = {
     {Group2::GolfPeak, "GolfPeak"},       {Group2::GolfThreePeaks, "GolfThreePeaks"}, {Group2::GolfRug, "GolfRug"},
     {Group2::GolfDiamond, "GolfDiamond"}, {Group2::GolfBlock, "GolfBlock"},
 };
+
+// Fun Deuces ends by itself only once its 86-card stock is spent: its deals run longer.
+const SoakCase kSquareGames[] = {{Group2::FunDeuces, "FunDeuces", 5000}, {Group2::NapoleonSquare, "NapoleonSquare"}};
 
 class Group2Soak : public soak::SoakTable<SoakCase> {};
 
@@ -42,6 +46,8 @@ TEST_P(Group2Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
     options.game = c.game;
     options.seed = soak::SeedFromEnvironment(static_cast<std::uint32_t>(c.game) * 7919u + 17u);
     options.events = soak::EventsFromEnvironment(20000);
+    if (c.eventsPerDeal > 0)
+        options.eventsPerDeal = c.eventsPerDeal;
     options.eventsPerDeal = std::max(50, std::min(options.eventsPerDeal, options.events / 3));
     options.replay = QStringLiteral("bin/test_games_group2 --gtest_filter='*Soak*/%1'").arg(QLatin1String(c.name));
     CurrentGameId = c.game;
@@ -60,6 +66,9 @@ TEST_P(Group2Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Golf, Group2Soak, ::testing::ValuesIn(kGames),
+                         [](const ::testing::TestParamInfo<SoakCase>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(Square, Group2Soak, ::testing::ValuesIn(kSquareGames),
                          [](const ::testing::TestParamInfo<SoakCase>& info) { return std::string(info.param.name); });
 
 } // namespace
