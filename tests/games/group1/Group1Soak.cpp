@@ -204,20 +204,7 @@ TSoakGame SoakGroup1()
         return toFoundation;
     };
 
-    g.buttons = [] {
-        std::vector<std::function<void()>> b;
-        // While a button is held on the table the table holds the mouse: no action
-        // button can be pressed in the middle of a drag.
-        if (DragActive)
-            return b;
-        // The second action button while the game runs (undo, give up); once the game
-        // is over it would end the round, which is not table play.
-        if (Form1->Button8->isEnabled() && !GameOver)
-            b.push_back([] { RoundEnd::Button8Click(*Form1); });
-        if (Form1->Button7->isEnabled() && RoundPhase == 2)
-            b.push_back([] { RoundStart::Button7Click(*Form1); });
-        return b;
-    };
+    g.buttons = soak::ActionButtonPresses;
     g.dragsInEveryMode = true;
     g.softlock = [moves = g.moves]() -> QString {
         if (!moves().empty() || StockCount > 0 || (Form1->Button8->isEnabled()))
