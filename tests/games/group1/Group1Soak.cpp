@@ -2,7 +2,6 @@
 // legal moves, buttons and the no-softlock test.
 #include "Group1Soak.h"
 
-#include "app/RoundEnd.h"
 #include "app/RoundStart.h"
 #include "foundation/CardCode.h"
 #include "foundation/GameState.h"
