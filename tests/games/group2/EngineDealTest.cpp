@@ -366,7 +366,7 @@ TEST_F(EngineRound, ARedealKeepsThePlayersRoundData)
 
 TEST_F(EngineRound, TheMenuDealsAnEmptyTableUntilTheGamesModuleIsBuilt)
 {
-    for (int game : {Tulip, BlueTulip, Paganini, FunDeuces, NapoleonSquare}) {
+    for (int game : {FunDeuces, NapoleonSquare}) {
         SCOPED_TRACE(game);
         EmptyTable(game);
         PlayerSlot = 6;
@@ -383,6 +383,17 @@ TEST_F(EngineRound, TheMenuDealsAnEmptyTableUntilTheGamesModuleIsBuilt)
         EXPECT_EQ(RoundPhase, 1);
         EXPECT_GT(GolfCardsLeft2(), 0);
         EXPECT_GT(StockCount, 0);
+        EXPECT_FALSE(Form1->Button8->isEnabled());
+    }
+    for (int game : {Tulip, BlueTulip, Paganini}) {
+        SCOPED_TRACE(game);
+        EmptyTable(game);
+        PlayerSlot = 6;
+        NewDeal2(false);
+        EXPECT_EQ(RoundPhase, 1);
+        EXPECT_EQ(TulipRowRest(1) + TulipRowRest(2) + TulipRowRest(3) + TulipRowRest(4) + TulipRowRun(1) +
+                      TulipRowRun(2) + TulipRowRun(3) + TulipRowRun(4),
+                  game == Paganini ? 36 : 52);
         EXPECT_FALSE(Form1->Button8->isEnabled());
     }
 }

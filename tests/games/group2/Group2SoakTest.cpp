@@ -1,4 +1,4 @@
-// Random play on each Golf game: a long stream of plausible table events in all three
+// Random play on each playable group-2 game: a long stream of plausible table events in all three
 // move modes, with the pack, the counters, the face flags and the end of a game checked
 // after every event. VARDELIN_SOAK_EVENTS sets the events per game (default 20000),
 // VARDELIN_SOAK_SEED replays a seed a failure printed.
@@ -31,6 +31,7 @@ struct SoakCase {
 const SoakCase kGames[] = {
     {Group2::GolfPeak, "GolfPeak"},       {Group2::GolfThreePeaks, "GolfThreePeaks"}, {Group2::GolfRug, "GolfRug"},
     {Group2::GolfDiamond, "GolfDiamond"}, {Group2::GolfBlock, "GolfBlock"},
+    {Group2::Tulip, "Tulip"}, {Group2::BlueTulip, "BlueTulip"}, {Group2::Paganini, "Paganini"},
 };
 
 class Group2Soak : public soak::SoakTable<SoakCase> {};
@@ -43,11 +44,15 @@ TEST_P(Group2Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
     options.seed = soak::SeedFromEnvironment(static_cast<std::uint32_t>(c.game) * 7919u + 17u);
     options.events = soak::EventsFromEnvironment(20000);
     options.eventsPerDeal = std::max(50, std::min(options.eventsPerDeal, options.events / 3));
+    // A Tulip round runs through up to five passes, each waiting for two button presses.
+    if (Group2::IsTulipFamily(c.game))
+        options.eventsPerDeal = std::max(50, options.events / 3);
     options.replay = QStringLiteral("bin/test_games_group2 --gtest_filter='*Soak*/%1'").arg(QLatin1String(c.name));
     CurrentGameId = c.game;
     CurrentGroup = 2;
 
-    const soak::TSoakResult r = soak::RunSoak(options, soak::SoakGroup2());
+    const soak::TSoakResult r =
+        soak::RunSoak(options, Group2::IsTulipFamily(c.game) ? soak::SoakTulip2() : soak::SoakGroup2());
     ASSERT_TRUE(r.ok) << r.failure.toStdString();
     EXPECT_EQ(r.eventsSent, options.events);
     if (options.events >= 150) {
@@ -59,7 +64,7 @@ TEST_P(Group2Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
     RecordProperty("won", r.wonGames);
 }
 
-INSTANTIATE_TEST_SUITE_P(Golf, Group2Soak, ::testing::ValuesIn(kGames),
+INSTANTIATE_TEST_SUITE_P(Group2, Group2Soak, ::testing::ValuesIn(kGames),
                          [](const ::testing::TestParamInfo<SoakCase>& info) { return std::string(info.param.name); });
 
 } // namespace
