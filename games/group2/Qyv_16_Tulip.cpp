@@ -42,29 +42,19 @@ void Deselect()
     HitPos = 0;
 }
 
-// The card leaves place p of row r: the row repainted from the left neighbour on, and
-// the empty-place marker where place 1 is (or becomes) empty.
+// The card leaves place p of row r.
 void TakeOut(int p, int r)
 {
     PileCards[p][r] = cards::Empty;
     PileValues[p][r] = cards::EmptyValue;
-    ClearTulipRowFrom(p, r);
-    if (p == 1 || (p == 2 && PileCards[1][r] == cards::Empty))
-        DrawTulipRowHead(r);
-    DrawTulipCards(r, p == 1 ? 1 : p - 1);
+    RedrawTulipRow(r);
 }
 
 void PutIn(int p, int r, const TCardCode& card, Byte value)
 {
     PileCards[p][r] = card;
     PileValues[p][r] = value;
-}
-
-// The selection mark lies under the right-hand neighbours' cards.
-void ToggleMark(int p, int r)
-{
-    Kit::ToggleSelectionFrame(TulipPlaceX[p], TulipRowY[r]);
-    DrawTulipCards(r, p + 1);
+    RedrawTulipRow(r);
 }
 
 // The drop point of a drag with the pointer at (X, Y): inside the sprite, half a place
@@ -84,7 +74,7 @@ void ClickPress(int X, int Y)
         if (PileCards[p][r] == cards::Empty)
             return;
         Kit::PlaySound("WavDown");
-        ToggleMark(p, r);
+        RedrawTulipRow(r, p);
         SourceSelected = 1;
         HitPile = p;
         HitPos = r;
@@ -93,7 +83,7 @@ void ClickPress(int X, int Y)
     const int sp = HitPile, sr = HitPos;
     if (p == sp && r == sr) {
         Kit::PlaySound("WavCancel");
-        ToggleMark(p, r);
+        RedrawTulipRow(r);
         Deselect();
         return;
     }
@@ -101,12 +91,10 @@ void ClickPress(int X, int Y)
     const Byte value = PileValues[sp][sr];
     if (!TulipTakes(p, r, card, value))
         return;
-    TakeOut(sp, sr); // the repaint takes the mark off
+    TakeOut(sp, sr); // the repaint takes the mark off too
     if (Settings::MoveMode == 1)
         Kit::FlyCard(TulipPlaceX[sp], TulipRowY[sr], TulipPlaceX[p], TulipRowY[r], card, 1, 0);
     PutIn(p, r, card, value);
-    ClearTulipRowFrom(p, r);
-    DrawTulipCards(r, p);
     Deselect();
     ++MoveCounter;
     Kit::PlaySound("WavCardUp");
@@ -144,7 +132,6 @@ void Drop(int X, int Y)
     const Byte value = Byte(TulipHandValue);
     if (TulipHitTest(x, y, p, r) && TulipTakes(p, r, TulipHandCard, value)) {
         PutIn(p, r, TulipHandCard, value);
-        DrawTulipCards(r, p);
         if (p != sp || r != sr) {
             ++MoveCounter;
             Kit::PlaySound("WavCardUp");
@@ -153,7 +140,6 @@ void Drop(int X, int Y)
         if (Kit::FarFromPress(X, Y))
             Kit::PlaySound("WavCancel");
         PutIn(sp, sr, TulipHandCard, value);
-        DrawTulipCards(sr, sp);
     }
     ReleaseHand();
 }
@@ -177,7 +163,7 @@ void FourDeadGaps()
     if (PassCount < TulipPassLimit()) {
         // The collection repaints the rows: a selection would outlive its mark.
         if (SourceSelected && !DragMode())
-            ToggleMark(HitPile, HitPos);
+            RedrawTulipRow(HitPos);
         Deselect();
         TulipPhase = 2;
         Kit::PlaySound("WavStopka");

@@ -115,14 +115,10 @@ int TulipSuitOf(const TCardCode& c);
 // Painting of the rows (on Form1->ImageStol; nothing without a window).
 // The background over place 1 of the row.
 void ClearTulipRowHead(int Row);
-// Place 1 of the row cleared and its empty-place marker drawn.
-void DrawTulipRowHead(int Row);
-// The background over the row from place `Place` to the table's right edge.
-void ClearTulipRowFrom(int Place, int Row);
-// The cards of places From..14 of the row, face up, left to right.
-void DrawTulipCards(int Row, int From);
-// The row whole: background, the marker of an empty place 1, every card face up.
-void RedrawTulipRow(int Row);
+// The row whole: background, the marker of an empty place 1, every card face up, and
+// the selection mark on place `MarkedPlace` (0: none) under its right-hand neighbours.
+// A whole row is repainted, not a part: card edges blend with what lies under them.
+void RedrawTulipRow(int Row, int MarkedPlace = 0);
 // The four flowers: each suit at the run length of the row it starts (the last such row),
 // stage 0 for a suit that starts none.
 void DrawTulipFlowers();

@@ -3,6 +3,7 @@
 #include "games/group2/Group2.h"
 #include "games/group2/Qyv_Help2_2.h"
 
+#include "games/kit/KitFlight.h"
 #include "games/kit/KitTable.h"
 
 #include "foundation/CardDrawing.h"
@@ -145,40 +146,23 @@ void ClearTulipRowHead(int Row)
         Kit::RestoreBackground(*canvas, TulipPlaceX[1], TulipRowY[Row], CardWidth, CardHeight);
 }
 
-void DrawTulipRowHead(int Row)
-{
-    ClearTulipRowHead(Row);
-    if (auto* canvas = TableCanvas())
-        CardDrawing::DrawCardFace(TulipPlaceX[1], TulipRowY[Row], TCardCode("-0"), *canvas);
-}
-
-void ClearTulipRowFrom(int Place, int Row)
-{
-    if (auto* canvas = TableCanvas())
-        Kit::RestoreBackground(*canvas, TulipPlaceX[Place], TulipRowY[Row], Scaling::TableWidth - TulipPlaceX[Place],
-                               CardHeight);
-}
-
-void DrawTulipCards(int Row, int From)
-{
-    auto* canvas = TableCanvas();
-    if (!canvas)
-        return;
-    for (int p = std::max(1, From); p <= 14; ++p)
-        if (Holds(p, Row))
-            CardDrawing::DrawCardFace(TulipPlaceX[p], TulipRowY[Row], PileCards[p][Row], *canvas);
-}
-
-void RedrawTulipRow(int Row)
+void RedrawTulipRow(int Row, int MarkedPlace)
 {
     auto* canvas = TableCanvas();
     if (!canvas)
         return;
     Kit::RestoreBackground(*canvas, TulipPlaceX[1], TulipRowY[Row], TulipPlaceX[14] - TulipPlaceX[1] + CardWidth + 1,
                            CardHeight);
-    if (!Holds(1, Row))
+    if (!Holds(1, Row)) {
+        ClearTulipRowHead(Row);
         CardDrawing::DrawCardFace(TulipPlaceX[1], TulipRowY[Row], TCardCode("-0"), *canvas);
-    DrawTulipCards(Row, 1);
+    }
+    for (int p = 1; p <= 14; ++p) {
+        if (Holds(p, Row))
+            CardDrawing::DrawCardFace(TulipPlaceX[p], TulipRowY[Row], PileCards[p][Row], *canvas);
+        if (p == MarkedPlace) // under the cards to its right
+            Kit::ToggleSelectionFrame(TulipPlaceX[p], TulipRowY[Row]);
+    }
 }
 
 void DrawTulipFlowers()

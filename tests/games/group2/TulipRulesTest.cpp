@@ -180,19 +180,6 @@ TEST(TulipRule, PaganiniSeesAGapBeforeACardOtherThanASix)
     EXPECT_TRUE(PaganiniGapBeforeNonSix());
 }
 
-// A stuck Tulip table: every gap behind a King, the leading runs
-//   row 1 Тб 2б 3б | Кб ##   row 2 Тк | Кк ##   row 3 2ч 3ч | Кч ##   row 4 Кп ##
-// and the rest of the pack behind the gaps.
-void StuckTable(int game)
-{
-    EmptyTable(game);
-    SetTulipRow(1, {"Тб", "2б", "3б", "Кб", ""});
-    SetTulipRow(2, {"Тк", "Кк", ""});
-    SetTulipRow(3, {"2ч", "3ч", "Кч", ""});
-    SetTulipRow(4, {"Кп", ""});
-    FillTulipRowsFromPack();
-}
-
 TEST_F(TulipRules, CollectionKeepsTheLeadingRunsAndShowsTheRestFaceDown)
 {
     struct Case {
@@ -203,7 +190,7 @@ TEST_F(TulipRules, CollectionKeepsTheLeadingRunsAndShowsTheRestFaceDown)
     for (const Case& c : {Case{Tulip, {4, 2, 3, 2}, 7}, Case{BlueTulip, {4, 2, 1, 1}, 4}}) {
         SCOPED_TRACE(c.game);
         Table(c.game);
-        StuckTable(c.game);
+        StuckRows();
         ASSERT_EQ(TulipDeadGaps(), 4);
         const std::vector<TCardCode> before = Rows();
         TulipCollectCards();
@@ -229,7 +216,7 @@ TEST_F(TulipRules, RedealFillsEveryRowBehindItsKeptRunWithTheRestOfAFreshPack)
         SCOPED_TRACE(game);
         Table(game);
         SetShuffleSeedForTest(11);
-        StuckTable(game);
+        StuckRows();
         const std::vector<TCardCode> before = Rows();
         TulipCollectCards();
         TulipRedeal();
@@ -271,7 +258,7 @@ TEST_F(TulipRules, RedealFillsEveryRowBehindItsKeptRunWithTheRestOfAFreshPack)
 TEST_F(TulipRules, RedealNeverLosesACardEvenFromARowWithAnEmptyHead)
 {
     Table(Tulip);
-    StuckTable(Tulip);
+    StuckRows();
     // Row 4's King moved out of place 1: the row keeps nothing.
     std::swap(PileCards[1][4], PileCards[2][4]);
     std::swap(PileValues[1][4], PileValues[2][4]);

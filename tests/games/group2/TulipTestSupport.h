@@ -70,13 +70,14 @@ inline void SetWonRows()
     }
 }
 
-// The places of every row from the first empty place after its last card on, filled
-// with the 52-card pack's cards not yet on the table, in pack order.
+// The places of every row from the second place after its last card on, filled with
+// the game's pack's cards not yet on the table, in pack order.
 inline void FillTulipRowsFromPack()
 {
     using namespace GameState;
+    const int firstRank = CurrentGameId == Group2::Paganini ? 4 : 0; // Paganini from the Six
     std::vector<TCardCode> rest;
-    for (int i = 1; i <= 52; ++i) {
+    for (int i = 4 * firstRank + 1; i <= 52; ++i) {
         const TCardCode c(cards::RankOrder[(i - 1) / 4], cards::SuitOrder[(i - 1) % 4]);
         bool onTable = false;
         for (int r = 1; r <= 4; ++r)
@@ -91,11 +92,23 @@ inline void FillTulipRowsFromPack()
         for (int p = 1; p <= 14; ++p)
             if (!(PileCards[p][r] == cards::Empty))
                 last = p;
-        for (int p = last + 2; p <= 14 && next < rest.size(); ++p) {
+        for (int p = last + 2; p <= Group2::TulipPlaceCount() && next < rest.size(); ++p) {
             PileCards[p][r] = rest[next++];
             PileValues[p][r] = TulipValueOf(PileCards[p][r]);
         }
     }
+}
+
+// The rows of a stuck table: every gap behind a King, the leading runs
+//   row 1 Тб 2б 3б | Кб ##   row 2 Тк | Кк ##   row 3 2ч 3ч | Кч ##   row 4 Кп ##
+// and the rest of the pack behind the gaps.
+inline void StuckRows()
+{
+    SetTulipRow(1, {"Тб", "2б", "3б", "Кб", ""});
+    SetTulipRow(2, {"Тк", "Кк", ""});
+    SetTulipRow(3, {"2ч", "3ч", "Кч", ""});
+    SetTulipRow(4, {"Кп", ""});
+    FillTulipRowsFromPack();
 }
 
 class TulipTable : public testsupport::PlayTable {
