@@ -287,9 +287,15 @@ TEST_F(TulipPlay, StuckTulipCollectsAndRedealsThroughButton8)
         Deal(Tulip, mode);
         StuckRows();
         Repaint();
-        EndMove();
+        // Click mode: the press selects a card, the release finds the table stuck and
+        // takes the selection back, since the collection turns the rows over.
+        Click(OnCard(14, 1));
         EXPECT_EQ(TulipPhase, 2);
         EXPECT_TRUE(Sounds().endsWith("WavStopka"));
+        EXPECT_EQ(SourceSelected, 0);
+        const QImage shown = Shown().copy();
+        Repaint();
+        EXPECT_EQ(Text(Difference(shown, Shown())), "none") << "no mark left";
         EXPECT_EQ(Caption8(), Texts::Tx(Texts::TxtCollectCards));
         EXPECT_TRUE(Form1->Button8->isEnabled());
         EXPECT_FALSE(GameOver);
