@@ -9,6 +9,7 @@
 #include "foundation/Qyv_FCount.h"
 #include "games/kit/KitCursors.h"
 
+#include <QDir>
 #include <set>
 
 namespace group2_test {
@@ -399,6 +400,43 @@ TEST_F(TulipPlay, StuckPaganiniOffersItsGiveUpAndPlayGoesOn)
     EXPECT_EQ(Sounds(), "WavStopka");
     RoundEnd::Button8Click(*Form1);
     ExpectRoundEnded(false, &Texts::TxtExitToMenu);
+}
+
+
+// Pictures to look at by hand: a selection, a drag, the collected rows and the flowers
+// growing, at window sizes 1 and 5, written to the temporary folder.
+TEST_F(TulipPlay, DISABLED_WritePlayPictures)
+{
+    const QString dir = QDir::temp().filePath(QStringLiteral("tulip_play"));
+    QDir().mkpath(dir);
+    for (const TulipSize& size : kTulipSizes) {
+        auto save = [&](const char* what) {
+            Shown().save(QStringLiteral("%1/%2_size%3.png").arg(dir, QLatin1String(what)).arg(size.size));
+        };
+        Deal(Tulip, 0, 7, size);
+        Click(OnCard(5, 2));
+        save("selection");
+        Deal(Tulip, 2, 7, size);
+        Press(OnCard(6, 3));
+        Move(OnCard(6, 3) + QPoint(CardWidth, CardHeight / 2));
+        save("drag");
+        Release(OnCard(6, 3) + QPoint(CardWidth, CardHeight / 2));
+        Deal(Tulip, 0, 7, size);
+        StuckRows();
+        Repaint();
+        ClickAside();
+        RoundEnd::Button8Click(*Form1);
+        save("collected");
+        Deal(Tulip, 0, 7, size);
+        SetWonRows();
+        // Runs of 13, 9, 4 and 0 cards.
+        SetTulipPlace(10, 2, "");
+        SetTulipPlace(5, 3, "");
+        SetTulipPlace(1, 4, "");
+        Repaint();
+        ClickAside();
+        save("flowers");
+    }
 }
 
 } // namespace
