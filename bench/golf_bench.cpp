@@ -1,17 +1,10 @@
 // A Golf - Block release that plays a card at 1520 x 1000: the card taken, two grid
 // repaints, the stock and waste, the panel and the end test.
-#include "bench/BenchApplication.h"
-#include "foundation/CardPictures.h"
-#include "foundation/GameState.h"
-#include "foundation/Layout.h"
-#include "foundation/Settings.h"
-#include "foundation/TableSurface.h"
+#include "bench/BenchTable.h"
 #include "games/group2/Qyv_Golf2.h"
 #include "games/group2/Qyv_Help2_2.h"
-#include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
@@ -19,21 +12,7 @@ using namespace GameState;
 
 void BM_GolfBlockPlayRelease1520(benchmark::State& state)
 {
-    bench::ensureApplication();
-    CurrentGameId = Group2::GolfBlock;
-    ApplyZoomForTest(1520, 1000, 2.0, true);
-    Settings::FaceDeckNo = 0;
-    Settings::BackDeckNo = 0;
-    Settings::MoveMode = 0;
-    Settings::SoundOn = false;
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
-    CardPictures::LoadTableBackground();
-    auto window = std::make_unique<TTableSurface>();
-    Form1 = window.get();
-    Form1->SetClientSize(1520, 1000);
-    LayoutTable();
-    Form1->ImageStol->setPictureSize(1520, 1000);
+    auto window = bench::Table1520(Group2::GolfBlock, 2, 0);
     Group2::DealTable2();
     RoundPhase = 2;
     // A layer-4 card on its neighbour rank on the waste.

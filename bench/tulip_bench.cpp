@@ -1,17 +1,10 @@
 // A Tulip click-mode move at 1520 x 1000: the press that moves an Ace into place 1 (both
 // row repaints) and its release (the dead-gap count, the panel and the four flowers).
-#include "bench/BenchApplication.h"
-#include "foundation/CardPictures.h"
-#include "foundation/GameState.h"
-#include "foundation/Layout.h"
-#include "foundation/Settings.h"
-#include "foundation/TableSurface.h"
+#include "bench/BenchTable.h"
 #include "games/group2/Group2.h"
 #include "games/group2/Qyv_Help2_2.h"
-#include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
@@ -19,22 +12,7 @@ using namespace GameState;
 
 void BM_TulipClickMove1520(benchmark::State& state)
 {
-    bench::ensureApplication();
-    CurrentGameId = Group2::Tulip;
-    CurrentGroup = 2;
-    ApplyZoomForTest(1520, 1000, 2.0, true);
-    Settings::FaceDeckNo = 0;
-    Settings::BackDeckNo = 0;
-    Settings::MoveMode = 0;
-    Settings::SoundOn = false;
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
-    CardPictures::LoadTableBackground();
-    auto window = std::make_unique<TTableSurface>();
-    Form1 = window.get();
-    Form1->SetClientSize(1520, 1000);
-    LayoutTable();
-    Form1->ImageStol->setPictureSize(1520, 1000);
+    auto window = bench::Table1520(Group2::Tulip, 2, 0);
     Group2::DealTable2();
     RoundPhase = 2;
     TulipPhase = 1;
