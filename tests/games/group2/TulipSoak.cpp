@@ -77,6 +77,10 @@ TSoakGame SoakTulip2()
             return QStringLiteral("pass %1 of %2").arg(PassCount).arg(TulipPassLimit());
         if ((TulipPhase == 2 || TulipPhase == 3) && !Button8On())
             return QStringLiteral("redeal step %1 with Button8 disabled").arg(TulipPhase);
+        // The collection relies on it: what it leaves of the pack fills the places exactly.
+        for (int r = 1; TulipPhase != 1 && r <= 4; ++r)
+            if (!Filled(1, r))
+                return QStringLiteral("a stuck table with place 1 of row %1 empty").arg(r);
         return {};
     };
 
