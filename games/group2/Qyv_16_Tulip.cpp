@@ -42,6 +42,16 @@ void Deselect()
     HitPos = 0;
 }
 
+// A click-mode selection left over from a change of the move mode: its mark taken off.
+void DropStaleSelection()
+{
+    if (!SourceSelected || DragActive)
+        return;
+    if (HitPos >= 1 && HitPos <= 4)
+        RedrawTulipRow(HitPos);
+    Deselect();
+}
+
 // The card leaves place p of row r.
 void TakeOut(int p, int r)
 {
@@ -67,6 +77,8 @@ void DropPoint(int X, int Y, int& x, int& y)
 
 void ClickPress(int X, int Y)
 {
+    if (SourceSelected && (HitPile < 1 || HitPile > TulipPlaceCount() || HitPos < 1 || HitPos > 4))
+        Deselect();
     int p = 0, r = 0;
     if (!TulipHitTest(X, Y, p, r))
         return;
@@ -102,6 +114,7 @@ void ClickPress(int X, int Y)
 
 void DragPress(int X, int Y)
 {
+    DropStaleSelection();
     int p = 0, r = 0;
     if (!TulipHitTest(X, Y, p, r) || PileCards[p][r] == cards::Empty || !Kit::TakeUpDrag())
         return;
@@ -219,7 +232,7 @@ void TulipMouseMove(platform::ShiftState, int X, int Y)
         return;
     }
     bool hand = false;
-    if (!SourceSelected || DragMode())
+    if (!SourceSelected || DragMode() || HitPile < 1 || HitPos < 1)
         hand = TulipHitTest(X, Y, p, r) && !(PileCards[p][r] == cards::Empty);
     else
         hand = TulipHitTest(X, Y, p, r) &&

@@ -279,6 +279,21 @@ TEST_F(TulipPlay, FlowersFollowTheRunOfTheRowEachSuitStarts)
     EXPECT_EQ(flowersAre({1, 4, 0, spades}), "none");
 }
 
+TEST_F(TulipPlay, ASelectionLeftFromTheClickModesEndsWithTheFirstDragPress)
+{
+    Deal(Tulip, 0);
+    ClickAside();
+    Click(OnCard(5, 2));
+    ASSERT_EQ(SourceSelected, 1);
+    Settings::MoveMode = 2; // changed in the options while the card is selected
+    Click(OnCard(7, 3));
+    EXPECT_EQ(SourceSelected, 0);
+    EXPECT_EQ(DragActive, 0);
+    const QImage shown = Shown().copy();
+    Repaint();
+    EXPECT_EQ(Text(Difference(shown, Shown())), "none") << "no mark left";
+}
+
 // ---- the end of a game and the redeal ----
 
 TEST_F(TulipPlay, StuckTulipCollectsAndRedealsThroughButton8)
