@@ -368,12 +368,9 @@ void Button8Click(TTableSurface& form)
         Group2::TulipRedeal();
         ++PassCount;
         const int limit = g == 19 ? 3 : 5;
-        if (PassCount < limit) {
-            caption8(form, Texts::TxtCollectCards);
-        } else {
-            caption8(form, Texts::TxtExitToMenu);
-            form.Button8->setEnabled(false);
-        }
+        caption8(form, PassCount < limit ? Texts::TxtCollectCards : Texts::TxtExitToMenu);
+        // Until the next stuck position the button has nothing to do.
+        form.Button8->setEnabled(false);
         TulipPhase = 1;
         Group2::DrawInfoPanel2();
         return;

@@ -12,7 +12,7 @@ namespace Group2 {
 // The round of the current game as the menu starts it: a game whose module is built is
 // dealt (DealRound2); any other gets the empty table that "To menu" finishes.
 void NewDeal2(bool Redeal);
-// True once the game's module (its mouse handlers) is built.
+// True for a group-2 game (every one has its module).
 bool HasGameModule2(int game);
 void GameResult2();
 void DrawInfoPanel2();

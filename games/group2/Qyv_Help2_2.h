@@ -115,6 +115,43 @@ int TulipRowRun(int Row);
 // without a window).
 void DrawTulipFlower(int Suit, int Stage, bool ShowIcon);
 
+// ---- Tulip play ----
+
+// Places per row: 14, Paganini 10.
+int TulipPlaceCount();
+// Redeal passes of a round: 3 in Tulip, 5 in Blue Tulip, 1 in Paganini (no redeal).
+int TulipPassLimit();
+// The place and row under (X, Y); out-parameters written only on a hit. An empty place's
+// strip that its left neighbour's card covers belongs to that neighbour while nothing is
+// selected or lifted, and then only when the neighbour is the selected card's own place.
+bool TulipHitTest(int X, int Y, int& Place, int& Row);
+// May card (c, v) go to place `Place` of row `Row`? The place empty, and the left rule
+// (one lower in its suit to the left), the Ace rule (place 1), or with `rightRule` the
+// Paganini rule (one higher in its suit to the right).
+bool TulipTakes(int Place, int Row, const TCardCode& c, GameState::Byte v, bool rightRule);
+// The same with the current game's rules (the right rule in Paganini only).
+bool TulipTakes(int Place, int Row, const TCardCode& c, GameState::Byte v);
+// Empty places that no card can ever fill: those in a run of up to four gaps behind a King.
+int TulipDeadGaps();
+// Every row holds one suit from Ace to King from place 1 on.
+bool TulipWon();
+// Paganini with four dead gaps: some gap among places 1..8 has a card other than a
+// Six to its right (a card the right rule may still lead to).
+bool PaganiniGapBeforeNonSix();
+// Flower suit number 1..4 of a card (hearts, diamonds, clubs, spades), 0 for none.
+int TulipSuitOf(const TCardCode& c);
+
+// Painting of the rows (on Form1->ImageStol; nothing without a window).
+// The background over place 1 of the row.
+void ClearTulipRowHead(int Row);
+// The row whole: background, the marker of an empty place 1, every card face up, and
+// the selection mark on place `MarkedPlace` (0: none) under its right-hand neighbours.
+// A whole row is repainted, not a part: card edges blend with what lies under them.
+void RedrawTulipRow(int Row, int MarkedPlace = 0);
+// The four flowers: each suit at the run length of the row it starts (the last such row),
+// stage 0 for a suit that starts none.
+void DrawTulipFlowers();
+
 // ---- painting (on Form1->ImageStol; nothing without a window) ----
 
 void RedrawFoundation2(int Foundation);

@@ -79,13 +79,10 @@ void DealTulip(int game)
         for (int i = 1; i <= perRow; ++i)
             PutCard(PileCards[firstPlace + i - 1][r], PileValues[firstPlace + i - 1][r], (r - 1) * perRow + i);
 
-    if (auto* table = Kit::TableImage()) {
+    if (Kit::TableImage()) {
+        // Painted as play repaints the rows, so a row looks the same before and after.
         for (int r = 1; r <= 4; ++r)
-            CardDrawing::DrawCardFace(TulipPlaceX[1], TulipRowY[r], TCardCode("-0"), table->canvas());
-        for (int r = 1; r <= 4; ++r)
-            for (int p = 1; p <= 14; ++p)
-                if (!(PileCards[p][r] == cards::Empty))
-                    CardDrawing::DrawCardFace(TulipPlaceX[p], TulipRowY[r], PileCards[p][r], table->canvas());
+            RedrawTulipRow(r);
         for (int n = 1; n <= 4; ++n)
             DrawTulipFlower(n, 0, true);
     }
@@ -279,6 +276,11 @@ bool DealRound2(bool Redeal)
     DealTable2();
     DrawInfoPanel2();
     return true;
+}
+
+bool HasGameModule2(int game)
+{
+    return IsGolf(game) || IsTulipFamily(game) || IsDeucesOrNap(game);
 }
 
 void NewDeal2(bool Redeal)

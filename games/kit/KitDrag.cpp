@@ -51,11 +51,13 @@ bool TakeUpDrag()
     return true;
 }
 
-void ShowDragSprite(const TLiftFrame& frame, int X, int Y, bool recordPressPoint,
-                    const std::function<void()>& takeFromTable)
+namespace {
+
+void ShowSprite(const TLiftFrame& frame, const TCardCode& code, int X, int Y, bool recordPressPoint,
+                const std::function<void()>& takeFromTable)
 {
-    Sprite::CurrentSprite = std::make_unique<Sprite::TSprite>(frame.Left, frame.Top, frame.Right, frame.Bottom,
-                                                              cards::NoPicture, true, 0, DragRun);
+    Sprite::CurrentSprite =
+        std::make_unique<Sprite::TSprite>(frame.Left, frame.Top, frame.Right, frame.Bottom, code, true, 0, DragRun);
     DragOffsetX = X - frame.Left;
     DragOffsetY = Y - frame.Top;
     if (recordPressPoint) {
@@ -66,6 +68,21 @@ void ShowDragSprite(const TLiftFrame& frame, int X, int Y, bool recordPressPoint
         takeFromTable();
     Sprite::TakeTableForSprite();
     Sprite::SpriteMoveTo(X - DragOffsetX, Y - DragOffsetY, 1);
+}
+
+} // namespace
+
+void ShowDragSprite(const TLiftFrame& frame, int X, int Y, bool recordPressPoint,
+                    const std::function<void()>& takeFromTable)
+{
+    ShowSprite(frame, cards::NoPicture, X, Y, recordPressPoint, takeFromTable);
+}
+
+void ShowCardDragSprite(const TLiftFrame& frame, const TCardCode& card, int X, int Y, bool recordPressPoint,
+                        const std::function<void()>& takeFromTable)
+{
+    RunOfOne(card);
+    ShowSprite(frame, card, X, Y, recordPressPoint, takeFromTable);
 }
 
 void RemoveDragSprite()

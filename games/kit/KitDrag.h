@@ -43,6 +43,11 @@ bool TakeUpDrag();
 void ShowDragSprite(const TLiftFrame& frame, int X, int Y, bool recordPressPoint,
                     const std::function<void()>& takeFromTable);
 
+// The same for one card drawn from its own picture rather than from the table (where
+// an overlapping neighbour lies over part of it): DragRun := that card, then as above.
+void ShowCardDragSprite(const TLiftFrame& frame, const TCardCode& card, int X, int Y, bool recordPressPoint,
+                        const std::function<void()>& takeFromTable);
+
 // Takes the drag sprite off the table and frees it with its two pictures.
 void RemoveDragSprite();
 

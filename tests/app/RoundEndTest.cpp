@@ -8,12 +8,14 @@
 #include "foundation/GameState.h"
 #include "foundation/GameTables.h"
 #include "foundation/OnlineResult.h"
+#include "foundation/Qyv_FCount.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/RoundPlayer.h"
 #include "foundation/Scrambler.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
 #include "foundation/TextFileLines.h"
+#include "games/group2/Group2.h"
 #include "online/Qyv_UStatC.h"
 #include "foundation/Texts.h"
 #include "platform/Cp1251.h"
@@ -79,9 +81,9 @@ TEST_F(RoundEndTest, Button8WhileTheGameRuns)
         {"Spider with stock left", 413, 3, 1, 0, 2, untouched, true, false, 1, 2, 0},
         {"Spider, stock spent", 421, 0, 1, 0, 2, exit, true, true, 1, 3, 1},
         {"Tulip collects", 19, 0, 1, 2, 0, reshuffle, true, false, 1, 0, 0},
-        {"Tulip, first redeal", 19, 0, 1, 3, 0, collect, true, false, 2, 0, 0},
+        {"Tulip, first redeal", 19, 0, 1, 3, 0, collect, false, false, 2, 0, 0},
         {"Tulip, last redeal", 19, 0, 2, 3, 0, exit, false, false, 3, 0, 0},
-        {"Blue Tulip, fourth pass", 401, 0, 3, 3, 0, collect, true, false, 4, 0, 0},
+        {"Blue Tulip, fourth pass", 401, 0, 3, 3, 0, collect, false, false, 4, 0, 0},
         {"Blue Tulip, last redeal", 401, 0, 4, 3, 0, exit, false, false, 5, 0, 0},
         {"Paganini gives up", 402, 5, 1, 1, 0, exit, true, true, 1, 0, 1},
         {"Fun Deuces with stock", 419, 5, 1, 0, 0, untouched, true, false, 1, 0, 0},
@@ -213,8 +215,9 @@ TEST(StatTableValues, TheGamesPairGetsTheOutcome)
     }
 }
 
-// A member of the club of Blue Tulip (a game whose table is still the empty one) plays a
-// round: sign-in, deal, "To Begin", then "To menu" or the pop-up "Exit to menu".
+// A member of the club of Paganini plays a round: sign-in, deal, "To Begin", then the
+// give-up and "Exit to menu", or the pop-up "Exit to menu". The round's score is whatever
+// the given-up deal scores, so the entry is checked against the round's total.
 class ClubRoundTest : public RoundEndTest {
 protected:
     void SetUp() override
@@ -224,9 +227,10 @@ protected:
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(server.isListening());
         platform::setProgramFolderForTest(dir.path());
-        CurrentGameId = 401;
+        CurrentGameId = 402;
         CurrentGroup = 2;
-        gameNumber = GameTables::GameSlotOf(401);
+        FCount::SetGameResultRoutine(2, Group2::GameResult2); // as the main window binds it
+        gameNumber = GameTables::GameSlotOf(402);
         ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
         const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 4, 300,
                                                          ClubFile::EncodeClubField(QStringLiteral("pw1")));
@@ -242,9 +246,21 @@ protected:
     void TearDown() override
     {
         Online::StatTableAddressCoded = savedTableAddress;
+        FCount::SetGameResultRoutine(2, nullptr);
         platform::setProgramFolderForTest({});
         RoundEndTest::TearDown();
     }
+
+    // "That`s all": the deal is lost and scored, and the button finishes the round next.
+    void giveUp()
+    {
+        EXPECT_EQ(surface.Button8->text(), Texts::Tx(Texts::TxtThatsAll));
+        RoundEnd::Button8Click(surface);
+        ASSERT_EQ(GameOver, 1);
+        EXPECT_EQ(surface.Button8->text(), Texts::Tx(Texts::TxtExitToMenu));
+        EXPECT_EQ(NewTotalScore, PlayerScore + FCount::CountDealScore);
+    }
+    static QByteArray scoreField(int score) { return QByteArray::number(score).rightJustified(6, ' '); }
 
     // Line k (1..5) of the game's block.
     QByteArray memberLine(int k)
@@ -296,13 +312,15 @@ TEST_F(ClubRoundTest, MemberRoundToMenuWritesTheEntryBackAndPostsStatistics)
 
     RoundStart::Button7Click(surface);
     EXPECT_EQ(RoundPhase, 2);
-    EXPECT_EQ(surface.Button8->text(), Texts::Tx(Texts::TxtToMenu));
+    giveUp();
+    const int total = NewTotalScore;
+    EXPECT_EQ(PlayerScore, 300);
     RoundEnd::Button8Click(surface);
 
     const QByteArray line = memberLine(1);
     EXPECT_EQ(line.left(20), QByteArray("Ann").leftJustified(20, ' '));
     EXPECT_EQ(line.mid(30, 3), "  5");
-    EXPECT_EQ(line.mid(34, 6), "   300");
+    EXPECT_EQ(line.mid(34, 6), scoreField(total));
     EXPECT_EQ(MenuActive, 1);
     EXPECT_EQ(RoundActive, 0);
     EXPECT_TRUE(surface.Timer1->isActive());
@@ -336,13 +354,15 @@ TEST_F(ClubRoundTest, NewPlayerWithMismatchedConfirmationIsRefused)
     ASSERT_EQ(RoundActive, 1);
     EXPECT_EQ(PlayerRounds, 1);
     RoundStart::Button7Click(surface);
+    giveUp();
+    const int total = NewTotalScore;
     RoundEnd::Button8Click(surface);
     // Ann stays first; Bob's first round goes below her.
     EXPECT_EQ(memberLine(1).left(3), "Ann");
     const QByteArray bob = memberLine(2);
     EXPECT_EQ(bob.left(3), "Bob");
     EXPECT_EQ(bob.mid(30, 3), "  1");
-    EXPECT_EQ(bob.mid(34, 6), "     0");
+    EXPECT_EQ(bob.mid(34, 6), scoreField(total));
 }
 
 TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
@@ -361,16 +381,18 @@ TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
     RoundStart::Button1Click(surface);
     ASSERT_EQ(PlayerRounds, 10);
     RoundStart::Button7Click(surface);
+    giveUp();
+    const int total = NewTotalScore;
     presenter.dialogs.clear();
     RoundEnd::Button8Click(surface);
     RoundEnd::Services().showWorldResultWindow = nullptr;
 
     EXPECT_TRUE(ClubFile::IsEmptyClubEntry(memberLine(1))) << "a finished series leaves the members";
     EXPECT_EQ(ClubFile::EndGamePlace, 1);
-    EXPECT_EQ(ClubFile::EndGameScore, 450);
+    EXPECT_EQ(ClubFile::EndGameScore, total);
     EXPECT_EQ(presenter.dialogs, QStringList{QStringLiteral("FormEndGame")});
     EXPECT_TRUE(worldWindowShown);
-    EXPECT_EQ(WorldSubmitScore, 450);
+    EXPECT_EQ(WorldSubmitScore, total);
     EXPECT_EQ(WorldSubmitPlace, -1);
 }
 

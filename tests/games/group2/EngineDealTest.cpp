@@ -364,17 +364,8 @@ TEST_F(EngineRound, ARedealKeepsThePlayersRoundData)
     EXPECT_EQ(NewTotalScore, -36);
 }
 
-TEST_F(EngineRound, TheMenuDealsAnEmptyTableUntilTheGamesModuleIsBuilt)
+TEST_F(EngineRound, TheMenuDealsEveryGameOfTheGroup)
 {
-    for (int game : {Tulip, BlueTulip, Paganini}) {
-        SCOPED_TRACE(game);
-        EmptyTable(game);
-        PlayerSlot = 6;
-        NewDeal2(false);
-        EXPECT_EQ(RoundActive, 1);
-        EXPECT_EQ(StockCount, 0);
-        EXPECT_TRUE(Form1->Button8->isEnabled());
-    }
     for (int game : {GolfPeak, GolfThreePeaks, GolfRug, GolfDiamond, GolfBlock, FunDeuces, NapoleonSquare}) {
         SCOPED_TRACE(game);
         EmptyTable(game);
@@ -383,6 +374,17 @@ TEST_F(EngineRound, TheMenuDealsAnEmptyTableUntilTheGamesModuleIsBuilt)
         EXPECT_EQ(RoundPhase, 1);
         EXPECT_GT(IsGolf(game) ? GolfCardsLeft2() : PileTopSlot2(1), 0);
         EXPECT_GT(StockCount, 0);
+        EXPECT_FALSE(Form1->Button8->isEnabled());
+    }
+    for (int game : {Tulip, BlueTulip, Paganini}) {
+        SCOPED_TRACE(game);
+        EmptyTable(game);
+        PlayerSlot = 6;
+        NewDeal2(false);
+        EXPECT_EQ(RoundPhase, 1);
+        EXPECT_EQ(TulipRowRest(1) + TulipRowRest(2) + TulipRowRest(3) + TulipRowRest(4) + TulipRowRun(1) +
+                      TulipRowRun(2) + TulipRowRun(3) + TulipRowRun(4),
+                  game == Paganini ? 36 : 52);
         EXPECT_FALSE(Form1->Button8->isEnabled());
     }
 }

@@ -6,11 +6,15 @@
 
 #include "support/PlayTable.h"
 
+#include "foundation/CardDrawing.h"
 #include "foundation/Layout.h"
 #include "games/kit/KitDrag.h"
 #include "games/kit/KitDrop.h"
 #include "games/kit/KitEnd.h"
 #include "games/kit/KitPress.h"
+#include "games/kit/KitTable.h"
+
+#include <tuple>
 
 using namespace GameState;
 
@@ -307,6 +311,38 @@ TEST_F(KitPlay, HeldRunFillsTheDragFields)
     EXPECT_EQ(DragRun.G, 1);
     EXPECT_EQ(DragRun.H, 0);
     EXPECT_EQ(Kit::HeldCount(), 1);
+}
+
+TEST_F(KitPlay, CardDragSpriteShowsItsOwnCardWhateverTheTableShows)
+{
+    // Size 1 draws the classic sprite (its card picture in the Tulip games), size 5 the
+    // large pictures.
+    for (const auto& [width, height, zoom] : {std::tuple{760, 500, 1.0}, std::tuple{1520, 1000, 2.0}}) {
+        SCOPED_TRACE(zoom);
+        BareTable(2, width, height, zoom);
+        CurrentGameId = 19;
+        LayoutTable();
+        const int x = 100, y = 100;
+        const TCardCode queen(cards::RankQueen, cards::SuitSpades);
+        // The table shows another card where the sprite starts.
+        CardDrawing::DrawCardFace(x, y, TCardCode('2', cards::SuitHearts), Form1->ImageStol->canvas());
+        platform::Canvas reference(width, height, platform::clBlack);
+        reference.draw(0, 0, CardPictures::TableBackground);
+        CardDrawing::DrawCardFace(x, y, queen, reference);
+        DragActive = 1;
+        Kit::ShowCardDragSprite(Kit::CardFrame(x, y), queen, x + 20, y + 30, true, [&] {
+            Kit::RestoreBackground(Form1->ImageStol->canvas(), x, y, CardWidth, CardHeight);
+        });
+        EXPECT_EQ(DragRun.K, 1);
+        EXPECT_EQ(DragRun.C[1], queen);
+        EXPECT_EQ(DragOffsetX, 20 + CardInset);
+        EXPECT_EQ(PressY, y + 30);
+        const QRect inner(x + 6, y + 6, CardWidth - 12, CardHeight - 12);
+        EXPECT_EQ(Text(Difference(Shown().copy(inner), reference.image().copy(inner))), "none");
+        Kit::RemoveDragSprite();
+        DragActive = 0;
+        Kit::ClearHeld();
+    }
 }
 
 TEST_F(KitPlay, WasteTopGoesBackAndBufferRunsFan)
