@@ -194,6 +194,7 @@ TFormChat::TFormChat(QWidget* parent) : QDialog(parent)
     Button3 = FAcc1::OrangeButton(this, 675, 574, 30, 30);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->SetKontur(false);
+    Button3->SetLayout(blGlyphBottom);
     Button3->SetGlyph(platform::resources::image(QStringLiteral("GChatSend")));
     Button1 = FAcc1::OrangeButton(this, 5, 610, 340, 30);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -15,6 +15,7 @@
 #include "platform/Resources.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,11 @@ void SetPassportFonts(TFormServerInfo& form)
     useFont(form.Button1, 24, true);
     for (QLabel* l : {form.Label1, form.Label2, form.Label3, form.Label4}) {
         useFont(l, 24, false);
+        // A long word (or a substituted face) would run over its tab.
+        QFont f = l->font();
+        while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(l->text()) > l->width() - 2)
+            f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
         l->setAlignment(Qt::AlignCenter);
         textColour(l, platform::clWhite);
     }

@@ -164,7 +164,7 @@ void chatLine(const QColor& colour, const char* name)
     badge.setColorAt(1, colour.darker(125));
     p.setBrush(badge);
     p.setPen(QPen(colour.darker(160), 1));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 59, h - 1), 10, 10);
+    p.drawRoundedRect(QRectF(2.5, 0.5, 54, h - 1), 10, 10);
     p.end();
     tools::savePng(img, out(name));
 }
