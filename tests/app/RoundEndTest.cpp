@@ -1,6 +1,7 @@
 // The second action button of every game while it runs, and whole rounds from the
 // member's sign-in to "To menu" or to leaving through the pop-up menu.
 #include "app/Qyv_FPassword.h"
+#include "app/Qyv__Form1.h"
 #include "app/RoundEnd.h"
 #include "app/RoundStart.h"
 #include "foundation/AccountClient.h"
@@ -372,6 +373,33 @@ TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
     EXPECT_TRUE(worldWindowShown);
     EXPECT_EQ(WorldSubmitScore, 450);
     EXPECT_EQ(WorldSubmitPlace, -1);
+}
+
+TEST_F(ClubRoundTest, TenthRoundOnTheMainWindowOpensTheResultSender)
+{
+    ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
+    const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
+                                                     ClubFile::EncodeClubField(QStringLiteral("pw1")));
+    ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
+    ClubFile::UpdateClubChecksums(lines);
+    ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
+    PlayerLines[1] = entry;
+    Settings::PassportNick = QStringLiteral("Incognito");
+    TForm1 main;
+    CurrentGameId = 401;
+    CurrentGroup = 2;
+    signInWith({QStringLiteral("pw1")});
+    RoundStart::Button1Click(main);
+    ASSERT_EQ(PlayerRounds, 10);
+    RoundStart::Button7Click(main);
+    presenter.dialogs.clear();
+    RoundEnd::Button8Click(main);
+    // The end of the series, then the sender, which opens the passport for the default nick.
+    EXPECT_EQ(presenter.dialogs, (QStringList{QStringLiteral("FormEndGame"), QStringLiteral("FormServerInfo"),
+                                              QStringLiteral("FormServerWrite")}));
+    EXPECT_EQ(WorldSubmitScore, 450);
+    EXPECT_EQ(WorldSubmitPlace, -1);
+    Form1 = &surface;
 }
 
 TEST_F(ClubRoundTest, RatedRoundWritesNoClubEntryAndEndsRatedPlay)
