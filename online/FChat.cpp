@@ -5,14 +5,13 @@
 #include "foundation/FontsAndCursors.h"
 #include "foundation/Qyv_FWindowParts.h"
 #include "foundation/QyvCardsButton.h"
-#include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "online/Countries.h"
 #include "online/FServerInfo.h"
-#include "online/FServerRead.h"
 #include "online/Qyv_FAcc1.h"
 #include "online/Qyv_UWorldC.h"
+#include "online/WorldWindowParts.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
@@ -33,27 +32,17 @@ QString shownBlanks(QString text)
     return text.replace(QLatin1Char('_'), QLatin1Char(' '));
 }
 
-void setFont(QWidget* w, int size, bool bold)
-{
-    QFont f = w->font();
-    f.setFamily(platform::resolvedFamily(Settings::FontTimesName));
-    f.setPixelSize(qMax(1, Scaling::FontHeightFor(size, QStringLiteral("times"))));
-    f.setBold(bold);
-    w->setFont(f);
-}
-
 } // namespace
 
 void SetChatFonts(TFormChat& form)
 {
-    setFont(&form, 16, false);
-    setFont(form.Button1, 20, true);
-    setFont(form.Button2, 20, true);
-    setFont(form.Edit1, 20, false);
-    for (auto [image, size] : {std::pair{form.Image0, 48}, std::pair{form.Image2, 16}}) {
-        image->canvas().font.name = Settings::FontTimesName;
-        image->canvas().font.height = Scaling::FontHeightFor(size, QStringLiteral("times"));
-    }
+    const QString times = QStringLiteral("times");
+    Online::SetWindowFont(&form, 16, times, false);
+    Online::SetWindowFont(form.Button1, 20, times, true);
+    Online::SetWindowFont(form.Button2, 20, times, true);
+    Online::SetWindowFont(form.Edit1, 20, times, false);
+    Online::SetPictureFont(*form.Image0, 48, times);
+    Online::SetPictureFont(*form.Image2, 16, times);
 }
 
 QString ChatFiltered(const QString& text)
@@ -217,21 +206,12 @@ TFormChat::TFormChat(QWidget* parent) : QDialog(parent)
 
 void TFormChat::FormShow()
 {
-    const int set = Settings::YellowCursor ? 1 : 0;
-    using FontsAndCursors::CursorKind;
-    FontsAndCursors::SetCursorOf(this, CursorKind::Arrow, set);
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Button3, Image3})
-        FontsAndCursors::SetCursorOf(w, CursorKind::Hand, set);
-    FontsAndCursors::SetCursorOf(Edit1, CursorKind::IBeam, set);
+    Online::SetWindowCursors(*this, {Button1, Button2, Button3, Image3}, {Edit1});
     Button1->setText(Texts::Tx(Texts::TxtClose));
     Button2->setText(Texts::Tx(Texts::TxtPassport));
     FChat::SetChatFonts(*this);
 
-    WindowParts::FillFace(*Image1);
-    WindowParts::DrawPng(*Image1, QStringLiteral("GChat048"), 0, 0);
-    WindowParts::FillFace(*Image0);
-    WindowParts::DrawPng(*Image0, QStringLiteral("GChatCap"), 235, 0);
-    WindowParts::DrawDivider(*ImageDiv);
+    Online::DrawWindowHead(*Image1, QStringLiteral("GChat048"), *Image0, QStringLiteral("GChatCap"), 235, *ImageDiv);
     Online::DrawRefreshButton(*Image3, QStringLiteral("AdvButR"), false);
 
     FChat::DrawChatMessages(*this);

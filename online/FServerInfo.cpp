@@ -2,14 +2,13 @@
 
 #include "foundation/Celebration.h"
 #include "foundation/DrawHelpers.h"
-#include "foundation/FontsAndCursors.h"
 #include "foundation/Qyv_FWindowParts.h"
 #include "foundation/QyvCardsButton.h"
-#include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "online/Countries.h"
 #include "online/Qyv_FAcc1.h"
+#include "online/WorldWindowParts.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
@@ -41,11 +40,7 @@ void passportCountry(int& continent, int& number)
 
 void useFont(QWidget* w, int size, bool bold)
 {
-    QFont f = w->font();
-    f.setFamily(platform::resolvedFamily(Settings::FontTimesName));
-    f.setPixelSize(qMax(1, Scaling::FontHeightFor(size, QStringLiteral("serif"))));
-    f.setBold(bold);
-    w->setFont(f);
+    Online::SetWindowFont(w, size, QStringLiteral("serif"), bold);
 }
 
 void textColour(QWidget* w, platform::TColor colour)
@@ -75,9 +70,7 @@ void SetPassportFonts(TFormServerInfo& form)
         l->setAlignment(Qt::AlignCenter);
         textColour(l, platform::clWhite);
     }
-    platform::Canvas& cap = form.Image0->canvas();
-    cap.font.name = Settings::FontTimesName;
-    cap.font.height = Scaling::FontHeightFor(32, QStringLiteral("serif"));
+    Online::SetPictureFont(*form.Image0, 32, QStringLiteral("serif"));
     for (QWidget* w : std::initializer_list<QWidget*>{form.Edit1, form.Edit2, form.ComboBox1, form.ComboBox2,
                                                       form.ComboBox3})
         useFont(w, 16, false);
@@ -179,13 +172,7 @@ TFormServerInfo::TFormServerInfo(QWidget* parent) : QDialog(parent)
 
 void TFormServerInfo::FormShow()
 {
-    const int set = Settings::YellowCursor ? 1 : 0;
-    using FontsAndCursors::CursorKind;
-    FontsAndCursors::SetCursorOf(this, CursorKind::Arrow, set);
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, ComboBox1, ComboBox2, ComboBox3})
-        FontsAndCursors::SetCursorOf(w, CursorKind::Hand, set);
-    FontsAndCursors::SetCursorOf(Edit1, CursorKind::IBeam, set);
-    FontsAndCursors::SetCursorOf(Edit2, CursorKind::IBeam, set);
+    Online::SetWindowCursors(*this, {Button1, ComboBox1, ComboBox2, ComboBox3}, {Edit1, Edit2});
 
     setWindowTitle(Texts::Tx(Texts::TxtPassport));
     const QString colon = QStringLiteral(":");
@@ -207,11 +194,7 @@ void TFormServerInfo::FormShow()
 
     SetPassportFonts(*this);
 
-    WindowParts::FillFace(*Image1);
-    WindowParts::DrawPng(*Image1, QStringLiteral("Earth48"), 0, 0);
-    WindowParts::FillFace(*Image0);
-    WindowParts::DrawPng(*Image0, QStringLiteral("GPassportCap"), 0, 0);
-    WindowParts::DrawDivider(*ImageDiv);
+    Online::DrawWindowHead(*Image1, QStringLiteral("Earth48"), *Image0, QStringLiteral("GPassportCap"), 0, *ImageDiv);
 
     for (QWidget* w : std::initializer_list<QWidget*>{Edit1, Edit2, ComboBox1, ComboBox2, ComboBox3})
         textColour(w, platform::clRed);

@@ -8,42 +8,19 @@
 #include "foundation/GameTables.h"
 #include "foundation/Qyv_FWindowParts.h"
 #include "foundation/QyvCardsButton.h"
-#include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "online/Countries.h"
 #include "online/FServerInfo.h"
 #include "online/Qyv_FAcc1.h"
 #include "online/Qyv_UWorldC.h"
+#include "online/WorldWindowParts.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
 
 #include <QMouseEvent>
 #include <QTimer>
-
-namespace Online {
-
-void DrawRefreshButton(platform::PictureControl& Image, const QString& ResourceName, bool Pressed)
-{
-    WindowParts::FillFace(Image);
-    WindowParts::DrawPng(Image, ResourceName, Pressed ? 1 : 0, Pressed ? 1 : 0);
-}
-
-void WireRefreshButton(platform::PictureControl& Image)
-{
-    const QString green = QStringLiteral("AdvButG");
-    Image.setMouseTracking(true);
-    Image.onMouseDown = [&Image, green](platform::MouseButton, platform::ShiftState, int, int) {
-        DrawRefreshButton(Image, green, true);
-    };
-    Image.onMouseMove = [&Image, green](platform::ShiftState, int, int) { DrawRefreshButton(Image, green, false); };
-    Image.onMouseUp = [&Image, green](platform::MouseButton, platform::ShiftState, int, int) {
-        DrawRefreshButton(Image, green, false);
-    };
-}
-
-} // namespace Online
 
 namespace FServerRead {
 
@@ -71,17 +48,12 @@ QImage icon(const char* name, bool resample)
 
 void SetTopTenFonts(TFormServerRead& form)
 {
-    QFont f = form.font();
-    f.setFamily(platform::resolvedFamily(Settings::FontTimesName));
-    f.setPixelSize(qMax(1, Scaling::FontHeightFor(20, QStringLiteral("serif"))));
-    form.setFont(f);
-    f.setBold(true);
-    form.Button1->setFont(f);
-    form.Button2->setFont(f);
-    for (auto [image, size] : {std::pair{form.Image0, 48}, std::pair{form.Image2, 20}}) {
-        image->canvas().font.name = Settings::FontTimesName;
-        image->canvas().font.height = Scaling::FontHeightFor(size, QStringLiteral("serif"));
-    }
+    const QString serif = QStringLiteral("serif");
+    Online::SetWindowFont(&form, 20, serif, false);
+    Online::SetWindowFont(form.Button1, 20, serif, true);
+    Online::SetWindowFont(form.Button2, 20, serif, true);
+    Online::SetPictureFont(*form.Image0, 48, serif);
+    Online::SetPictureFont(*form.Image2, 20, serif);
 }
 
 int ListAt(int X, int Y)
@@ -218,23 +190,13 @@ TFormServerRead::TFormServerRead(QWidget* parent) : QDialog(parent)
 
 void TFormServerRead::FormShow()
 {
-    QString name;
-    GameTables::GameNameOf(name);
-    setWindowTitle(QStringLiteral("World Top Ten - ") + name);
-    const int set = Settings::YellowCursor ? 1 : 0;
-    using FontsAndCursors::CursorKind;
-    FontsAndCursors::SetCursorOf(this, CursorKind::Arrow, set);
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Image3})
-        FontsAndCursors::SetCursorOf(w, CursorKind::Hand, set);
+    setWindowTitle(Online::WorldWindowTitle());
+    Online::SetWindowCursors(*this, {Button1, Button2, Image3});
     Button2->setText(Texts::Tx(Texts::TxtPassport));
     FServerRead::SetTopTenFonts(*this);
-
-    WindowParts::FillFace(*Image1);
-    WindowParts::DrawPng(*Image1, QStringLiteral("Earth48"), 0, 0);
-    WindowParts::FillFace(*Image0);
-    WindowParts::DrawPng(*Image0, QStringLiteral("GWorldTopTenCap"), 62, 0);
+    Online::DrawWindowHead(*Image1, QStringLiteral("Earth48"), *Image0, QStringLiteral("GWorldTopTenCap"), 62,
+                           *ImageDiv);
     Online::DrawRefreshButton(*Image3, QStringLiteral("AdvButR"), false);
-    WindowParts::DrawDivider(*ImageDiv);
 
     FServerRead::DrawWorldTopTen(*this);
 }

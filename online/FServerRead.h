@@ -17,13 +17,6 @@ namespace Online {
 // The list shown: 1 this program's list, 2 the phone edition's, 3 rated account series.
 // Kept between openings, so the window opens on the list last shown.
 inline int WorldListKind = 1;
-
-// The refresh button of the world and chat windows: the picture at (1, 1) while pressed,
-// else at (0, 0), on the face colour.
-void DrawRefreshButton(platform::PictureControl& Image, const QString& ResourceName, bool Pressed);
-// Its looks: green while the pointer is on it, pressed while the button is held. The
-// window draws it red again when the pointer moves over the form.
-void WireRefreshButton(platform::PictureControl& Image);
 } // namespace Online
 
 class TFormServerRead : public QDialog {

@@ -2,19 +2,17 @@
 
 #include "foundation/Celebration.h"
 #include "foundation/DrawHelpers.h"
-#include "foundation/FontsAndCursors.h"
 #include "foundation/GameState.h"
-#include "foundation/GameTables.h"
 #include "foundation/Qyv_FWindowParts.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/RoundPlayer.h"
-#include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
 #include "online/Countries.h"
 #include "online/FServerInfo.h"
 #include "online/Qyv_FAcc1.h"
 #include "online/Qyv_UWorldC.h"
+#include "online/WorldWindowParts.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
 #include "platform/Resources.h"
@@ -39,18 +37,12 @@ namespace FServerWrite {
 
 void SetSenderFonts(TFormServerWrite& form)
 {
-    QFont f = form.font();
-    f.setFamily(platform::resolvedFamily(Settings::FontTimesName));
-    f.setPixelSize(qMax(1, Scaling::FontHeightFor(20, QStringLiteral("serif"))));
-    form.setFont(f);
-    f.setPixelSize(qMax(1, Scaling::FontHeightFor(24, QStringLiteral("serif"))));
-    f.setBold(true);
+    const QString serif = QStringLiteral("serif");
+    Online::SetWindowFont(&form, 20, serif, false);
     for (TQyvCardsButton* b : {form.Button1, form.Button2, form.Button3})
-        b->setFont(f);
-    for (auto [image, size] : {std::pair{form.Image0, 36}, std::pair{form.Image2, 24}}) {
-        image->canvas().font.name = Settings::FontTimesName;
-        image->canvas().font.height = Scaling::FontHeightFor(size, QStringLiteral("serif"));
-    }
+        Online::SetWindowFont(b, 24, serif, true);
+    Online::SetPictureFont(*form.Image0, 36, serif);
+    Online::SetPictureFont(*form.Image2, 24, serif);
 }
 
 void DrawSenderCard(TFormServerWrite& form)
@@ -111,24 +103,15 @@ TFormServerWrite::TFormServerWrite(QWidget* parent) : QDialog(parent)
 
 void TFormServerWrite::FormShow()
 {
-    QString name;
-    GameTables::GameNameOf(name);
-    setWindowTitle(QStringLiteral("World Top Ten - ") + name);
-    const int set = Settings::YellowCursor ? 1 : 0;
-    using FontsAndCursors::CursorKind;
-    FontsAndCursors::SetCursorOf(this, CursorKind::Arrow, set);
-    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Button3})
-        FontsAndCursors::SetCursorOf(w, CursorKind::Hand, set);
+    setWindowTitle(Online::WorldWindowTitle());
+    Online::SetWindowCursors(*this, {Button1, Button2, Button3});
     Button1->setText(Texts::Tx(Texts::TxtSend));
     Button2->setText(Texts::Tx(Texts::TxtPassport));
     Button3->setText(Texts::Tx(Texts::TxtClose));
     FServerWrite::SetSenderFonts(*this);
 
-    WindowParts::FillFace(*Image1);
-    WindowParts::DrawPng(*Image1, QStringLiteral("Earth48"), 0, 0);
-    WindowParts::FillFace(*Image0);
-    WindowParts::DrawPng(*Image0, QStringLiteral("GWorldTopTenCap"), 0, 0);
-    WindowParts::DrawDivider(*ImageDiv);
+    Online::DrawWindowHead(*Image1, QStringLiteral("Earth48"), *Image0, QStringLiteral("GWorldTopTenCap"), 0,
+                           *ImageDiv);
 
     FServerWrite::DrawSenderCard(*this);
     SendAllowed = passes(Online::CheckPassportText(Settings::PassportNick, 1)) &&

@@ -247,6 +247,18 @@ protected:
         RoundEndTest::TearDown();
     }
 
+    // Ann's entry with nine rounds played.
+    void annWithNineRounds()
+    {
+        ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
+        const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
+                                                         ClubFile::EncodeClubField(QStringLiteral("pw1")));
+        ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
+        ClubFile::UpdateClubChecksums(lines);
+        ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
+        PlayerLines[1] = entry;
+    }
+
     // Line k (1..5) of the game's block.
     QByteArray memberLine(int k)
     {
@@ -348,14 +360,7 @@ TEST_F(ClubRoundTest, NewPlayerWithMismatchedConfirmationIsRefused)
 
 TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
 {
-    // Ann's entry with nine rounds played.
-    ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
-    const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
-                                                     ClubFile::EncodeClubField(QStringLiteral("pw1")));
-    ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
-    ClubFile::UpdateClubChecksums(lines);
-    ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
-    PlayerLines[1] = entry;
+    ASSERT_NO_FATAL_FAILURE(annWithNineRounds());
     bool worldWindowShown = false;
     RoundEnd::Services().showWorldResultWindow = [&] { worldWindowShown = true; };
     signInWith({QStringLiteral("pw1")});
@@ -377,13 +382,7 @@ TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
 
 TEST_F(ClubRoundTest, TenthRoundOnTheMainWindowOpensTheResultSender)
 {
-    ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
-    const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
-                                                     ClubFile::EncodeClubField(QStringLiteral("pw1")));
-    ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
-    ClubFile::UpdateClubChecksums(lines);
-    ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
-    PlayerLines[1] = entry;
+    ASSERT_NO_FATAL_FAILURE(annWithNineRounds());
     Settings::PassportNick = QStringLiteral("Incognito");
     TForm1 main;
     CurrentGameId = 401;

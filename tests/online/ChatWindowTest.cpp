@@ -33,10 +33,9 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(OnlineServerFixture::SetUp());
-        Settings::PassportNick = T("Incognito");
-        Settings::PassportCountry = T("1-001");
-        Settings::PassportCity = T("Moscow");
-        Settings::PassportSex = T("M");
+        // The default passport: Incognito of Moscow, Russia, male.
+        Settings::SetDefaultSettings();
+        PointAddressesAt(*server);
         Settings::SoundOn = true;
     }
     void TearDown() override

@@ -36,11 +36,10 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(OnlineServerFixture::SetUp());
+        // The default passport: Incognito of Moscow, Russia, male.
+        Settings::SetDefaultSettings();
+        PointAddressesAt(*server);
         GameState::CurrentGameId = 431;
-        Settings::PassportNick = T("Incognito");
-        Settings::PassportCountry = T("1-001");
-        Settings::PassportCity = T("Moscow");
-        Settings::PassportSex = T("M");
         Settings::SoundOn = false;
         Online::WorldListKind = 1;
         Online::AccountUser = Online::TQyvUser{};
