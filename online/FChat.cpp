@@ -196,12 +196,7 @@ TFormChat::TFormChat(QWidget* parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { FChat::SendChatMessage(*this); });
-    Online::WireRefreshButton(*Image3);
-    Image3->onClick = [this] { Image3Click(); };
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(15000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    Timer1->start();
+    Timer1 = Online::WireRefreshButton(*Image3, [this] { Image3Click(); }, 15000, [this] { Timer1Timer(); });
 }
 
 void TFormChat::FormShow()

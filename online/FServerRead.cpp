@@ -178,14 +178,9 @@ TFormServerRead::TFormServerRead(QWidget* parent) : QDialog(parent)
     Button2->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    Online::WireRefreshButton(*Image3);
-    Image3->onClick = [this] { Image3Click(); };
+    Timer1 = Online::WireRefreshButton(*Image3, [this] { Image3Click(); }, 10000, [this] { Timer1Timer(); });
     Image2->onMouseDown = [this](platform::MouseButton, platform::ShiftState, int x, int y) { Image2MouseDown(x, y); };
     Image2->onMouseMove = [this](platform::ShiftState, int x, int y) { Image2MouseMove(x, y); };
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(10000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    Timer1->start();
 }
 
 void TFormServerRead::FormShow()

@@ -7,6 +7,8 @@
 #include "foundation/Settings.h"
 #include "platform/PictureControl.h"
 
+#include <QTimer>
+
 namespace Online {
 
 void SetWindowFont(QWidget* widget, int size, const QString& role, bool bold)
@@ -58,7 +60,8 @@ void DrawRefreshButton(platform::PictureControl& Image, const QString& ResourceN
     WindowParts::DrawPng(Image, ResourceName, Pressed ? 1 : 0, Pressed ? 1 : 0);
 }
 
-void WireRefreshButton(platform::PictureControl& Image)
+QTimer* WireRefreshButton(platform::PictureControl& Image, std::function<void()> Click, int Interval,
+                          std::function<void()> Tick)
 {
     const QString green = QStringLiteral("AdvButG");
     Image.setMouseTracking(true);
@@ -69,6 +72,12 @@ void WireRefreshButton(platform::PictureControl& Image)
     Image.onMouseUp = [&Image, green](platform::MouseButton, platform::ShiftState, int, int) {
         DrawRefreshButton(Image, green, false);
     };
+    Image.onClick = std::move(Click);
+    auto* timer = new QTimer(Image.window());
+    timer->setInterval(Interval);
+    QObject::connect(timer, &QTimer::timeout, timer, std::move(Tick));
+    timer->start();
+    return timer;
 }
 
 } // namespace Online

@@ -3,8 +3,10 @@
 // program's serif face, their cursors, the head of the window (icon, caption picture,
 // divider), the title of the world windows and the refresh button.
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
+class QTimer;
 class QWidget;
 namespace platform {
 class PictureControl;
@@ -29,8 +31,11 @@ QString WorldWindowTitle();
 // The refresh button of the world and chat windows: the picture at (1, 1) while pressed,
 // else at (0, 0), on the face colour.
 void DrawRefreshButton(platform::PictureControl& Image, const QString& ResourceName, bool Pressed);
-// Its looks: green while the pointer is on it, pressed while the button is held. The
-// window draws it red again when the pointer moves over the form.
-void WireRefreshButton(platform::PictureControl& Image);
+// Its looks: green while the pointer is on it, pressed while the button is held (the
+// window draws it red again when the pointer moves over the form); Click runs on a click.
+// Returns the running timer that shows the button again every Interval milliseconds by
+// calling Tick.
+QTimer* WireRefreshButton(platform::PictureControl& Image, std::function<void()> Click, int Interval,
+                          std::function<void()> Tick);
 
 } // namespace Online
