@@ -5,6 +5,8 @@
 #include "platform/Resources.h"
 
 #include <QComboBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QPainter>
 #include <QStringList>
 #include <QStyledItemDelegate>
@@ -243,7 +245,12 @@ void FillCountryList(QComboBox& List, int Continent, int FlagX, int FlagY)
         QString name;
         QString shortName;
         CountryName(Continent, n, name, shortName);
-        List.addItem(name);
+        // The icon is what the closed list shows beside the chosen name.
+        const QImage flag = CountryFlag(Continent, n);
+        if (flag.isNull())
+            List.addItem(name);
+        else
+            List.addItem(QIcon(QPixmap::fromImage(flagOn(flag, List.palette().color(QPalette::Base)))), name);
     }
     List.setItemDelegate(new CountryItemDelegate(Continent, FlagX, FlagY, &List));
 }

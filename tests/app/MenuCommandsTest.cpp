@@ -118,17 +118,7 @@ TEST_F(MenuCommandsTest, UnavailableServicesSayTheirMessageAndChangeNothing)
         {"store without a link", [] {}, [](TForm1& f) { f.ImGP->onClick(); },
          QStringLiteral("\"Vardelin\" on Google Play are temporarily unavailable!")},
         {"chat paused", [] { Settings::ChatOn = false; }, [](TForm1& f) { f.ImCh->onClick(); }, chatOff},
-        {"chat on, no chat service", [] { Settings::ChatOn = true; }, [](TForm1& f) { f.ImCh->onClick(); }, chatOff},
         {"world top ten paused", [] { Settings::WorldTopTenOn = false; }, [](TForm1& f) { f.ImWT->onClick(); },
-         worldOff},
-        {"world top ten on, no service", [] { Settings::WorldTopTenOn = true; },
-         [](TForm1& f) { f.ImWT->onClick(); }, worldOff},
-        {"result of a series", [] {},
-         [](TForm1&) {
-             // The main window puts its result window behind the end of a series.
-             ASSERT_TRUE(RoundEnd::Services().showWorldResultWindow);
-             RoundEnd::Services().showWorldResultWindow();
-         },
          worldOff},
     };
     for (const Case& c : cases) {
@@ -147,7 +137,7 @@ TEST_F(MenuCommandsTest, UnavailableServicesSayTheirMessageAndChangeNothing)
         EXPECT_TRUE(opened.isEmpty());
         EXPECT_FALSE(settingsWritten());
     }
-    // The icons click; the series' result window is no button.
+    // The icons click.
     sound.calls.clear();
     waitOutClick();
     form->ImCh->onClick();
@@ -157,6 +147,40 @@ TEST_F(MenuCommandsTest, UnavailableServicesSayTheirMessageAndChangeNothing)
     form->ImAn->onClick();
     EXPECT_EQ(MessageBox::LinkLine1, QStringLiteral("\"") + Texts::ProductNames[1] + QStringLiteral("\" ") +
                                          Texts::TxtApkUnavailable[1]);
+}
+
+TEST_F(MenuCommandsTest, OpenServicesOpenTheirWindows)
+{
+    // Nothing listens there: every request fails at once.
+    const QString savedAddress = Settings::RatingServiceAddress;
+    Settings::RatingServiceAddress = QStringLiteral("http://127.0.0.1:1/world.php");
+    Settings::PassportNick = QStringLiteral("Incognito");
+    Settings::PassportCity = QStringLiteral("Moscow");
+    const struct {
+        const char* what;
+        std::function<void()> open;
+        QStringList dialogs;
+    } cases[] = {
+        {"chat", [this] { Settings::ChatOn = true; form->ImCh->onClick(); }, {QStringLiteral("FormChat")}},
+        {"world top ten", [this] { Settings::WorldTopTenOn = true; form->ImWT->onClick(); },
+         {QStringLiteral("FormServerRead")}},
+        // The main window puts the result sender behind the end of a series; for the
+        // default nick it opens the passport first.
+        {"result of a series",
+         [] {
+             ASSERT_TRUE(RoundEnd::Services().showWorldResultWindow);
+             RoundEnd::Services().showWorldResultWindow();
+         },
+         {QStringLiteral("FormServerInfo"), QStringLiteral("FormServerWrite")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        presenter.dialogs.clear();
+        c.open();
+        EXPECT_EQ(presenter.dialogs, c.dialogs);
+        EXPECT_TRUE(opened.isEmpty());
+    }
+    Settings::RatingServiceAddress = savedAddress;
 }
 
 TEST_F(MenuCommandsTest, StoreAndProductPagesOpenInTheBrowser)

@@ -1,6 +1,7 @@
 // The second action button of every game while it runs, and whole rounds from the
 // member's sign-in to "To menu" or to leaving through the pop-up menu.
 #include "app/Qyv_FPassword.h"
+#include "app/Qyv__Form1.h"
 #include "app/RoundEnd.h"
 #include "app/RoundStart.h"
 #include "foundation/AccountClient.h"
@@ -261,6 +262,17 @@ protected:
         EXPECT_EQ(NewTotalScore, PlayerScore + FCount::CountDealScore);
     }
     static QByteArray scoreField(int score) { return QByteArray::number(score).rightJustified(6, ' '); }
+    // Ann's entry with nine rounds played.
+    void annWithNineRounds()
+    {
+        ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
+        const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
+                                                         ClubFile::EncodeClubField(QStringLiteral("pw1")));
+        ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
+        ClubFile::UpdateClubChecksums(lines);
+        ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
+        PlayerLines[1] = entry;
+    }
 
     // Line k (1..5) of the game's block.
     QByteArray memberLine(int k)
@@ -367,14 +379,7 @@ TEST_F(ClubRoundTest, NewPlayerWithMismatchedConfirmationIsRefused)
 
 TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
 {
-    // Ann's entry with nine rounds played.
-    ClubFile::ClubLines lines = ClubFile::EmptyClubLines("abc");
-    const QString entry = ClubFile::ComposeClubEntry(QStringLiteral("Ann"), 9, 450,
-                                                     ClubFile::EncodeClubField(QStringLiteral("pw1")));
-    ClubFile::InsertClubEntryInLines(lines, platform::cp1251::fromUnicode(entry), gameNumber, false);
-    ClubFile::UpdateClubChecksums(lines);
-    ASSERT_TRUE(TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName), TextFileLines::JoinLines(lines)));
-    PlayerLines[1] = entry;
+    ASSERT_NO_FATAL_FAILURE(annWithNineRounds());
     bool worldWindowShown = false;
     RoundEnd::Services().showWorldResultWindow = [&] { worldWindowShown = true; };
     signInWith({QStringLiteral("pw1")});
@@ -394,6 +399,29 @@ TEST_F(ClubRoundTest, TenthRoundEntersTheTopTenAndShowsTheEndOfTheSeries)
     EXPECT_TRUE(worldWindowShown);
     EXPECT_EQ(WorldSubmitScore, total);
     EXPECT_EQ(WorldSubmitPlace, -1);
+}
+
+TEST_F(ClubRoundTest, TenthRoundOnTheMainWindowOpensTheResultSender)
+{
+    ASSERT_NO_FATAL_FAILURE(annWithNineRounds());
+    Settings::PassportNick = QStringLiteral("Incognito");
+    TForm1 main;
+    signInWith({QStringLiteral("pw1")});
+    RoundStart::Button1Click(main);
+    ASSERT_EQ(PlayerRounds, 10);
+    RoundStart::Button7Click(main);
+    ASSERT_EQ(main.Button8->text(), Texts::Tx(Texts::TxtThatsAll));
+    RoundEnd::Button8Click(main); // Paganini's give-up
+    ASSERT_EQ(GameOver, 1);
+    const int total = NewTotalScore;
+    presenter.dialogs.clear();
+    RoundEnd::Button8Click(main);
+    // The end of the series, then the sender, which opens the passport for the default nick.
+    EXPECT_EQ(presenter.dialogs, (QStringList{QStringLiteral("FormEndGame"), QStringLiteral("FormServerInfo"),
+                                              QStringLiteral("FormServerWrite")}));
+    EXPECT_EQ(WorldSubmitScore, total);
+    EXPECT_EQ(WorldSubmitPlace, -1);
+    Form1 = &surface;
 }
 
 TEST_F(ClubRoundTest, RatedRoundWritesNoClubEntryAndEndsRatedPlay)
