@@ -112,6 +112,10 @@ void DealStock()
             Kit::ToggleSelectionFrame(PosX[SelectedPile], TopY(SelectedPile));
         SelectedPile = 0;
     }
+    // Without a flight or a sound to wait for, no card is seen apart from the others:
+    // the table is painted once, after the last.
+    const bool cardByCard = Settings::MoveMode >= 1 || Settings::SoundOn;
+    int dealt = 0;
     for (int i = 1; i <= 9 && StockCount >= 1 && StockCount <= 104; ++i) {
         if (PileCounts[i] < 1 || PileCounts[i] > 104)
             continue;
@@ -122,6 +126,9 @@ void DealStock()
         --StockCount;
         const int slot = PileCounts[i];
         PutOnPile(i, card, value);
+        dealt = i;
+        if (!cardByCard)
+            continue;
         RedrawStockWaste4();
         if (Settings::MoveMode >= 1) {
             RefreshTable4();
@@ -130,6 +137,12 @@ void DealStock()
         RedrawColumn4(i, 0);
         DrawInfoPanel4();
         Kit::PlaySound("WavCardUp", true);
+    }
+    if (!cardByCard && dealt > 0) {
+        RedrawStockWaste4();
+        for (int i = 1; i <= dealt; ++i)
+            RedrawColumn4(i, 0);
+        DrawInfoPanel4();
     }
 }
 
