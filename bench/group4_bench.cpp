@@ -1,6 +1,7 @@
 // Costs of the group-4 engine: a deal of each game without painting, the move count on a
-// full pyramid and a full diamond, and a repaint of the whole grid at the largest table.
-#include "bench/BenchApplication.h"
+// full pyramid, a full diamond and a Monte Carlo grid as dealt, and a repaint of the
+// whole grid at the largest table.
+#include "bench/Group4BenchTable.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
@@ -52,16 +53,7 @@ BENCHMARK(BM_Group4CountMovesFullGrid)->Arg(411)->Arg(412)->Arg(423)->Arg(438)->
 void BM_Group4RepaintGrid(benchmark::State& state)
 {
     const int game = static_cast<int>(state.range(0));
-    Prepare(game, 1520, 1000, 2.0);
-    auto window = std::make_unique<TTableSurface>();
-    Form1 = window.get();
-    Form1->SetClientSize(1520, 1000);
-    CardPictures::TableBackground = QImage(1520, 1000, QImage::Format_RGB32);
-    CardPictures::TableBackground.fill(Qt::darkGreen);
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
-    LayoutTable();
-    Group4::DealTable4();
+    auto window = bench::Group4BigTable(game);
     for (auto _ : state)
         Group4::RepaintGrid4();
     Form1 = nullptr;

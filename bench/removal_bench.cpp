@@ -1,45 +1,18 @@
 // The group-4 removal releases at 1520 x 1000 in move mode 0, sound off: a Monte Carlo
 // pair removed from a full grid with every gap closed and refilled, and a Pairs stock
 // deal of nine cards.
-#include "bench/BenchApplication.h"
-#include "foundation/CardPictures.h"
-#include "foundation/GameState.h"
-#include "foundation/Layout.h"
-#include "foundation/Settings.h"
-#include "foundation/TableSurface.h"
-#include "games/group4/Qyv_Help2_4.h"
+#include "bench/Group4BenchTable.h"
 #include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
 using namespace GameState;
 
-std::unique_ptr<TTableSurface> BigTable(int game)
-{
-    bench::ensureApplication();
-    Settings::SoundOn = false;
-    Settings::MoveMode = 0;
-    CurrentGameId = game;
-    ApplyZoomForTest(1520, 1000, 2.0, true);
-    auto window = std::make_unique<TTableSurface>();
-    Form1 = window.get();
-    Form1->SetClientSize(1520, 1000);
-    CardPictures::TableBackground = QImage(1520, 1000, QImage::Format_RGB32);
-    CardPictures::TableBackground.fill(Qt::darkGreen);
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
-    LayoutTable();
-    CardPictures::RescaleCardPictures();
-    Group4::DealTable4();
-    return window;
-}
-
 void BM_MontePairRelease(benchmark::State& state)
 {
-    auto window = BigTable(Group4::MonteCarlo);
+    auto window = bench::Group4BigTable(Group4::MonteCarlo);
     // Places (1, 1) and (2, 2) made a pair of sixes; the stock refills them.
     const TCardCode six1 = TCardCode::fromString(QString::fromUtf8("6ч"));
     const TCardCode six2 = TCardCode::fromString(QString::fromUtf8("6п"));
@@ -73,7 +46,7 @@ BENCHMARK(BM_MontePairRelease)->Unit(benchmark::kMillisecond);
 
 void BM_PairsStockDeal(benchmark::State& state)
 {
-    auto window = BigTable(Group4::Pairs);
+    auto window = bench::Group4BigTable(Group4::Pairs);
     const auto cards = PileCards;
     const auto values = PileValues;
     const Cards104 stock = StockCards;

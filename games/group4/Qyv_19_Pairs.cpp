@@ -4,12 +4,14 @@
 
 #include "games/group4/Group4Kit.h"
 
+#include "foundation/CardDrawing.h"
 #include "foundation/Settings.h"
 #include "games/kit/KitCursors.h"
 #include "games/kit/KitDrag.h"
 #include "games/kit/KitFlight.h"
 #include "games/kit/KitPress.h"
 #include "games/kit/KitTable.h"
+#include "platform/PictureControl.h"
 
 #include <array>
 
@@ -139,9 +141,12 @@ void DealStock()
         Kit::PlaySound("WavCardUp", true);
     }
     if (!cardByCard && dealt > 0) {
+        // Each new card lies on top of its pile: drawn over the table, it leaves the pile
+        // as a repaint of it would.
+        if (auto* t = Kit::TableImage())
+            for (int i = 1; i <= dealt; ++i)
+                CardDrawing::DrawCardFace(PosX[i], TopY(i), PileCards[i][TopSlot(i)], t->canvas());
         RedrawStockWaste4();
-        for (int i = 1; i <= dealt; ++i)
-            RedrawColumn4(i, 0);
         DrawInfoPanel4();
     }
 }

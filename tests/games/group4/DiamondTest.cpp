@@ -1,8 +1,6 @@
 // Scripted Diamond Infinity and Open Diamond rounds through real mouse events: the
 // freeing rule of the diamond's shape, the win on the top row, the give-up and the score.
-#include "Group4TestSupport.h"
-
-#include "support/PlayTable.h"
+#include "Group4PlayTable.h"
 
 #include "app/RoundEnd.h"
 #include "foundation/Celebration.h"
@@ -17,15 +15,11 @@ using namespace GameState;
 using g4test::Cd;
 using g4test::Put;
 
-class DiamondPlay : public testsupport::PlayTable {
+class DiamondPlay : public g4test::Group4Play {
 protected:
     void Lay(int game, int mode)
     {
-        BareTable(mode);
-        g4test::EmptyTable(game);
-        RoundActive = 1;
-        RoundPhase = 2;
-        Form1->Button8->setEnabled(false);
+        LayRound(game, mode);
         Put(10, 1, "Дч"); // a top-row card: the round goes on
     }
     void Paint()
@@ -36,16 +30,6 @@ protected:
     }
     static QPoint At(int c, int r) { return {GridX[c][r] + CardWidth / 2, GridY[c][r] + CardHeight - 8}; }
     static QPoint StockPoint() { return {AuxPile2X + CardWidth / 2, AuxPile2Y + CardHeight / 2}; }
-    void Stock(std::initializer_list<const char*> list)
-    {
-        int k = 0;
-        for (const char* c : list) {
-            ++k;
-            StockCards[k] = Cd(c);
-            StockValues[k] = g4test::ValueOf(StockCards[k]);
-        }
-        StockCount = k;
-    }
 };
 
 struct FreeingCase {

@@ -1,8 +1,6 @@
 // Scripted Monte Carlo rounds through real mouse events on the table, and the closing
 // of the gaps.
-#include "Group4TestSupport.h"
-
-#include "support/PlayTable.h"
+#include "Group4PlayTable.h"
 
 #include "foundation/Celebration.h"
 #include "foundation/Scaling.h"
@@ -25,15 +23,11 @@ TCardCode Unpaired(int k)
     return TCardCode(code);
 }
 
-class MontePlay : public testsupport::PlayTable {
+class MontePlay : public g4test::Group4Play {
 protected:
     void Lay(int game, int mode)
     {
-        BareTable(mode);
-        g4test::EmptyTable(game);
-        RoundActive = 1;
-        RoundPhase = 2;
-        Form1->Button8->setEnabled(false);
+        LayRound(game, mode);
         ExtraPileCount = 0;
     }
     static void Put(int p, int s, const TCardCode& c)
@@ -48,16 +42,12 @@ protected:
         for (int k = 1; k <= 24; ++k)
             Put((k - 1) % 6 + 1, (k - 1) / 6 + 1, Unpaired(k));
     }
-    // The stock, its last card on top.
-    static void Stock(std::initializer_list<const char*> list)
+    // The Monte Carlo stock counts in ExtraPileCount, its last card on top.
+    static void MonteStock(std::initializer_list<const char*> list)
     {
-        int k = 0;
-        for (const char* c : list) {
-            ++k;
-            StockCards[k] = Cd(c);
-            StockValues[k] = g4test::ValueOf(StockCards[k]);
-        }
-        ExtraPileCount = k;
+        Stock(list);
+        ExtraPileCount = StockCount;
+        StockCount = 0;
     }
     void Paint()
     {
@@ -137,7 +127,7 @@ TEST_F(MontePlay, ARemovalFromAFullGridClosesTheGapsAndRefillsTheFirstPlaces)
     // Places 8 (2, 2) and 15 (3, 3) are diagonal neighbours of one rank.
     Put(2, 2, "Кч");
     Put(3, 3, "Кп");
-    Stock({"3б", "7к", "Тп"});
+    MonteStock({"3б", "7к", "Тп"});
     std::array<TCardCode, 25> before;
     for (int k = 1; k <= 24; ++k)
         before[std::size_t(k)] = PileCards[(k - 1) % 6 + 1][(k - 1) / 6 + 1];
@@ -183,7 +173,7 @@ TEST_F(MontePlay, AFullGridWithoutAPairEndsLostThoughTheStockHoldsCards)
 {
     Lay(Group4::MonteCarlo, 0);
     FullGrid();
-    Stock({"3б", "7к"});
+    MonteStock({"3б", "7к"});
     Paint();
     Click(At(3, 3));
     ExpectRoundEnded(false);

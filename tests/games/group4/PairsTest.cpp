@@ -1,8 +1,6 @@
 // Scripted Pairs and Wish rounds through real mouse events on the table, in the three
 // move modes.
-#include "Group4TestSupport.h"
-
-#include "support/PlayTable.h"
+#include "Group4PlayTable.h"
 
 #include "foundation/Celebration.h"
 #include "foundation/Scaling.h"
@@ -15,16 +13,12 @@ using namespace GameState;
 using g4test::Cd;
 using g4test::SetPile;
 
-class PairsPlay : public testsupport::PlayTable {
+class PairsPlay : public g4test::Group4Play {
 protected:
     // An empty table of `game` in move mode `mode`, round running.
     void Lay(int game, int mode)
     {
-        BareTable(mode);
-        g4test::EmptyTable(game);
-        RoundActive = 1;
-        RoundPhase = 2;
-        Form1->Button8->setEnabled(false);
+        LayRound(game, mode);
         for (int i = 1; i <= 9; ++i)
             ColumnStep[i] = Scaling::Scaled(20);
     }
@@ -36,7 +30,7 @@ protected:
         Sounds();
         presenter.dialogs.clear();
     }
-    void Stock(int n, const char* card = "5п")
+    static void Stock(int n, const char* card = "5п")
     {
         ClearCards(StockCards, StockValues);
         for (int k = 1; k <= n; ++k) {
@@ -256,6 +250,26 @@ TEST_F(PairsPlay, TheStockClearsTheSelectionAndDealsOneCardAPile)
         EXPECT_EQ(Sounds(), "WavCardUp WavCardUp WavCardUp WavCardUp WavCardUp");
         EXPECT_FALSE(GameOver);
     }
+}
+
+TEST_F(PairsPlay, ADealNobodySeesCardByCardLooksAsAFreshPaint)
+{
+    Lay(Group4::Pairs, 0);
+    Settings::SoundOn = false;
+    for (int i = 1; i <= 9; ++i)
+        SetPile(i, {"2ч", "3ч", i % 2 ? "7ч" : "8ч"});
+    SetPile(4, {});
+    Stock(14, "Тб");
+    Paint();
+    Click(Top(1));
+    Click(StockPoint());
+    EXPECT_EQ(SelectedPile, 0);
+    EXPECT_EQ(StockCount, 5);
+    EXPECT_EQ(Cards(4), 1);
+    const QImage dealt = Shown().copy();
+    Paint();
+    Group4::DrawInfoPanel4();
+    EXPECT_EQ(Text(Difference(dealt, Shown())), "none");
 }
 
 TEST_F(PairsPlay, StuckWithAStockSoundsTheStockAndWithoutEndsLost)
