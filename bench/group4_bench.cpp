@@ -1,6 +1,7 @@
 // Costs of the group-4 engine: a deal of each game without painting, the move count on a
-// full pyramid and a full diamond, and a repaint of the whole grid at the largest table.
-#include "bench/BenchApplication.h"
+// full pyramid, a full diamond and a Monte Carlo grid as dealt, and a repaint of the
+// whole grid at the largest table.
+#include "bench/Group4BenchTable.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
@@ -34,7 +35,7 @@ BENCHMARK(BM_Group4Deal)
     ->Arg(18)->Arg(407)->Arg(408)->Arg(411)->Arg(412)->Arg(423)->Arg(426)->Arg(437)->Arg(438)->Arg(439)
     ->Unit(benchmark::kMicrosecond);
 
-// Every grid card free: the most pairs to look at.
+// Every grid card free: the most pairs to look at (Monte Carlo: a full grid as dealt).
 void BM_Group4CountMovesFullGrid(benchmark::State& state)
 {
     const int game = static_cast<int>(state.range(0));
@@ -46,22 +47,13 @@ void BM_Group4CountMovesFullGrid(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(Group4::CountMoves4(count));
 }
-BENCHMARK(BM_Group4CountMovesFullGrid)->Arg(423)->Arg(438)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Group4CountMovesFullGrid)->Arg(411)->Arg(412)->Arg(423)->Arg(438)->Unit(benchmark::kMicrosecond);
 
 // The grid, stock, waste and discard pile repainted at 1520 x 1000.
 void BM_Group4RepaintGrid(benchmark::State& state)
 {
     const int game = static_cast<int>(state.range(0));
-    Prepare(game, 1520, 1000, 2.0);
-    auto window = std::make_unique<TTableSurface>();
-    Form1 = window.get();
-    Form1->SetClientSize(1520, 1000);
-    CardPictures::TableBackground = QImage(1520, 1000, QImage::Format_RGB32);
-    CardPictures::TableBackground.fill(Qt::darkGreen);
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
-    LayoutTable();
-    Group4::DealTable4();
+    auto window = bench::Group4BigTable(game);
     for (auto _ : state)
         Group4::RepaintGrid4();
     Form1 = nullptr;

@@ -1,16 +1,10 @@
 // A Pyramid pair removed by the release of the second click in move mode 0, with the
 // grid, stock, waste, discard pile and info panel repainted, at 1520 x 1000.
-#include "bench/BenchApplication.h"
-#include "foundation/CardPictures.h"
-#include "foundation/GameState.h"
-#include "foundation/Layout.h"
-#include "foundation/Settings.h"
-#include "foundation/TableSurface.h"
+#include "bench/Group4BenchTable.h"
 #include "games/group4/Qyv_23_Pyramid.h"
 #include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
@@ -18,20 +12,7 @@ using namespace GameState;
 
 void BM_PyramidPairRelease(benchmark::State& state)
 {
-    bench::ensureApplication();
-    Settings::SoundOn = false;
-    Settings::MoveMode = 0;
-    CurrentGameId = Group4::Pyramid;
-    ApplyZoomForTest(1520, 1000, 2.0, true);
-    auto window = std::make_unique<TTableSurface>();
-    Form1 = window.get();
-    Form1->SetClientSize(1520, 1000);
-    CardPictures::TableBackground = QImage(1520, 1000, QImage::Format_RGB32);
-    CardPictures::TableBackground.fill(Qt::darkGreen);
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
-    LayoutTable();
-    Group4::DealTable4();
+    auto window = bench::Group4BigTable(Group4::Pyramid);
     // Row 7's first two places made a pair: a six and a seven.
     const TCardCode six = TCardCode::fromString(QString::fromUtf8("6ч"));
     const TCardCode seven = TCardCode::fromString(QString::fromUtf8("7п"));

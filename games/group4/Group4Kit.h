@@ -1,6 +1,6 @@
 #pragma once
-// The play steps the group-4 removal games share (Pyramid, Diamond, and Pairs, Wish and
-// Monte Carlo as they come), composed of the play kit's blocks. These games select and
+// The play steps the group-4 removal games share (Pyramid, Diamond, Pairs, Wish and
+// Monte Carlo), composed of the play kit's blocks. These games select and
 // remove on the release; the press only times itself (and removes Kings in Pyramid).
 //
 // How a module uses it:
@@ -22,10 +22,11 @@
 namespace Group4 {
 
 // Lifts the one card whose top-left is (x, y) under the drag sprite: "WavDown" when the
-// press sounds, TargetCard / TargetValue, DragActive; `takeFromTable` empties and
-// repaints its place. False (nothing lifted) while a drag is active.
+// press sounds, TargetCard / TargetValue, DragActive (DragRun's G `spriteG`);
+// `takeFromTable` empties and repaints its place. False (nothing lifted) while a drag is
+// active.
 bool LiftOneCard4(int x, int y, const TCardCode& card, GameState::Byte value, int X, int Y,
-                  const std::function<void()>& takeFromTable);
+                  const std::function<void()>& takeFromTable, int spriteG = 3);
 // The place (1-based in `corners`) whose top-left lies within Scaled(30) of the dragged
 // card's top-left, the last that does, or 0.
 int DropPlace4(int X, int Y, std::span<const QPoint> corners);
@@ -39,10 +40,18 @@ void DeselectCard4(int x, int y);
 void AddDiscard4();
 // The held card flown (count 0) to the discard pile.
 void FlyToDiscard4(int fromX, int fromY);
+// The held card flown (count 0) off the right edge of the table (Pairs, Wish).
+void FlyOffTable4(int fromX, int fromY);
+// The table image shown anew.
+void RefreshTable4();
 // Nothing held, no drag: TargetCard "##", DragSourcePile / DragSourceSlot 0, DragActive 0.
 void ClearDrag4();
 // The end of a removal game: Button8 "To menu", the sound, balloons when won, the score
 // window.
 void EndGame4(bool won);
+// The end test of the games that end when no pair is left (Pairs, Wish, Monte Carlo):
+// stuck while `stockLeft` sounds "WavStopka" and play goes on; stuck otherwise ends
+// the game, won when `won` says the table is cleared.
+void EndWhenStuck4(bool stockLeft, const std::function<bool()>& won);
 
 } // namespace Group4

@@ -115,17 +115,9 @@ int PileCardsLeft4();
 // Cards in the Monte Carlo layout and its stock.
 int MonteCardsLeft4();
 
-// The score window's fields and NewTotalScore for the current table, as GameResult4
-// fills them for a game with its module.
-void RoundResult4();
-
 // ---- new deal ----
 
-// True once the game's table handlers are in place; until then NewDeal4 lays the
-// stand-in's empty table with "To menu", so no round can strand a player.
-bool ModuleReady4(int game);
-// The new deal of the current game as NewDeal4 makes it for a game with its module:
-// the player's entry is taken out of the club file before the table is touched (False
+// The new deal of the current game as NewDeal4 makes it: the player's entry is taken out of the club file before the table is touched (False
 // and the menu back when that fails), then the table is laid out, dealt, painted and
 // locked until "To Begin".
 bool DealRound4(bool Redeal);

@@ -4,7 +4,6 @@
 #include "games/kit/KitTable.h"
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
-#include "foundation/EmptyTable.h"
 #include "foundation/Layout.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/RoundPlayer.h"
@@ -20,10 +19,7 @@ using namespace GameState;
 
 void NewDeal4(bool Redeal)
 {
-    if (ModuleReady4(CurrentGameId))
-        DealRound4(Redeal);
-    else
-        DealEmptyTable(Redeal, false);
+    DealRound4(Redeal);
 }
 
 bool DealRound4(bool Redeal)

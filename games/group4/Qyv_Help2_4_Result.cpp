@@ -232,13 +232,6 @@ void DrawInfoPanel4()
 
 void GameResult4()
 {
-    // The stand-in's empty table scores nothing: its round keeps the total it had.
-    if (ModuleReady4(CurrentGameId))
-        RoundResult4();
-}
-
-void RoundResult4()
-{
     using namespace FCount;
     const int game = CurrentGameId;
     const bool won = GameWon != 0;

@@ -26,6 +26,8 @@ bool FliesBack(TFlyBack rule, int X, int Y, int homeX, int homeY)
         return d > Scaled(30);
     case TFlyBack::Never:
         break;
+    case TFlyBack::BeyondTwenty:
+        return d > Scaled(20);
     }
     return false;
 }

@@ -26,7 +26,8 @@ namespace Kit {
 enum class TFlyBack {
     FromTwenty,   // at least Scaled(20) away (the common rule)
     BeyondThirty, // more than Scaled(30) away (Fig., Flower garden, 8 Sages)
-    Never         // redrawn in place (Picture Gallery)
+    Never,        // redrawn in place (Picture Gallery)
+    BeyondTwenty  // more than Scaled(20) away (Wish, Monte Carlo)
 };
 
 // When a refused card's return sounds "WavCancel":

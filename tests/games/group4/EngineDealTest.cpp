@@ -342,15 +342,4 @@ TEST_F(EngineDeal, APinnedSeedWithoutAMoveCannotHangTheRedeal)
     EXPECT_FALSE(CountMoves4(count));
 }
 
-TEST_F(EngineDeal, AGameWithoutItsModuleGetsTheEmptyTableWithToMenu)
-{
-    g4test::EmptyTable(DiamondInfinity);
-    PlayerSlot = 6;
-    NewDeal4(false);
-    EXPECT_EQ(RoundActive, 1);
-    EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));
-    EXPECT_TRUE(Form1->Button8->isEnabled());
-    EXPECT_EQ(GridCards4(), 0);
-}
-
 } // namespace

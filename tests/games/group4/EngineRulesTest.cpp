@@ -151,7 +151,7 @@ TEST_F(EngineRules, BookScores)
     FillWaste(20);
     EXPECT_EQ(ComputeScore4(), 60);
     PlayerScore = 500;
-    RoundResult4();
+    GameResult4();
     EXPECT_EQ(FCount::CountLayout, 0);
     EXPECT_EQ(FCount::CountCardsLeft, 30);
     EXPECT_EQ(FCount::CountExtra, 2);
@@ -340,7 +340,7 @@ TEST_F(EngineRules, RoundResultsOfTheRemovalGames)
         PlayerScore = 1000;
         PlayerRounds = 4;
         ClubPlayer::CurrentPlayerName = QStringLiteral("Anna                 and more");
-        RoundResult4();
+        GameResult4();
         EXPECT_EQ(FCount::CountLayout, c.layout) << c.game;
         EXPECT_EQ(FCount::CountCardsLeft, c.left) << c.game;
         EXPECT_EQ(FCount::CountExtra, 0) << c.game;
@@ -359,35 +359,25 @@ TEST_F(EngineRules, RoundResultsOfPairsAndWish)
     SetPile(1, {"5ч", "6ч"});
     SetPile(4, {"5ч"});
     FillStock(7);
-    RoundResult4();
+    GameResult4();
     EXPECT_EQ(FCount::CountCardsLeft, 10);
     EXPECT_EQ(FCount::CountExtra, 0);
     EXPECT_EQ(FCount::CountDealScore, 90);
     FillStock(0);
-    RoundResult4();
+    GameResult4();
     EXPECT_EQ(FCount::CountCardsLeft, 3);
     EXPECT_EQ(FCount::CountExtra, 2);
     EXPECT_EQ(FCount::CountDealScore, 87);
 
     Table(Wish);
     SetPile(2, {"5ч", "6ч"});
-    RoundResult4();
+    GameResult4();
     EXPECT_EQ(FCount::CountCardsLeft, 2);
     EXPECT_EQ(FCount::CountExtra, 1);
     EXPECT_EQ(FCount::CountDealScore, 93);
     GameWon = 1;
-    RoundResult4();
-    EXPECT_EQ(FCount::CountDealScore, 200);
-}
-
-TEST_F(EngineRules, TheStandInsEmptyTableLeavesTheScoreAlone)
-{
-    Table(DiamondInfinity);
-    FCount::CountDealScore = 12;
-    NewTotalScore = 34;
     GameResult4();
-    EXPECT_EQ(FCount::CountDealScore, 12);
-    EXPECT_EQ(NewTotalScore, 34);
+    EXPECT_EQ(FCount::CountDealScore, 200);
 }
 
 } // namespace

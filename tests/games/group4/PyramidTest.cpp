@@ -1,7 +1,5 @@
 // Scripted Pyramid rounds through real mouse events on the table, in the three move modes.
-#include "Group4TestSupport.h"
-
-#include "support/PlayTable.h"
+#include "Group4PlayTable.h"
 
 #include "foundation/Celebration.h"
 #include "foundation/Scaling.h"
@@ -16,16 +14,12 @@ using namespace GameState;
 using g4test::Cd;
 using g4test::Put;
 
-class PyramidPlay : public testsupport::PlayTable {
+class PyramidPlay : public g4test::Group4Play {
 protected:
     // An empty Pyramid table of `game` in move mode `mode`, round running.
     void Lay(int game, int mode)
     {
-        BareTable(mode);
-        g4test::EmptyTable(game);
-        RoundActive = 1;
-        RoundPhase = 2;
-        Form1->Button8->setEnabled(false);
+        LayRound(game, mode);
         Put(7, 1, "Дч"); // the apex: the round goes on
     }
     void Paint()
@@ -39,16 +33,6 @@ protected:
     static QPoint StockPoint() { return {AuxPile2X + CardWidth / 2, AuxPile2Y + CardHeight / 2}; }
     static bool Empty(int c, int r) { return PileCards[c][r] == cards::Empty; }
     static int Discards() { return ExtraPileCount - 1; }
-    void Stock(std::initializer_list<const char*> list)
-    {
-        int k = 0;
-        for (const char* c : list) {
-            ++k;
-            StockCards[k] = Cd(c);
-            StockValues[k] = g4test::ValueOf(StockCards[k]);
-        }
-        StockCount = k;
-    }
     void Waste(std::initializer_list<const char*> list)
     {
         for (const char* c : list) {

@@ -84,6 +84,7 @@ TEST_F(KitPlay, FlyBackAndCancelRulesAtTheirEdgesAtBothZooms)
             EXPECT_EQ(Kit::FliesBack(TFlyBack::FromTwenty, X, Y, 100, 100), d >= 20);
             EXPECT_EQ(Kit::FliesBack(TFlyBack::BeyondThirty, X, Y, 100, 100), d > 30);
             EXPECT_FALSE(Kit::FliesBack(TFlyBack::Never, X, Y, 100, 100));
+            EXPECT_EQ(Kit::FliesBack(TFlyBack::BeyondTwenty, X, Y, 100, 100), d > 20);
             EXPECT_EQ(Kit::CancelSounds(TCancelRule::FromPress, X, Y, 100, 100), d > 30);
             EXPECT_EQ(Kit::CancelSounds(TCancelRule::FromPlace, X, Y, 100, 100), d > 30);
             EXPECT_TRUE(Kit::CancelSounds(TCancelRule::Always, X, Y, 100, 100));
