@@ -293,6 +293,8 @@ void RepaintNeighbours(int p)
         if (p >= 4) {
             RedrawColumn5(6, 0);
             RedrawColumn5(7, 0);
+            // The lowest left piles reach into the info panel below the foundations.
+            DrawInfoPanel5();
         }
     } else if (FansRight(p)) {
         RedrawFoundation5(4);
