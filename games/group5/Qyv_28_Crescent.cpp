@@ -23,11 +23,11 @@
 
 #include <QRect>
 #include <cstdlib>
+#include <vector>
 
 namespace Group5 {
 
 using namespace GameState;
-using Celebration::Distance;
 using Scaling::Scaled;
 
 namespace {
@@ -35,15 +35,9 @@ namespace {
 bool FansLeft(int p) { return p <= 5; }
 bool FansRight(int p) { return p >= 12; }
 
-TCard5 TopOf(int p)
-{
-    const int top = TopSlot5(p);
-    return top == 0 ? TCard5{} : TCard5{PileCards[p][top], PileValues[p][top]};
-}
-
 bool PileTakes(int q, const TCard5& c)
 {
-    const TCard5 t = TopOf(q);
+    const TCard5 t = PileTop5(q);
     return HoldsCard5(t.code) && HoldsCard5(c.code) && t.code.suit() == c.code.suit()
         && std::abs(int(c.value) - int(t.value)) == 1;
 }
@@ -111,26 +105,16 @@ bool MoveTop(int s, int to, int f, int flyMode)
 
 bool ClickPile(int hit)
 {
-    const int s = SelectedPile;
-    if (s == 0) {
-        if (TopSlot5(hit) == 0)
-            return false;
-        Kit::PlaySound("WavDown");
-        ToggleFrameOf(hit);
-        SelectedPile = DragSourcePile = HitPile = hit;
-        HitPos = 0;
+    switch (ClickSelect5(hit, CrescentTopX(hit), CrescentTopY(hit))) {
+    case TClickSelect::Selected:
         if (ButtonsOn())
             Form1->Button8->setEnabled(false);
         return true;
+    case TClickSelect::Deselected: OfferButton(); return true;
+    case TClickSelect::Other: break;
     }
-    if (s == hit) {
-        Kit::PlaySound("WavCancel");
-        ToggleFrameOf(hit);
-        ClearSelection5();
-        OfferButton();
-        return true;
-    }
-    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !PileTakes(hit, TopOf(s)))
+    const int s = SelectedPile;
+    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !PileTakes(hit, PileTop5(s)))
         return false;
     ToggleFrameOf(s);
     MoveTop(s, hit, 0, 1);
@@ -146,7 +130,7 @@ bool ClickPile(int hit)
 bool PileToFoundation(int f)
 {
     const int s = SelectedPile;
-    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !FoundationTakes(f, TopOf(s)))
+    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !FoundationTakes(f, PileTop5(s)))
         return false;
     ToggleFrameOf(s);
     const bool complete = MoveTop(s, 0, f, 1);
@@ -159,44 +143,27 @@ bool PileToFoundation(int f)
     return true;
 }
 
-void StartDrag(int hit, int X, int Y)
-{
-    if (TopSlot5(hit) == 0 || !Kit::TakeUpDrag())
-        return;
-    const TCard5 c = TopOf(hit);
-    DragSourcePile = hit;
-    Kit::HoldOneCard(c.code, c.value);
-    Kit::ShowDragSprite(Kit::CardFrame(CrescentTopX(hit), CrescentTopY(hit)), X, Y, true, [hit] {
-        // The pile keeps its step until the card lands or goes back.
-        TakePileTop5(hit);
-        RedrawColumn5(hit, 0);
-    });
-}
-
 void PutBack(int source)
 {
-    if (source < 1 || source > 16)
-        return;
-    LayOnPile5(source, {TargetCard, static_cast<Byte>(TargetValue)});
-    RedrawColumn5(source, 0);
+    if (source >= 1 && source <= 16)
+        PutHeldBack5(source);
 }
 
 void Drop(int X, int Y)
 {
     Kit::RemoveDragSprite();
     const int source = DragSourcePile;
-    const TCard5 c{TargetCard, static_cast<Byte>(TargetValue)};
-    const QPoint p = Kit::SpriteCorner(X, Y);
+    const TCard5 c = HeldCard5();
     const int near = Scaled(30);
-    int pdrop = 0;
+    std::vector<QPoint> places;
     for (int q = 1; q <= 16; ++q)
-        if (Distance(CrescentTopX(q), CrescentTopY(q), p.x(), p.y()) <= near)
-            pdrop = q;
+        places.emplace_back(CrescentTopX(q), CrescentTopY(q));
+    const int pdrop = Kit::PlaceByCorner(X, Y, places);
     // A foundation is aimed at where its cards are drawn.
-    int fdrop = 0;
+    places.clear();
     for (int f = 1; f <= 8; ++f)
-        if (Distance(FoundationPosX[f], FoundationPosY[f], p.x(), p.y()) <= near)
-            fdrop = f;
+        places.emplace_back(FoundationPosX[f], FoundationPosY[f]);
+    const int fdrop = Kit::PlaceByCorner(X, Y, places);
     const bool inZone = X >= FoundationPosX[1] - near && X <= FoundationPosX[4] + CardWidth
                         && Y >= FoundationPosY[1] - near && Y <= FoundationPosY[8] + CardHeight;
     const bool fromPile = source >= 1 && source <= 16;
@@ -240,7 +207,7 @@ void SendToFoundation()
     const int n = CrescentHitTest(LastUpX, LastUpY);
     if (n == 0 || TopSlot5(n) == 0)
         return;
-    const TCard5 c = TopOf(n);
+    const TCard5 c = PileTop5(n);
     int f = Kit::FittingFoundation(Kit::TFoundationSearch::First, 4, [&](int g) { return FoundationTakes(g, c); });
     if (f == 0)
         f = Kit::FittingFoundation(Kit::TFoundationSearch::First, 4, [&](int g) { return FoundationTakes(g + 4, c); })
@@ -260,14 +227,14 @@ bool HandOverTable(int X, int Y)
     const int s = SelectedPile;
     const bool selected = !dragMode && s >= 1 && s <= 16 && TopSlot5(s) != 0;
     const int f = CrescentFoundationAt(X, Y);
-    if (f != 0 && selected && FoundationTakes(f, TopOf(s)))
+    if (f != 0 && selected && FoundationTakes(f, PileTop5(s)))
         return true;
     const int hit = CrescentHitTest(X, Y);
     if (hit == 0 || TopSlot5(hit) == 0)
         return false;
     if (dragMode || s == 0 || s == hit)
         return true;
-    return selected && PileTakes(hit, TopOf(s));
+    return selected && PileTakes(hit, PileTop5(s));
 }
 
 // ---- the rotation's animation ----
@@ -443,7 +410,7 @@ void CrescentMouseDown(platform::MouseButton Button, platform::ShiftState /*Shif
     const int hit = CrescentHitTest(X, Y);
     if (Settings::MoveMode == 2) {
         if (left && hit != 0)
-            StartDrag(hit, X, Y);
+            LiftPileTop5(hit, CrescentTopX(hit), CrescentTopY(hit), X, Y);
         return;
     }
     if (left && !(hit != 0 && ClickPile(hit))) {
@@ -459,7 +426,7 @@ void CrescentMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
     if (RoundPhase == 1 || GameOver)
         return;
     if (DragActive) {
-        const TCard5 c{TargetCard, static_cast<Byte>(TargetValue)};
+        const TCard5 c = HeldCard5();
         const int f = CrescentFoundationAt(X, Y);
         const int hit = CrescentHitTest(X, Y);
         const bool takes = (f != 0 && FoundationTakes(f, c)) || (hit != 0 && PileTakes(hit, c));

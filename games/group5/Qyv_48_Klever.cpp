@@ -23,7 +23,6 @@
 namespace Group5 {
 
 using namespace GameState;
-using Celebration::Distance;
 using Scaling::Scaled;
 
 namespace {
@@ -33,15 +32,9 @@ int RowY(int n) { return n <= 8 ? PosY[1] : PosY[2]; }
 // Where the next card of fan n lies.
 int NextSlotY(int n) { return RowY(n) + ColumnStep[n] * (PileCounts[n] - 1); }
 
-TCard5 TopOf(int n)
-{
-    const int top = TopSlot5(n);
-    return top == 0 ? TCard5{} : TCard5{PileCards[n][top], PileValues[n][top]};
-}
-
 bool FanTakes(int n, const TCard5& c)
 {
-    const TCard5 t = TopOf(n);
+    const TCard5 t = PileTop5(n);
     return HoldsCard5(t.code) && KleverFits(c.code, c.value, t.code, t.value);
 }
 
@@ -123,23 +116,10 @@ void MoveTop(int s, int to, int f)
 
 bool ClickFan(int hit)
 {
+    if (ClickSelect5(hit, KleverPileX(hit), KleverTopY(hit)) != TClickSelect::Other)
+        return true;
     const int s = SelectedPile;
-    if (s == 0) {
-        if (TopSlot5(hit) == 0)
-            return false;
-        Kit::PlaySound("WavDown");
-        ToggleFrameOf(hit);
-        SelectedPile = DragSourcePile = HitPile = hit;
-        HitPos = 0;
-        return true;
-    }
-    if (s == hit) {
-        Kit::PlaySound("WavCancel");
-        ToggleFrameOf(hit);
-        ClearSelection5();
-        return true;
-    }
-    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !FanTakes(hit, TopOf(s)))
+    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !FanTakes(hit, PileTop5(s)))
         return false;
     ToggleFrameOf(s);
     MoveTop(s, hit, 0);
@@ -149,50 +129,33 @@ bool ClickFan(int hit)
 bool FanToFoundation(int f)
 {
     const int s = SelectedPile;
-    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !FoundationTakes(f, TopOf(s)))
+    if (s < 1 || s > 16 || TopSlot5(s) == 0 || !FoundationTakes(f, PileTop5(s)))
         return false;
     ToggleFrameOf(s);
     MoveTop(s, 0, f);
     return true;
 }
 
-void StartDrag(int hit, int X, int Y)
-{
-    if (TopSlot5(hit) == 0 || !Kit::TakeUpDrag())
-        return;
-    const TCard5 c = TopOf(hit);
-    DragSourcePile = hit;
-    Kit::HoldOneCard(c.code, c.value);
-    Kit::ShowDragSprite(Kit::CardFrame(KleverPileX(hit), KleverTopY(hit)), X, Y, true, [hit] {
-        // The fan keeps its step until the card lands or goes back.
-        TakePileTop5(hit);
-        RedrawColumn5(hit, 0);
-    });
-}
-
 void PutBack(int source)
 {
-    if (source < 1 || source > 16)
-        return;
-    LayOnPile5(source, {TargetCard, static_cast<Byte>(TargetValue)});
-    RedrawColumn5(source, 0);
+    if (source >= 1 && source <= 16)
+        PutHeldBack5(source);
 }
 
 void Drop(int X, int Y)
 {
     Kit::RemoveDragSprite();
     const int source = DragSourcePile;
-    const TCard5 c{TargetCard, static_cast<Byte>(TargetValue)};
-    const QPoint p = Kit::SpriteCorner(X, Y);
+    const TCard5 c = HeldCard5();
     const int near = Scaled(30);
-    int fdrop = 0;
+    std::vector<QPoint> places;
     for (int f = 1; f <= 4; ++f)
-        if (Distance(FoundationX[f], FoundationY, p.x(), p.y()) <= near)
-            fdrop = f;
-    int pdrop = 0;
+        places.emplace_back(FoundationX[f], FoundationY);
+    const int fdrop = Kit::PlaceByCorner(X, Y, places);
+    places.clear();
     for (int n = 1; n <= 16; ++n)
-        if (Distance(KleverPileX(n), KleverTopY(n), p.x(), p.y()) <= near)
-            pdrop = n;
+        places.emplace_back(KleverPileX(n), KleverTopY(n));
+    const int pdrop = Kit::PlaceByCorner(X, Y, places);
     const bool inFoundations = X >= FoundationX[1] - near && X <= FoundationX[4] + CardWidth
                                && Y >= FoundationY - near && Y <= FoundationY + CardHeight;
     const bool inFans = X >= PosX[1] - near && X <= PosX[8] + CardWidth && Y >= PosY[1] - near
@@ -235,7 +198,7 @@ void SendToFoundation()
     const int n = KleverHitTest(LastUpX, LastUpY);
     if (n == 0 || TopSlot5(n) == 0)
         return;
-    const TCard5 c = TopOf(n);
+    const TCard5 c = PileTop5(n);
     const int f = Kit::FittingFoundation(Kit::TFoundationSearch::Last, 4, [&](int g) { return FoundationTakes(g, c); });
     if (f == 0)
         return;
@@ -255,7 +218,7 @@ bool HandOverTable(int X, int Y)
     const bool selected = !dragMode && s >= 1 && s <= 16 && TopSlot5(s) != 0;
     const int f = FoundationAt(X, Y);
     if (f != 0 && selected) {
-        const TCard5 c = TopOf(s);
+        const TCard5 c = PileTop5(s);
         TargetCard = c.code;
         TargetValue = c.value;
         if (FoundationTakes(f, c))
@@ -266,7 +229,7 @@ bool HandOverTable(int X, int Y)
         return false;
     if (dragMode || s == 0 || s == hit)
         return true;
-    return selected && FanTakes(hit, TopOf(s));
+    return selected && FanTakes(hit, PileTop5(s));
 }
 
 } // namespace
@@ -338,7 +301,7 @@ void KleverMouseDown(platform::MouseButton Button, platform::ShiftState /*Shift*
     const int hit = KleverHitTest(X, Y);
     if (Settings::MoveMode == 2) {
         if (left && hit != 0)
-            StartDrag(hit, X, Y);
+            LiftPileTop5(hit, KleverPileX(hit), KleverTopY(hit), X, Y);
         return;
     }
     if (left && !(hit != 0 && ClickFan(hit))) {
@@ -354,7 +317,7 @@ void KleverMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
     if (RoundPhase == 1 || GameOver)
         return;
     if (DragActive) {
-        const TCard5 c{TargetCard, static_cast<Byte>(TargetValue)};
+        const TCard5 c = HeldCard5();
         const int f = FoundationAt(X, Y);
         const int hit = KleverHitTest(X, Y);
         const bool takes = (f != 0 && FoundationTakes(f, c)) || (hit != 0 && FanTakes(hit, c));

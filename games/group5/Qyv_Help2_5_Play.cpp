@@ -1,6 +1,9 @@
 #include "games/group5/Qyv_Help2_5_Play.h"
 
 #include "games/group5/Qyv_Help2_5.h"
+#include "games/kit/KitDrag.h"
+#include "games/kit/KitFlight.h"
+#include "games/kit/KitTable.h"
 
 namespace Group5 {
 
@@ -41,6 +44,51 @@ bool LayOnFoundation5(int f, const TCard5& c)
     ++FoundationCounts[f];
     RedrawFoundation5(f);
     return FoundationCounts[f] == 14;
+}
+
+TCard5 PileTop5(int p)
+{
+    const int top = TopSlot5(p);
+    return top == 0 ? TCard5{} : TCard5{PileCards[p][top], PileValues[p][top]};
+}
+
+TCard5 HeldCard5() { return {TargetCard, static_cast<Byte>(TargetValue)}; }
+
+void LiftPileTop5(int p, int x, int y, int X, int Y)
+{
+    if (TopSlot5(p) == 0 || !Kit::TakeUpDrag())
+        return;
+    const TCard5 c = PileTop5(p);
+    DragSourcePile = p;
+    Kit::HoldOneCard(c.code, c.value);
+    Kit::ShowDragSprite(Kit::CardFrame(x, y), X, Y, true, [p] {
+        TakePileTop5(p);
+        RedrawColumn5(p, 0);
+    });
+}
+
+void PutHeldBack5(int p)
+{
+    LayOnPile5(p, HeldCard5());
+    RedrawColumn5(p, 0);
+}
+
+TClickSelect ClickSelect5(int hit, int x, int y)
+{
+    if (SelectedPile == 0 && TopSlot5(hit) != 0) {
+        Kit::PlaySound("WavDown");
+        Kit::ToggleSelectionFrame(x, y);
+        SelectedPile = DragSourcePile = HitPile = hit;
+        HitPos = 0;
+        return TClickSelect::Selected;
+    }
+    if (SelectedPile != 0 && SelectedPile == hit) {
+        Kit::PlaySound("WavCancel");
+        Kit::ToggleSelectionFrame(x, y);
+        ClearSelection5();
+        return TClickSelect::Deselected;
+    }
+    return TClickSelect::Other;
 }
 
 void ClearSelection5()
