@@ -260,8 +260,6 @@ void RepaintNeighbours(int p)
         if (p >= 4) {
             RedrawColumn5(6, 0);
             RedrawColumn5(7, 0);
-            // The lowest left piles reach into the info panel below the foundations.
-            DrawInfoPanel5();
         }
     } else if (FansRight(p)) {
         RedrawFoundation5(4);
@@ -274,7 +272,13 @@ void RepaintNeighbours(int p)
         DrawInfoPanel5();
         for (int f = 1; f <= 4; ++f)
             RedrawFoundation5(f);
+        return;
     }
+    // The lowest side piles can reach into the info panel under the foundations.
+    const QRect panel(FoundationPosX[1] - Scaled(10), Scaled(13) + FoundationPosY[5] + CardHeight,
+                      FoundationPosX[2] + CardWidth - FoundationPosX[1] + Scaled(20), Scaled(60));
+    if (RotationArea(p).intersects(panel))
+        DrawInfoPanel5();
 }
 
 bool FrameShown(int v)
