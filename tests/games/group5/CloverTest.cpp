@@ -127,16 +127,19 @@ TEST_F(CloverPlay, AMoveThatLeavesNoMoveOffersTheRedealInTheFirstTwoDeals)
     }
 }
 
-TEST_F(CloverPlay, ADeadTableAfterTheSecondRedealIsLostAtTheNextRelease)
+TEST_F(CloverPlay, ADeadTableAfterTheSecondRedealIsLostInEveryMode)
 {
-    Deal(2);
-    Bare();
-    g5test::SetPile(1, {"Кч", "2ч"});
-    g5test::SetPile(2, {"Кб", "7к"});
-    Paint();
-    PassCount = 3;
-    Drag(TopOf(1), Foundation(1));
-    ExpectRoundEnded(false);
+    for (int mode = 0; mode <= 2; ++mode) {
+        SCOPED_TRACE(mode);
+        Deal(mode);
+        Bare();
+        g5test::SetPile(1, {"Кч", "2ч"});
+        g5test::SetPile(2, {"Кб", "7к"});
+        Paint();
+        PassCount = 3;
+        Play(TopOf(1), Foundation(1));
+        ExpectRoundEnded(false);
+    }
 }
 
 TEST_F(CloverPlay, AFirstDealWithoutAMoveOffersTheRedealAtOnce)

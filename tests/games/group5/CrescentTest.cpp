@@ -98,9 +98,9 @@ TEST_F(CrescentPlay, FramesAreThinnedByTheClassicCardMode)
 
 TEST_F(CrescentPlay, AfterFourRotationsADeadTableIsLostAtTheNextReleaseOrPress)
 {
-    for (int mode = 0; mode <= 2; ++mode) {
+    for (int mode = 0; mode <= 5; ++mode) {
         SCOPED_TRACE(mode);
-        Deal(mode);
+        Deal(mode % 3, mode < 3 ? Crescent : OpenCrescent);
         Bare();
         g5test::SetPile(1, {"5ч", "9п"});
         g5test::SetPile(2, {"Вб", "4к"});
@@ -113,7 +113,7 @@ TEST_F(CrescentPlay, AfterFourRotationsADeadTableIsLostAtTheNextReleaseOrPress)
         EXPECT_FALSE(Form1->Button8->isEnabled());
         EXPECT_FALSE(GameOver);
         Sounds();
-        if (mode == 2)
+        if (mode % 3 == 2)
             Drag(TopOf(1), TopOf(1) + QPoint(2, 2));
         else
             Press({5, 5});
@@ -233,12 +233,12 @@ TEST_F(CrescentPlay, CrescentKeepsItsFansClosedAndOpenCrescentSqueezesLongOnes)
     EXPECT_LT(CrescentFanStep(1), six);
 }
 
-TEST_F(CrescentPlay, TheLastCardHomeWinsInEveryMode)
+TEST_F(CrescentPlay, TheLastCardHomeWinsInEveryModeOfBothGames)
 {
-    for (int mode = 0; mode <= 2; ++mode) {
+    for (int mode = 0; mode <= 5; ++mode) {
         SCOPED_TRACE(mode);
         Celebration::StopWinBalloons();
-        Deal(mode);
+        Deal(mode % 3, mode < 3 ? Crescent : OpenCrescent);
         Bare();
         g5test::FillFoundation(1, cards::SuitHearts, true);
         g5test::FillFoundation(2, cards::SuitDiamonds, true);
