@@ -184,6 +184,12 @@ void firstPress(TTableSurface& form)
         beginPlay(form);
         button8(form, false, Texts::TxtToReshuffle);
         Group5::CountMoves5(count);
+        // A first deal without a move offers its redeal at once, as a move that left
+        // none would.
+        if (count == 0) {
+            wav("WavStopka");
+            form.Button8->setEnabled(true);
+        }
     } else if (g == 441) {
         beginPlay(form);
         form.Button8->setEnabled(false);

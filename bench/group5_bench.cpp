@@ -8,11 +8,17 @@
 #include "foundation/Settings.h"
 #include "foundation/Shuffle.h"
 #include "foundation/TableSurface.h"
+#include "games/group5/Qyv_28_Crescent.h"
+#include "games/group5/Qyv_47_Demon.h"
 #include "games/group5/Qyv_49_40Vorov.h"
 #include "games/group5/Qyv_Help2_5.h"
+#include "foundation/Scaling.h"
 #include "platform/PictureControl.h"
+#include "platform/Seams.h"
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
+#include <chrono>
 #include <memory>
 
 namespace {
@@ -130,5 +136,79 @@ void BM_Group5FortyThievesDrop(benchmark::State& state)
     Form1 = nullptr;
 }
 BENCHMARK(BM_Group5FortyThievesDrop)->Unit(benchmark::kMicrosecond);
+
+// A Daemon release that drops a two-card run from one column onto another at 1520 x
+// 1000: both columns and the reserve repainted, the auto-fill and the end test. The run
+// goes to and fro between the two kings; only the release is timed.
+void BM_Group5DaemonRunDrop(benchmark::State& state)
+{
+    auto window = Table(Group5::Daemon, 1520, 1000, 2.0);
+    Settings::MoveMode = 2;
+    SetShuffleSeedForTest(44);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    for (int c = 1; c <= 4; ++c) {
+        for (int k = 1; k <= 13; ++k) {
+            PileCards[c][k] = cards::Empty;
+            PileValues[c][k] = cards::EmptyValue;
+        }
+        PileCounts[c] = 1;
+    }
+    // Kings of spades and clubs on 1 and 2, a red queen with a black jack on the first.
+    const auto put = [](int c, const char* utf8, int value) {
+        PileCards[c][PileCounts[c]] = TCardCode::fromString(QString::fromUtf8(utf8));
+        PileValues[c][PileCounts[c]] = static_cast<Byte>(value);
+        ++PileCounts[c];
+    };
+    put(1, "Кп", 12);
+    put(2, "Кк", 12);
+    put(1, "Дч", 11);
+    put(1, "Вк", 10);
+    put(4, "9п", 8);
+    for (int c = 1; c <= 4; ++c)
+        Group5::RedrawColumn5(c, 0);
+    int from = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int to = 3 - from;
+        const int x = ColumnX[from] + CardWidth / 2;
+        Group5::DemonMouseDown(platform::mbLeft, 0, x, ColumnTop + DemonReserveStep + 5);
+        const int tx = ColumnX[to] + CardWidth / 2;
+        const int ty = ColumnTop + CardHeight / 2;
+        state.ResumeTiming();
+        Group5::DemonMouseUp(platform::mbLeft, 0, tx, ty);
+        from = to;
+    }
+    Settings::MoveMode = 0;
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5DaemonRunDrop)->Unit(benchmark::kMicrosecond);
+
+// One frame of Crescent's rotation at 1520 x 1000, every frame drawn: the time of a
+// whole rotation of a left pile, an upright one and a right one over their frames.
+void BM_Group5CrescentRotationFrame(benchmark::State& state)
+{
+    auto window = Table(Group5::OpenCrescent, 1520, 1000, 2.0);
+    SetShuffleSeedForTest(45);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    int frames = 0;
+    platform::SeamOverrides seams;
+    seams.sleepMs = [&frames](int) { ++frames; };
+    platform::setSeamOverridesForTest(seams);
+    const int saved = Scaling::ClassicCardMode;
+    Scaling::ClassicCardMode = 0;
+    for (auto _ : state) {
+        frames = 0;
+        const auto start = std::chrono::steady_clock::now();
+        Group5::CrescentRotate(0);
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(spent.count() / std::max(1, frames));
+    }
+    Scaling::ClassicCardMode = saved;
+    platform::setSeamOverridesForTest({});
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5CrescentRotationFrame)->UseManualTime()->Iterations(3)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -7,12 +7,6 @@ namespace Group5 {
 
 void DrawTabloY5(bool /*Redraw*/) {}
 
-void DemonAutoFill() {}
-
-void KleverRedeal() {}
-
-void CrescentRotate(int /*Mode*/) {}
-
 void UnclePelkKolodaMouseMove(platform::ShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
 
 void UnclePelkKolodaMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
@@ -28,25 +22,9 @@ void LucieMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void LucieMouseMove(platform::ShiftState, int, int) {}
 void LucieMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void LucieDblClick() {}
-void CrescentMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void CrescentMouseMove(platform::ShiftState, int, int) {}
-void CrescentMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void CrescentDblClick() {}
 void AlzhirMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void AlzhirMouseMove(platform::ShiftState, int, int) {}
 void AlzhirMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void AlzhirDblClick() {}
-void DemonMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void DemonMouseMove(platform::ShiftState, int, int) {}
-void DemonMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void DemonDblClick() {}
-void KleverMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void KleverMouseMove(platform::ShiftState, int, int) {}
-void KleverMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void KleverDblClick() {}
-void MissMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void MissMouseMove(platform::ShiftState, int, int) {}
-void MissMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void MissDblClick() {}
 
 } // namespace Group5

@@ -43,6 +43,11 @@ bool ModuleLanded5(int game)
     // A code is added here when its module handles the table's mouse.
     switch (game) {
     case FortyThieves: return true;
+    case Daemon: return true;
+    case Clover: return true;
+    case Miss: return true;
+    case Crescent: return true;
+    case OpenCrescent: return true;
     default: return false;
     }
 }

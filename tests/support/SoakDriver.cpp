@@ -130,7 +130,8 @@ public:
             if (!moves.empty()) {
                 const std::size_t i = below(2) ? 0 : static_cast<std::size_t>(below(static_cast<int>(moves.size())));
                 const auto [a, b] = moves[i];
-                if (Settings::MoveMode != 2 && !game_.dragsInEveryMode) { // click the source, then the target
+                const bool drag = game_.dragsInEveryMode || (game_.dragsFrom && game_.dragsFrom(a));
+                if (Settings::MoveMode != 2 && !drag) { // click the source, then the target
                     out.push_back({Kind::Press, Qt::LeftButton, a, 0});
                     out.push_back({Kind::Release, Qt::LeftButton, a, 0});
                     out.push_back({Kind::Move, Qt::NoButton, b, 0});
@@ -142,6 +143,10 @@ public:
                 out.push_back({Kind::Move, Qt::NoButton, (a + b) / 2, 0});
                 out.push_back({Kind::Move, Qt::NoButton, b, 0});
                 out.push_back({Kind::Release, Qt::LeftButton, b, 0});
+                return;
+            }
+            if (game_.buttonWhenNoMove && buttonCount > 0) {
+                out.push_back({Kind::Button, Qt::NoButton, {}, 0});
                 return;
             }
         }

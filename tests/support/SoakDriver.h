@@ -67,6 +67,12 @@ struct TSoakGame {
     // The modules lift by pressing in every move mode (group 1), so a legal move is sent
     // as a drag in the click modes too, not as a click on the source and one on the target.
     bool dragsInEveryMode = false;
+    // In the click modes a legal move whose press point this accepts is sent as a drag
+    // too (a game that carries runs by drag and single cards by two clicks).
+    std::function<bool(const QPoint& press)> dragsFrom;
+    // With no legal move left, a share of the gestures presses the first action button
+    // instead (a redeal or a rotation on offer).
+    bool buttonWhenNoMove = false;
 };
 
 struct TSoakOptions {

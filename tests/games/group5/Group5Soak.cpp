@@ -8,8 +8,17 @@
 #include "foundation/GameState.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
+#include "foundation/FanSteps.h"
+#include "games/group5/Qyv_28_Crescent.h"
+#include "games/group5/Qyv_47_Demon.h"
+#include "games/group5/Qyv_48_Klever.h"
 #include "games/group5/Qyv_49_40Vorov.h"
+#include "games/group5/Qyv_50_Miss.h"
 #include "games/group5/Qyv_Help2_5.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
 
 namespace soak {
 
@@ -79,6 +88,264 @@ std::vector<std::pair<QPoint, QPoint>> FortyThievesMoves()
     return toFoundation;
 }
 
+// ---- Daemon ----
+
+int DemonSlotY(int row) { return ColumnTop + (row - 1) * DemonReserveStep; }
+
+bool DemonOrdered(int c, int row)
+{
+    for (int k = row + 1; k <= Group5::TopSlot5(c); ++k)
+        if (!Group5::DemonFitsTableau(PileCards[c][k], PileValues[c][k], PileCards[c][k - 1], PileValues[c][k - 1]))
+            return false;
+    return true;
+}
+
+bool DemonFoundationTakes(int f, const TCardCode& card, int value)
+{
+    const int top = Group5::FoundationTop5(f);
+    if (top == 0)
+        return value == 0 && IsCard(card);
+    return top < 13 && Group5::DemonFitsFoundation(card, value, FoundationCards[f][top], FoundationValues[f][top]);
+}
+
+bool DemonColumnTakes(int c, const TCardCode& card, int value)
+{
+    const int top = Group5::TopSlot5(c);
+    return top == 0 || Group5::DemonFitsTableau(card, value, PileCards[c][top], PileValues[c][top]);
+}
+
+QPoint DemonColumnPoint(int c)
+{
+    const int top = Group5::TopSlot5(c);
+    return Centre(ColumnX[c], DemonSlotY(std::max(1, top)));
+}
+
+std::vector<QPoint> DemonTargets()
+{
+    std::vector<QPoint> t;
+    for (int c = 1; c <= 4; ++c) {
+        t.push_back(DemonColumnPoint(c));
+        for (int row = 1; row < Group5::TopSlot5(c); ++row)
+            t.push_back({ColumnX[c] + CardWidth / 2, DemonSlotY(row) + DemonReserveStep / 2});
+        t.push_back(Centre(FoundationX[c], FoundationY));
+    }
+    for (int i = 0; i < 5; ++i)
+        t.push_back(Centre(AuxPile2X, AuxPile2Y));
+    t.push_back(Centre(AuxPile1X, AuxPile1Y));
+    if (DemonReserveCount >= 1 && DemonReserveCount <= 13)
+        t.push_back(Centre(DemonReserveX, DemonReserveY[DemonReserveCount]));
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> DemonMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toColumn;
+    for (int c = 1; c <= 4; ++c) {
+        const int top = Group5::TopSlot5(c);
+        for (int row = 1; row <= top; ++row) {
+            if (!DemonOrdered(c, row))
+                continue;
+            const QPoint press = row == top ? DemonColumnPoint(c)
+                                            : QPoint(ColumnX[c] + CardWidth / 2, DemonSlotY(row) + DemonReserveStep / 2);
+            if (row == top)
+                for (int f = 1; f <= 4; ++f)
+                    if (DemonFoundationTakes(f, PileCards[c][row], PileValues[c][row]))
+                        toFoundation.push_back({press, Centre(FoundationX[f], FoundationY)});
+            // A whole column onto an empty one changes nothing worth playing.
+            for (int q = 1; q <= 4; ++q)
+                if (q != c && !(row == 1 && Group5::TopSlot5(q) == 0)
+                    && DemonColumnTakes(q, PileCards[c][row], PileValues[c][row]))
+                    toColumn.push_back({press, DemonColumnPoint(q)});
+        }
+    }
+    if (WasteCount >= 2) {
+        const TCardCode& card = WasteCards[WasteCount - 1];
+        const int value = WasteValues[WasteCount - 1];
+        const QPoint press = Centre(AuxPile1X, AuxPile1Y);
+        for (int f = 1; f <= 4; ++f)
+            if (DemonFoundationTakes(f, card, value))
+                toFoundation.push_back({press, Centre(FoundationX[f], FoundationY)});
+        for (int q = 1; q <= 4; ++q)
+            if (DemonColumnTakes(q, card, value))
+                toColumn.push_back({press, DemonColumnPoint(q)});
+    }
+    if (DemonReserveCount >= 1 && DemonReserveCount <= 13) {
+        const QPoint press = Centre(DemonReserveX, DemonReserveY[DemonReserveCount]);
+        for (int q = 1; q <= 4; ++q)
+            if (DemonColumnTakes(q, DemonReserveCards[DemonReserveCount], DemonReserveValues[DemonReserveCount]))
+                toColumn.push_back({press, DemonColumnPoint(q)});
+    }
+    if (StockCount > 0 || PassCount <= 2) {
+        const QPoint stock = Centre(AuxPile2X, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
+    toFoundation.insert(toFoundation.end(), toColumn.begin(), toColumn.end());
+    return toFoundation;
+}
+
+// Column runs are carried by drag in every mode; waste and reserve go by two clicks.
+bool DemonDragsFrom(const QPoint& press)
+{
+    int pile = 0, row = 0, kind = 0;
+    Group5::DemonHitTest(press.x(), press.y(), pile, row, kind);
+    return kind == Group5::DemonColumn;
+}
+
+// ---- Clover ----
+
+bool CloverFoundationTakes(int f, const TCardCode& card, int value)
+{
+    const int top = Group5::FoundationTop5(f);
+    return top > 0 && top < 13 && card.suit() == FoundationCards[f][top].suit() && value - 1 == FoundationValues[f][top];
+}
+
+std::vector<QPoint> CloverTargets()
+{
+    std::vector<QPoint> t;
+    for (int n = 1; n <= 16; ++n) {
+        t.push_back(Centre(Group5::KleverPileX(n), Group5::KleverTopY(n)));
+        t.push_back({Group5::KleverPileX(n) + 4, (n <= 8 ? PosY[1] : PosY[2]) + 4});
+    }
+    for (int f = 1; f <= 4; ++f)
+        t.push_back(Centre(FoundationX[f], FoundationY));
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> CloverMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toFan;
+    for (int n = 1; n <= 16; ++n) {
+        const int top = Group5::TopSlot5(n);
+        if (top == 0)
+            continue;
+        const QPoint press = Centre(Group5::KleverPileX(n), Group5::KleverTopY(n));
+        for (int f = 1; f <= 4; ++f)
+            if (CloverFoundationTakes(f, PileCards[n][top], PileValues[n][top]))
+                toFoundation.push_back({press, Centre(FoundationX[f], FoundationY)});
+        for (int q = 1; q <= 16; ++q) {
+            const int qt = Group5::TopSlot5(q);
+            if (q != n && qt > 0
+                && Group5::KleverFits(PileCards[n][top], PileValues[n][top], PileCards[q][qt], PileValues[q][qt]))
+                toFan.push_back({press, Centre(Group5::KleverPileX(q), Group5::KleverTopY(q))});
+        }
+    }
+    toFoundation.insert(toFoundation.end(), toFan.begin(), toFan.end());
+    return toFoundation;
+}
+
+// ---- Miss Milligan ----
+
+int MissSlotY(int c, int slot) { return PosY[1] + ColumnStep[c] * (slot - 1); }
+
+QPoint MissTopPoint(int c) { return Centre(PosX[c], PosY[1] + ColumnStep[c] * (PileCounts[c] - 2)); }
+
+bool MissOrdered(int c, int row)
+{
+    const int top = Group5::TopSlot5(c);
+    if (top - row + 1 > 13)
+        return false;
+    for (int k = row; k < top; ++k)
+        if (!Group5::DemonFitsTableau(PileCards[c][k + 1], PileValues[c][k + 1], PileCards[c][k], PileValues[c][k]))
+            return false;
+    return true;
+}
+
+std::vector<QPoint> MissTargets()
+{
+    std::vector<QPoint> t;
+    for (int c = 1; c <= 10; ++c) {
+        t.push_back(MissTopPoint(c));
+        for (int row = 1; row < Group5::TopSlot5(c); ++row)
+            t.push_back({PosX[c] + CardWidth / 2, MissSlotY(c, row) + ColumnStep[c] / 2});
+    }
+    for (int f = 1; f <= 8; ++f)
+        t.push_back(Centre(FoundationX[f], FoundationY));
+    for (int i = 0; i < 3; ++i)
+        t.push_back(Centre(AuxPile2X, AuxPile2Y));
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> MissMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toColumn;
+    for (int c = 1; c <= 10; ++c) {
+        const int top = Group5::TopSlot5(c);
+        for (int row = 1; row <= top; ++row) {
+            if (!MissOrdered(c, row))
+                continue;
+            const QPoint press = row == top ? MissTopPoint(c)
+                                            : QPoint(PosX[c] + CardWidth / 2, MissSlotY(c, row) + ColumnStep[c] / 2);
+            if (row == top)
+                for (int f = 1; f <= 8; ++f)
+                    if (Group5::MissFitsFoundation(PileCards[c][row], f))
+                        toFoundation.push_back({press, Centre(FoundationX[f], FoundationY)});
+            for (int d = 1; d <= 10; ++d) {
+                const int dt = Group5::TopSlot5(d);
+                const int n = top - row + 1;
+                if (d == c || (row == 1 && dt == 0) || dt + n > 30)
+                    continue;
+                if (Group5::MissFits(PileCards[c][row], dt == 0 ? cards::Empty : PileCards[d][dt]))
+                    toColumn.push_back({press, MissTopPoint(d)});
+            }
+        }
+    }
+    if (StockCount > 0) {
+        const QPoint stock = Centre(AuxPile2X, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
+    toFoundation.insert(toFoundation.end(), toColumn.begin(), toColumn.end());
+    return toFoundation;
+}
+
+// ---- Crescent and Open Crescent ----
+
+bool CrescentFoundationTakes(int f, const TCardCode& card, int value)
+{
+    const int top = Group5::FoundationTop5(f);
+    return top > 0 && top < 13 && card.suit() == FoundationCards[f][top].suit()
+        && value + (f <= 4 ? 1 : -1) == FoundationValues[f][top];
+}
+
+QPoint CrescentTop(int p) { return Centre(Group5::CrescentTopX(p), Group5::CrescentTopY(p)); }
+
+std::vector<QPoint> CrescentTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 16; ++p) {
+        t.push_back(CrescentTop(p));
+        t.push_back({Group5::CrescentTopX(p) + 3, Group5::CrescentTopY(p) + 3});
+    }
+    for (int f = 1; f <= 8; ++f)
+        t.push_back(Centre(FoundationPosX[f], FoundationPosY[f]));
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> CrescentMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toPile;
+    for (int p = 1; p <= 16; ++p) {
+        const int top = Group5::TopSlot5(p);
+        if (top == 0)
+            continue;
+        const TCardCode& card = PileCards[p][top];
+        const int value = PileValues[p][top];
+        for (int f = 1; f <= 8; ++f)
+            if (CrescentFoundationTakes(f, card, value))
+                toFoundation.push_back({CrescentTop(p), Centre(FoundationPosX[f], FoundationPosY[f])});
+        for (int q = 1; q <= 16; ++q) {
+            const int qt = Group5::TopSlot5(q);
+            if (q != p && qt > 0 && card.suit() == PileCards[q][qt].suit() && std::abs(value - PileValues[q][qt]) == 1)
+                toPile.push_back({CrescentTop(p), CrescentTop(q)});
+        }
+    }
+    toFoundation.insert(toFoundation.end(), toPile.begin(), toPile.end());
+    return toFoundation;
+}
+
 // Slots 1..filled hold cards and every other slot of the area none.
 template <typename Cards>
 bool Exactly(const Cards& a, int size, int filled)
@@ -96,6 +363,39 @@ const std::vector<TGroup5Soak>& Group5SoakGames()
     static const std::vector<TGroup5Soak> games = {
         {Group5::FortyThieves, "FortyThieves", 10, Group5::FortyThievesFanStep, 8, false, true, true,
          FortyThievesTargets, FortyThievesMoves},
+        [] {
+            TGroup5Soak e{Group5::Daemon, "Daemon", 4, nullptr, 4, false, true, true, DemonTargets, DemonMoves};
+            e.demonReserve = true;
+            e.dragsFrom = DemonDragsFrom;
+            return e;
+        }(),
+        [] {
+            TGroup5Soak e{Group5::Clover, "Clover", 16, Group5::KleverFanStep, 4, false, false, false,
+                          CloverTargets, CloverMoves};
+            e.buttonWhenNoMove = true;
+            return e;
+        }(),
+        [] {
+            TGroup5Soak e{Group5::Miss, "MissMilligan", 10, Group5::MissFanStep, 8, false, true, false,
+                          MissTargets, MissMoves};
+            e.stockDealSkipsEndTest = true;
+            e.dragsInEveryMode = true;
+            return e;
+        }(),
+        [] {
+            TGroup5Soak e{Group5::Crescent, "Crescent", 16, GameState::CrescentFanStep, 8, false, false, false,
+                          CrescentTargets, CrescentMoves};
+            e.downFoundations = 4;
+            e.buttonWhenNoMove = true;
+            return e;
+        }(),
+        [] {
+            TGroup5Soak e{Group5::OpenCrescent, "OpenCrescent", 16, GameState::CrescentFanStep, 8, false, false, false,
+                          CrescentTargets, CrescentMoves};
+            e.downFoundations = 4;
+            e.buttonWhenNoMove = true;
+            return e;
+        }(),
     };
     return games;
 }
@@ -103,13 +403,16 @@ const std::vector<TGroup5Soak>& Group5SoakGames()
 TSoakGame SoakGroup5(const TGroup5Soak& e)
 {
     TSoakGame g;
+    // The stock before the last event, and whether that event dealt from it.
+    auto stockSeen = std::make_shared<std::pair<int, bool>>(0, false);
 
-    g.deal = [] {
+    g.deal = [stockSeen] {
         PlayerSlot = 6;
         Group5::NewDeal5(false);
         if (RoundPhase != 1)
             return false;
         RoundStart::Button7Click(*Form1);
+        *stockSeen = {StockCount, false};
         return RoundPhase == 2;
     };
 
@@ -152,7 +455,9 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
         return out;
     };
 
-    g.check = [e]() -> QString {
+    g.check = [e, stockSeen]() -> QString {
+        stockSeen->second = StockCount < stockSeen->first;
+        stockSeen->first = StockCount;
         for (int p = 1; p <= 16; ++p) {
             const int n = p <= e.columns ? PileCounts[p] - 1 : 0;
             if (n < 0 || n > 104 || !Exactly(PileCards[p], 104, n))
@@ -173,12 +478,13 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
             if (n < 0 || n > 13 || !Exactly(FoundationCards[f], 49, n))
                 return f <= e.foundations ? QStringLiteral("foundation %1 does not hold exactly its %2 cards").arg(f).arg(n)
                                           : QStringLiteral("foundation %1, which the game does not have, holds a card").arg(f);
-            const int first = e.foundationsDown ? 12 : 0;
+            const bool down = e.foundationsDown || f <= e.downFoundations;
+            const int first = down ? 12 : 0;
             if (n >= 1 && FoundationValues[f][1] != first)
                 return QStringLiteral("foundation %1 starts with value %2").arg(f).arg(FoundationValues[f][1]);
             for (int s = 2; s <= n; ++s)
                 if (FoundationCards[f][s].suit() != FoundationCards[f][1].suit()
-                    || int(FoundationValues[f][s]) - int(FoundationValues[f][s - 1]) != (e.foundationsDown ? -1 : 1))
+                    || int(FoundationValues[f][s]) - int(FoundationValues[f][s - 1]) != (down ? -1 : 1))
                     return QStringLiteral("foundation %1 is out of suit order at slot %2").arg(f).arg(s);
         }
         // The stock counts its cards, the waste cards + 1.
@@ -191,8 +497,10 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
         for (int r = 1; r <= 6; ++r)
             if (!Exactly(AlzhirReserveCards[r], 16, 0))
                 return QStringLiteral("reserve %1, which the game does not have, holds a card").arg(r);
-        if (!Exactly(DemonReserveCards, 13, 0))
-            return QStringLiteral("the Daemon reserve holds a card in a game without it");
+        const int reserve = e.demonReserve ? DemonReserveCount : 0;
+        if (reserve < 0 || reserve > 13 || !Exactly(DemonReserveCards, 13, reserve))
+            return e.demonReserve ? QStringLiteral("the Daemon reserve does not hold exactly its %1 cards").arg(reserve)
+                                  : QStringLiteral("the Daemon reserve holds a card in a game without it");
         if (DragActive && !IsCard(TargetCard))
             return QStringLiteral("a drag is active with no card in the hand");
         return {};
@@ -216,7 +524,13 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
             return {};
         return QStringLiteral("no move, no stock and no action button");
     };
-    g.endTestHolds = [] {
+    g.dragsInEveryMode = e.dragsInEveryMode;
+    if (e.dragsFrom)
+        g.dragsFrom = e.dragsFrom;
+    g.buttonWhenNoMove = e.buttonWhenNoMove;
+    g.endTestHolds = [e, stockSeen] {
+        if (e.stockDealSkipsEndTest && stockSeen->second)
+            return false;
         int count = 0;
         return Group5::IsGameWon5() || Group5::CountMoves5(count);
     };

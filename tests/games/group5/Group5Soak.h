@@ -25,6 +25,16 @@ struct TGroup5Soak {
     // Points worth aiming at and the legal moves (press point, release point).
     std::vector<QPoint> (*targets)() = nullptr;
     std::vector<std::pair<QPoint, QPoint>> (*moves)() = nullptr;
+    // Foundations 1..downFoundations build down from the King, the others up (Crescent).
+    int downFoundations = 0;
+    // Daemon's reserve of 13 is in play.
+    bool demonReserve = false;
+    // A release that deals the stock runs no end test (Miss Milligan).
+    bool stockDealSkipsEndTest = false;
+    // How the driver sends legal moves in the click modes (TSoakGame).
+    bool dragsInEveryMode = false;
+    bool (*dragsFrom)(const QPoint& press) = nullptr;
+    bool buttonWhenNoMove = false;
 };
 
 // The games in the soak so far.
