@@ -367,7 +367,7 @@ TLine CalculationLine()
                 if (IsCard(FoundationCards[f][s]) != (s < FoundationCounts[f]))
                     return QStringLiteral("foundation %1 slot %2 disagrees with its count %3").arg(f).arg(s).arg(FoundationCounts[f]);
         for (int p = 1; p <= 4; ++p)
-            if (PileCounts[p] >= 2 && PosY[p] + PileFanStep[p] * (PileCounts[p] - 2) + CardHeight > Scaling::TableHeight - Scaled(30) + 1)
+            if (PileCounts[p] >= 2 && PosY[p] + PileFanStep[p] * (PileCounts[p] - 2) + CardHeight > Scaling::TableHeight - Scaled(30))
                 return QStringLiteral("waste pile %1 reaches into the table's foot").arg(p);
         return {};
     };
