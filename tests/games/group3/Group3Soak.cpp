@@ -36,6 +36,8 @@ struct TLine {
     std::function<bool()> canDeal;
     // Which cards may leave the table (a foundation keeping only its top); empty: none.
     std::function<QString(const std::vector<TPlace>&)> leaving;
+    // The game keeps codes only: its census counts every card, the hand's too, with 0.
+    bool codesOnly = false;
 };
 
 QPoint Middle(int x, int y)
@@ -118,6 +120,7 @@ TLine PictureGalleryLine()
     using namespace Group3;
     TLine l;
     l.game = {PictureGallery, "PictureGallery"};
+    l.codesOnly = true;
     // Codes only: every card is counted with value 0.
     l.census = [](std::vector<TPlace>& out) {
         for (int c = 1; c <= 8; ++c)
@@ -209,6 +212,7 @@ TLine DesireLine()
     using namespace Group3;
     TLine l;
     l.game = {Desire, "Desire"};
+    l.codesOnly = true;
     l.census = [](std::vector<TPlace>& out) {
         for (int f = 1; f <= 8; ++f)
             out.push_back({"foundation", f, 1, CardKey(FoundationCards[f][1]), 0});
@@ -445,7 +449,7 @@ TSoakGame SoakGroup3()
         if (const TLine* l = Current())
             l->census(out);
         if (DragActive)
-            out.push_back({"hand", 0, 0, CardKey(TargetCard), TargetValue});
+            out.push_back({"hand", 0, 0, CardKey(TargetCard), Current() && Current()->codesOnly ? 0 : TargetValue});
         return out;
     };
     g.check = []() -> QString {
