@@ -387,14 +387,17 @@ TEST_F(PGPlay, TheTwentyFourthPlaceAndTheEighthAceWinInEitherOrder)
 
 TEST_F(PGPlay, WithTheStockGoneNoMoveLeftIsLost)
 {
-    Start(0);
-    Clear();
-    Place(1, 1, {"9ч"});
-    Reserve(1, {"Кб"});
-    ExtraPileCount = 105;
-    Paint();
-    Click(At(1, 1));
-    ExpectRoundEnded(false, nullptr);
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        Start(mode);
+        Clear();
+        Place(1, 1, {"9ч"});
+        Reserve(1, {"Кб"});
+        ExtraPileCount = 105;
+        Paint();
+        Click(At(1, 1));
+        ExpectRoundEnded(false, nullptr);
+    }
 }
 
 } // namespace

@@ -190,7 +190,7 @@ TEST_F(TwentyPlay, ADoubleClickOnTheStockOrAnEmptyPlaceChangesNothing)
 
 TEST_F(TwentyPlay, ADeadTableRunsDryWhileTheStockLastsAndIsLostWithoutIt)
 {
-    for (int mode : {0, 2}) {
+    for (int mode : {0, 1, 2}) {
         SCOPED_TRACE(mode);
         Start(mode);
         FillDead();
@@ -274,6 +274,23 @@ TEST_F(TwentyPlay, TheLastFoundationCardWinsInEveryMode)
         EXPECT_EQ(flightSteps > 0, mode == 1);
         ExpectRoundEnded(true, nullptr);
     }
+}
+
+TEST_F(TwentyPlay, APendingDragLosesNoCardToAnotherPressOrADoubleClick)
+{
+    Start(2);
+    const TCardCode card = PileCards2[2][1][1];
+    Press(Place(2, 1));
+    ASSERT_TRUE(DragActive);
+    Press(Place(5, 2), Qt::RightButton); // its release never came
+    Press(Mid(GridX[7][3], GridY[7][3])); // nor a deal while the card is held
+    EXPECT_EQ(StockCount, 76);
+    DoubleClickOnly({2, 2});
+    EXPECT_FALSE(DragActive);
+    EXPECT_EQ(PileCards2[2][1][1], card);
+    EXPECT_EQ(TwentyPileNext[2][1], 2);
+    EXPECT_EQ(TargetCard, cards::Empty);
+    Release({2, 2});
 }
 
 } // namespace
