@@ -345,10 +345,7 @@ void EndTest()
 {
     Kit::TEndTest t;
     t.Won = [] { return IsGameWon3(); };
-    t.Stuck = [] {
-        int moves = 0;
-        return CountMoves3(moves);
-    };
+    t.Stuck = NoMoveLeft3;
     // Never lost while the stock holds cards.
     t.StuckOnlyWhen = [] { return ExtraPileCount > 100; };
     Kit::RunEndTest(t, false);

@@ -41,12 +41,6 @@ bool ReserveAt(int X, int Y, int& r)
     return HitTestReserve3(X, Y, r) && DesireReserveCounts[r] > 0 && HoldsCard3(DesireReserveCards[r][1]);
 }
 
-bool Stuck()
-{
-    int moves = 0;
-    return CountMoves3(moves);
-}
-
 Kit::TPlayRules MakeRules()
 {
     Kit::TPlayRules r;
@@ -103,7 +97,7 @@ Kit::TPlayRules MakeRules()
         return fs;
     };
     r.End.Won = [] { return IsGameWon3(); };
-    r.End.Stuck = Stuck;
+    r.End.Stuck = NoMoveLeft3;
     r.End.StuckOnlyWhen = [] { return DesireReservesEmpty(); };
     r.End.StopkaWhenDry = true;
     r.DryAfterAnyAction = true;

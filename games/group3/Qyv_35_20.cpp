@@ -78,12 +78,6 @@ void StockCardTo(int c, int r)
     RedrawColumn3(c, r);
 }
 
-bool Stuck()
-{
-    int moves = 0;
-    return CountMoves3(moves);
-}
-
 bool SelectedTakes(const Kit::TSpot& t)
 {
     return t.Pos == 0 && TwentyFoundationTakes(t.Pile, Kit::PlaySource.Card, Kit::PlaySource.Value);
@@ -166,7 +160,7 @@ Kit::TPlayRules MakeRules()
         return fs;
     };
     r.End.Won = [] { return IsGameWon3(); };
-    r.End.Stuck = Stuck;
+    r.End.Stuck = NoMoveLeft3;
     r.End.StuckOnlyWhen = [] { return StockCount == 0; };
     r.End.StopkaWhenDry = true;
     r.DryAfterAnyAction = true;

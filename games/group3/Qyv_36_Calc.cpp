@@ -59,12 +59,6 @@ bool StockAt(int X, int Y)
     return HitTestReserve3(X, Y, p) && ExtraPileCount > 0;
 }
 
-bool Stuck()
-{
-    int moves = 0;
-    return CountMoves3(moves);
-}
-
 Kit::TPlayRules MakeRules()
 {
     Kit::TPlayRules r;
@@ -160,7 +154,7 @@ Kit::TPlayRules MakeRules()
     };
     r.DoubleClick = false;
     r.End.Won = [] { return IsGameWon3(); };
-    r.End.Stuck = Stuck;
+    r.End.Stuck = NoMoveLeft3;
     return r;
 }
 

@@ -112,5 +112,7 @@ bool PGPlaceTakes(int Column, int Row, const TCardCode& Card);
 // True when the current game has no move left; MoveCount = the moves found (0 in
 // Picture Gallery, Desire and Twenty).
 bool CountMoves3(int& MoveCount);
+// CountMoves3's answer alone, for the end tests.
+bool NoMoveLeft3();
 
 } // namespace Group3

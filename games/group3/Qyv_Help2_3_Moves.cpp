@@ -468,4 +468,10 @@ bool CountMoves3(int& MoveCount)
     return t.stuck;
 }
 
+bool NoMoveLeft3()
+{
+    int moves = 0;
+    return CountMoves3(moves);
+}
+
 } // namespace Group3
