@@ -115,10 +115,7 @@ bool DesireFits(const TCardCode& Card, const TCardCode& Top)
 
 void DesireDealReserve(int R)
 {
-    SourceSelected = 0;
-    HitPile = 0;
-    HitPos = 0;
-    DragSourcePile = 0;
+    Kit::ClearSelection();
     for (int i = 1; i <= 8; ++i) {
         const int n = Count(i) + 1;
         const TCardCode card = DesireReserveCards[R][9 - i];

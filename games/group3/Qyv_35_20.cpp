@@ -191,10 +191,7 @@ void TwentyDealStock()
     // A short last round leaves some places unpainted: no mark may stay on them.
     if (SourceSelected && HitPos >= 1)
         RedrawColumn3(HitPile, HitPos);
-    SourceSelected = 0;
-    HitPile = 0;
-    HitPos = 0;
-    DragSourcePile = 0;
+    Kit::ClearSelection();
     if (auto* t = Kit::TableImage())
         t->update();
 }

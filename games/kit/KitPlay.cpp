@@ -215,4 +215,9 @@ void PlayDoubleClick(const TPlayRules& r)
         RunEndTest(r.End, moved);
 }
 
+void ClearSelection()
+{
+    Deselect();
+}
+
 } // namespace Kit

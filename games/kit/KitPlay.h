@@ -131,5 +131,8 @@ void PlayPress(const TPlayRules& rules, platform::MouseButton Button, int X, int
 void PlayMove(const TPlayRules& rules, int X, int Y);
 void PlayRelease(const TPlayRules& rules, platform::MouseButton Button, int X, int Y);
 void PlayDoubleClick(const TPlayRules& rules);
+// No card selected any more (SourceSelected, HitPile, HitPos, DragSourcePile cleared);
+// the caller has taken the mark off or repainted it away.
+void ClearSelection();
 
 } // namespace Kit
