@@ -1,12 +1,14 @@
-// Costs of the group-3 engine and of Fig.: the deal with its first paint of each game
+// Costs of the group-3 engine and of its modules: the deal with its first paint of each game
 // at 1520 x 1000, the move search on the dealt tables, and a Fig. release that moves a
-// card (both piles and the panel repainted, the end test run).
+// card (both piles and the panel repainted, the end test run); drops in Picture Gallery
+// and Calculation.
 #include "bench/BenchApplication.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
+#include "games/group3/Qyv_33_PG.h"
 #include "games/group3/Qyv_40_Fig.h"
 #include "games/group3/Qyv_Help2_3.h"
 #include "platform/PictureControl.h"
@@ -101,5 +103,83 @@ void BM_FigReleaseMovingACard1520(benchmark::State& state)
     Form1 = nullptr;
 }
 BENCHMARK(BM_FigReleaseMovingACard1520)->Unit(benchmark::kMicrosecond);
+
+// A drag-mode release in Picture Gallery that lands a five on its two in a gallery place
+// (target: under 2 ms at 1520 x 1000); the press that lifts it off the place is not timed.
+void BM_PGDropOnAGalleryPlace1520(benchmark::State& state)
+{
+    using namespace Group3;
+    auto window = Table1520(PictureGallery);
+    Settings::MoveMode = 2;
+    DealTable3();
+    PileCards2[1][1][1] = TCardCode::fromString(QString::fromUtf8("2ч"));
+    PileCards2[1][1][2] = TCardCode::fromString(QString::fromUtf8("5ч"));
+    PGGalleryCount[1][1] = 2;
+    PaintTable3();
+    RoundActive = 1;
+    RoundPhase = 2;
+    GameOver = 0;
+    const QPoint place(PGPlaceX(1) + CardWidth / 2, PGPlaceY(1) + CardHeight / 2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        PGMouseDown(platform::mbLeft, {}, place.x(), place.y());
+        state.ResumeTiming();
+        PGMouseUp(platform::mbLeft, {}, place.x() + 7, place.y() + 5);
+    }
+    if (GameOver || PGGalleryCount[1][1] != 2)
+        state.SkipWithError("the five did not land");
+    Form1 = nullptr;
+}
+BENCHMARK(BM_PGDropOnAGalleryPlace1520)->Unit(benchmark::kMicrosecond);
+
+// A drag-mode release in Calculation that lays the stock's top on a waste pile whose
+// step closes up with it (target: under 2 ms at 1520 x 1000); the lift is not timed.
+void BM_CalcDropChangingTheFanStep1520(benchmark::State& state)
+{
+    using namespace Group3;
+    auto window = Table1520(Calculation);
+    Settings::MoveMode = 2;
+    DealTable3();
+    // The first count at which one more card squeezes the pile.
+    int n = 2;
+    for (PileCounts[1] = 2; PileCounts[1] < 48; ++PileCounts[1]) {
+        const int before = FanStep3(1);
+        ++PileCounts[1];
+        const bool squeezes = FanStep3(1) != before;
+        --PileCounts[1];
+        if (squeezes) {
+            n = PileCounts[1];
+            break;
+        }
+    }
+    for (int s = 1; s < n; ++s) {
+        PileCards[1][s] = WasteCards[48];
+        PileValues[1][s] = WasteValues[48];
+    }
+    RoundActive = 1;
+    RoundPhase = 2;
+    GameOver = 0;
+    const QPoint stock(AuxPile1X + CardWidth / 2, AuxPile1Y + CardHeight / 2);
+    int before = 0;
+    bool changed = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        PileCounts[1] = n;
+        PileCards[1][n] = cards::Empty;
+        PileValues[1][n] = cards::EmptyValue;
+        PileFanStep[1] = before = FanStep3(1);
+        ExtraPileCount = 20;
+        PaintTable3();
+        CalcMouseDown(platform::mbLeft, {}, stock.x(), stock.y());
+        const QPoint drop(PosX[1] + CardWidth / 2, PosY[1] + PileFanStep[1] * (n - 2) + CardHeight / 2);
+        state.ResumeTiming();
+        CalcMouseUp(platform::mbLeft, {}, drop.x(), drop.y());
+        changed = changed && PileCounts[1] == n + 1 && PileFanStep[1] != before;
+    }
+    if (!changed)
+        state.SkipWithError("the pile's step did not change");
+    Form1 = nullptr;
+}
+BENCHMARK(BM_CalcDropChangingTheFanStep1520)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -106,8 +106,13 @@ void SadRedrawReserve();
 
 // Whether a Picture Gallery card has a place now.
 bool PGRowFits(const TCardCode& Card);
+// Whether gallery place [Column, Row] takes Card now: its own row only, onto the card of
+// its suit three ranks lower in the slot below its own, a 2, 3 or 4 into an empty place.
+bool PGPlaceTakes(int Column, int Row, const TCardCode& Card);
 // True when the current game has no move left; MoveCount = the moves found (0 in
 // Picture Gallery, Desire and Twenty).
 bool CountMoves3(int& MoveCount);
+// CountMoves3's answer alone, for the end tests.
+bool NoMoveLeft3();
 
 } // namespace Group3

@@ -421,24 +421,29 @@ Tally EightSagesMoves()
 
 } // namespace
 
+bool PGPlaceTakes(int Column, int Row, const TCardCode& Card)
+{
+    const int rank = RankIndex3(Card);
+    if (rank < 1 || cards::suitOrder(Card.suit()) < 0 || Row != (rank - 1) % 3 + 1)
+        return false;
+    const int slot = (rank - 1) / 3 + 1;
+    if (slot == 1)
+        return !HoldsCard3(PileCards2[Column][Row][1]);
+    return PileCards2[Column][Row][slot - 1] == CodeOf(rank - 3, Card.suit())
+           && !HoldsCard3(PileCards2[Column][Row][slot]);
+}
+
 bool PGRowFits(const TCardCode& Card)
 {
     const int rank = RankIndex3(Card);
     if (rank == 0)
         return true;
-    if (rank < 1 || cards::suitOrder(Card.suit()) < 0)
+    if (rank < 1)
         return false;
     const int row = (rank - 1) % 3 + 1;
-    const int slot = (rank - 1) / 3 + 1;
-    for (int c = 1; c <= 8; ++c) {
-        if (slot == 1) {
-            if (!HoldsCard3(PileCards2[c][row][1]))
-                return true;
-        } else if (PileCards2[c][row][slot - 1] == CodeOf(rank - 3, Card.suit())
-                   && !HoldsCard3(PileCards2[c][row][slot])) {
+    for (int c = 1; c <= 8; ++c)
+        if (PGPlaceTakes(c, row, Card))
             return true;
-        }
-    }
     return false;
 }
 
@@ -461,6 +466,12 @@ bool CountMoves3(int& MoveCount)
     }
     MoveCount = t.count;
     return t.stuck;
+}
+
+bool NoMoveLeft3()
+{
+    int moves = 0;
+    return CountMoves3(moves);
 }
 
 } // namespace Group3

@@ -30,7 +30,7 @@ using Scaling::Scaled;
 namespace {
 
 // The game modules built so far; the other games deal the empty table with "To menu".
-constexpr int BuiltModules[] = {Fig};
+constexpr int BuiltModules[] = {PictureGallery, Desire, Twenty, Calculation, Fig};
 
 void SetTimesFont(QWidget* w, int size)
 {

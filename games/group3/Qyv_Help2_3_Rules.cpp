@@ -332,7 +332,11 @@ int FanStep3(int Pile)
     const int room = Scaling::TableHeight - PosY[Pile] - Scaled(30) - CardHeight;
     if (n <= 0 || step * n < room)
         return step;
-    return std::max(1, Scaling::RoundHalfEven(static_cast<double>(room) / n));
+    int squeezed = Scaling::RoundHalfEven(static_cast<double>(room) / n);
+    // Rounded up, the step could carry the top card a few pixels into the foot.
+    if (n >= 2 && squeezed * (n - 1) > room)
+        squeezed = room / (n - 1);
+    return std::max(1, squeezed);
 }
 
 } // namespace Group3

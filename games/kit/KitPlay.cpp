@@ -54,6 +54,8 @@ bool Placed(const TPlayRules& r, const TSpot& t)
         ++MoveCounter;
     if (r.Panel)
         r.Panel();
+    if (r.AfterMove)
+        r.AfterMove(t);
     return true;
 }
 
@@ -106,6 +108,7 @@ void PlayPress(const TPlayRules& r, platform::MouseButton Button, int X, int Y)
     }
     StartPressTiming();
     bool moved = false;
+    const int selectedBefore = SourceSelected;
     TSpot s;
     if (r.OwnPress && r.OwnPress(X, Y)) {
         moved = true;
@@ -129,6 +132,8 @@ void PlayPress(const TPlayRules& r, platform::MouseButton Button, int X, int Y)
         HitPos = s.Pos;
         DragSourcePile = s.Pile;
     }
+    if (r.DryAfterAnyAction && SourceSelected != selectedBefore)
+        moved = true;
     if (!DragMode())
         RunEndTest(r.End, moved);
 }
@@ -149,7 +154,9 @@ void PlayMove(const TPlayRules& r, int X, int Y)
     }
     bool hand = false;
     TSpot s;
-    if (!SourceSelected || DragMode())
+    if (r.HandOver && r.HandOver(X, Y))
+        hand = true;
+    else if (!SourceSelected || DragMode())
         hand = r.SourceAt && r.SourceAt(X, Y, s);
     else if (r.SourceAt && r.SourceAt(X, Y, s) && s.SamePlace(PlaySource))
         hand = true;
@@ -177,6 +184,8 @@ void PlayRelease(const TPlayRules& r, platform::MouseButton /*Button*/, int X, i
             ClearHeld();
         }
         DragActive = 0;
+        if (r.DryAfterAnyAction)
+            moved = true;
     }
     RunEndTest(r.EndOnRelease ? *r.EndOnRelease : r.End, moved);
 }
@@ -204,6 +213,11 @@ void PlayDoubleClick(const TPlayRules& r)
     const bool moved = Placed(r, t);
     if (r.DoubleClickEndTest)
         RunEndTest(r.End, moved);
+}
+
+void ClearSelection()
+{
+    Deselect();
 }
 
 } // namespace Kit

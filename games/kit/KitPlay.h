@@ -91,6 +91,8 @@ struct TPlayRules {
     bool SilentHomeDrop = false;
     bool CountMoves = true;
     std::function<void()> Panel; // the info panel after a move
+    // What the game does of itself after a completed move and its sound (a refill).
+    std::function<void(const TSpot& target)> AfterMove;
 
     // ---- a refused drop ----
     TCancelRule Cancel = TCancelRule::FromPress;
@@ -103,6 +105,8 @@ struct TPlayRules {
     // A hint for the place under (X, Y), empty for none.
     std::function<QString(int X, int Y)> Hint;
     bool HintOff = true; // false: the pointer leaves the table's hint alone
+    // Further places that show the hand while no card is dragged (a stock, a reserve).
+    std::function<bool(int X, int Y)> HandOver;
 
     // ---- the double click ----
     bool DoubleClick = true;
@@ -115,6 +119,9 @@ struct TPlayRules {
     TEndTest End;
     // The end test of a release, when it differs from the press's (its panel order).
     std::optional<TEndTest> EndOnRelease;
+    // "WavStopka" of a dry table follows any action, not only a move: a selection, a
+    // deselection or the game's own press, and the release of every dragged card.
+    bool DryAfterAnyAction = false;
 };
 
 // The place of the card lifted or selected last.
@@ -124,5 +131,8 @@ void PlayPress(const TPlayRules& rules, platform::MouseButton Button, int X, int
 void PlayMove(const TPlayRules& rules, int X, int Y);
 void PlayRelease(const TPlayRules& rules, platform::MouseButton Button, int X, int Y);
 void PlayDoubleClick(const TPlayRules& rules);
+// No card selected any more (SourceSelected, HitPile, HitPos, DragSourcePile cleared);
+// the caller has taken the mark off or repainted it away.
+void ClearSelection();
 
 } // namespace Kit

@@ -52,6 +52,14 @@ TEST_F(Group3Rules, CalculationFanStepSqueezesAboveTheLowestThirtyPixels)
         PileCounts[1] = c.cards + 1;
         EXPECT_EQ(FanStep3(1), c.step) << c.cards;
     }
+    // Rounding up never lets the top card reach into the foot: 31 cards would round
+    // 208 / 31 up to 7 and end 2 pixels low.
+    for (int cards = 11; cards <= 48; ++cards) {
+        PileCounts[1] = cards + 1;
+        EXPECT_LE(FanStep3(1) * (cards - 1), room) << cards;
+    }
+    PileCounts[1] = 32;
+    EXPECT_EQ(FanStep3(1), 6);
     // No room at all: never a division by zero, never below one pixel.
     PosY[1] = 480;
     PileCounts[1] = 1;

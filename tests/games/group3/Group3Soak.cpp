@@ -8,7 +8,12 @@
 #include "app/RoundStart.h"
 #include "foundation/GameState.h"
 #include "foundation/QyvCardsButton.h"
+#include "foundation/Scaling.h"
 #include "foundation/TableSurface.h"
+#include "games/group3/Qyv_33_PG.h"
+#include "games/group3/Qyv_34_Desire.h"
+#include "games/group3/Qyv_35_20.h"
+#include "games/group3/Qyv_36_Calc.h"
 #include "games/group3/Qyv_40_Fig.h"
 #include "games/group3/Qyv_Help2_3.h"
 
@@ -17,6 +22,7 @@ namespace soak {
 namespace {
 
 using namespace GameState;
+using Scaling::Scaled;
 
 struct TLine {
     TGroup3Game game;
@@ -24,6 +30,14 @@ struct TLine {
     std::function<QString()> counters;
     std::function<std::vector<QPoint>()> targets;
     std::function<std::vector<std::pair<QPoint, QPoint>>()> moves;
+    // How play starts after the deal (empty: "To Begin").
+    std::function<bool()> start;
+    // A stock or reserve still has cards to give: a dry table is no end yet.
+    std::function<bool()> canDeal;
+    // Which cards may leave the table (a foundation keeping only its top); empty: none.
+    std::function<QString(const std::vector<TPlace>&)> leaving;
+    // The game keeps codes only: its census counts every card, the hand's too, with 0.
+    bool codesOnly = false;
 };
 
 QPoint Middle(int x, int y)
@@ -89,9 +103,314 @@ TLine FigLine()
     return l;
 }
 
+// Slots 1..count of a small pile hold cards and the slots above up to `depth` none.
+template <class Slots>
+QString CountedSlots(const char* what, int index, int count, int depth, const Slots& cells)
+{
+    if (count < 0 || count > depth)
+        return QStringLiteral("%1 %2 counts %3 of at most %4").arg(QLatin1String(what)).arg(index).arg(count).arg(depth);
+    for (int s = 1; s <= depth; ++s)
+        if (IsCard(cells[s]) != (s <= count))
+            return QStringLiteral("%1 %2 slot %3 disagrees with its count %4").arg(QLatin1String(what)).arg(index).arg(s).arg(count);
+    return {};
+}
+
+TLine PictureGalleryLine()
+{
+    using namespace Group3;
+    TLine l;
+    l.game = {PictureGallery, "PictureGallery"};
+    l.codesOnly = true;
+    // Codes only: every card is counted with value 0.
+    l.census = [](std::vector<TPlace>& out) {
+        for (int c = 1; c <= 8; ++c)
+            for (int r = 1; r <= 3; ++r)
+                for (int s = 1; s <= 4; ++s)
+                    out.push_back({"gallery", 10 * c + r, s, CardKey(PileCards2[c][r][s]), 0});
+        for (int f = 1; f <= 8; ++f)
+            out.push_back({"foundation", f, 1, CardKey(FoundationCards[f][1]), 0});
+        for (int p = 1; p <= 10; ++p)
+            for (int s = 1; s <= 8; ++s)
+                out.push_back({"reserve", p, s, CardKey(GalleryCards[p][s]), 0});
+        for (int k = std::max(ExtraPileCount, 35); k <= 104; ++k)
+            out.push_back({"stock", 0, k, CardKey(DealCards[k]), 0});
+    };
+    l.counters = []() -> QString {
+        for (int c = 1; c <= 8; ++c)
+            for (int r = 1; r <= 3; ++r) {
+                const int n = PGGalleryCount[c][r];
+                if (QString bad = CountedSlots("place", 10 * c + r, n, 4, PileCards2[c][r]); !bad.isEmpty())
+                    return bad;
+                // A proper run of its row from the base, or one misplaced card.
+                for (int s = 2; s <= n; ++s)
+                    if (RankIndex3(PileCards2[c][r][s]) != r + 3 * (s - 1) || RankIndex3(PileCards2[c][r][1]) != r
+                        || PileCards2[c][r][s].suit() != PileCards2[c][r][1].suit())
+                        return QStringLiteral("place %1,%2 holds no run at slot %3").arg(c).arg(r).arg(s);
+            }
+        for (int p = 1; p <= 10; ++p)
+            if (QString bad = CountedSlots("reserve", p, PGReserveCount[p], 8, GalleryCards[p]); !bad.isEmpty())
+                return bad;
+        for (int f = 1; f <= 8; ++f)
+            if (IsCard(FoundationCards[f][1]) && RankIndex3(FoundationCards[f][1]) != 0)
+                return QStringLiteral("foundation %1 holds no Ace").arg(f);
+        if (ExtraPileCount < 35 || ExtraPileCount > 105 || (ExtraPileCount - 35) % 10 != 0)
+            return QStringLiteral("the stock stands at %1").arg(ExtraPileCount);
+        return {};
+    };
+    l.targets = [] {
+        std::vector<QPoint> t;
+        for (int c = 1; c <= 8; ++c) {
+            for (int r = 1; r <= 3; ++r)
+                t.push_back(Middle(PGPlaceX(c), PGPlaceY(r)));
+            t.push_back(Middle(PGFoundationX(c), TopAreaRect[2]));
+        }
+        for (int p = 1; p <= 10; ++p)
+            t.push_back(Middle(PGReserveX(p), PGReserveY(1)));
+        t.push_back(Middle(SideAreaRect[1], PGStockFrontY()));
+        t.push_back({SideAreaRect[1] + 5, SideAreaRect[2] + 5});
+        return t;
+    };
+    l.moves = [] {
+        std::vector<std::pair<QPoint, QPoint>> m;
+        std::vector<std::pair<TCardCode, QPoint>> sources;
+        for (int c = 1; c <= 8; ++c)
+            for (int r = 1; r <= 3; ++r)
+                if (const int n = PGGalleryCount[c][r]; n > 0)
+                    sources.push_back({PileCards2[c][r][n], Middle(PGPlaceX(c), PGPlaceY(r))});
+        for (int p = 1; p <= 10; ++p)
+            if (const int n = PGReserveCount[p]; n > 0)
+                sources.push_back({GalleryCards[p][n], Middle(PGReserveX(p), PGReserveY(1))});
+        for (const auto& [card, from] : sources)
+            if (RankIndex3(card) == 0)
+                for (int f = 1; f <= 8; ++f)
+                    if (!IsCard(FoundationCards[f][1])) {
+                        m.push_back({from, Middle(PGFoundationX(f), TopAreaRect[2])});
+                        break;
+                    }
+        for (const auto& [card, from] : sources)
+            for (int c = 1; c <= 8; ++c)
+                for (int r = 1; r <= 3; ++r)
+                    if (PGPlaceTakes(c, r, card) && from != Middle(PGPlaceX(c), PGPlaceY(r)))
+                        m.push_back({from, Middle(PGPlaceX(c), PGPlaceY(r))});
+        return m;
+    };
+    // The choice phase: the first, second or third layout is played.
+    l.start = [] {
+        static int deals = 0;
+        for (int redeals = deals++ % 3; redeals > 0 && RoundPhase == 1; --redeals)
+            RoundStart::BitBtn1Click(*Form1);
+        if (RoundPhase == 1)
+            RoundStart::BitBtn2Click(*Form1);
+        return RoundPhase == 2;
+    };
+    l.canDeal = [] { return ExtraPileCount <= 95; };
+    return l;
+}
+
+TLine DesireLine()
+{
+    using namespace Group3;
+    TLine l;
+    l.game = {Desire, "Desire"};
+    l.codesOnly = true;
+    l.census = [](std::vector<TPlace>& out) {
+        for (int f = 1; f <= 8; ++f)
+            out.push_back({"foundation", f, 1, CardKey(FoundationCards[f][1]), 0});
+        for (int c = 1; c <= 8; ++c)
+            for (int s = 1; s <= 12; ++s)
+                out.push_back({"column", c, s, CardKey(PileCards[c][s]), 0});
+        for (int r = 1; r <= 11; ++r)
+            for (int s = 1; s <= 8; ++s)
+                out.push_back({"reserve", r, s, CardKey(DesireReserveCards[r][s]), 0});
+    };
+    l.counters = []() -> QString {
+        for (int c = 1; c <= 8; ++c)
+            if (QString bad = CountedSlots("column", c, PileCounts[c], 12, PileCards[c]); !bad.isEmpty())
+                return bad;
+        for (int r = 1; r <= 11; ++r) {
+            const int n = DesireReserveCounts[r];
+            if (n != 0 && n != 8)
+                return QStringLiteral("reserve %1 counts %2").arg(r).arg(n);
+            if (QString bad = CountedSlots("reserve", r, n, 8, DesireReserveCards[r]); !bad.isEmpty())
+                return bad;
+        }
+        return {};
+    };
+    l.targets = [] {
+        std::vector<QPoint> t;
+        for (int i = 1; i <= 8; ++i) {
+            t.push_back(Middle(FoundationPosX[i], FoundationPosY[i]));
+            t.push_back(Middle(PosX[i], PosY[i] + 2 * std::max(0, PileCounts[i] - 1)));
+        }
+        for (int r = 1; r <= 11; ++r)
+            t.push_back(Middle(DesireReserveX[r], DesireReserveY[r]));
+        return t;
+    };
+    l.moves = [] {
+        std::vector<std::pair<QPoint, QPoint>> m;
+        for (int c = 1; c <= 8; ++c) {
+            const int n = PileCounts[c];
+            if (n < 1)
+                continue;
+            for (int f = 1; f <= 8; ++f)
+                if (DesireFits(PileCards[c][n], FoundationCards[f][1])) {
+                    m.push_back({Middle(PosX[c], PosY[c] + 2 * (n - 1)), Middle(FoundationPosX[f], FoundationPosY[f])});
+                    break;
+                }
+        }
+        return m;
+    };
+    l.canDeal = [] { return !DesireReservesEmpty(); };
+    // A foundation's old top leaves under the card that covers it.
+    l.leaving = [](const std::vector<TPlace>& left) -> QString {
+        for (const TPlace& p : left)
+            if (QString::fromLatin1(p.area) != QLatin1String("foundation"))
+                return QStringLiteral("%1 left").arg(p.where());
+        return {};
+    };
+    return l;
+}
+
+TLine TwentyLine()
+{
+    using namespace Group3;
+    TLine l;
+    l.game = {Twenty, "Twenty"};
+    l.census = [](std::vector<TPlace>& out) {
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 3; ++r)
+                for (int s = 1; s <= 15; ++s)
+                    out.push_back({"place", 10 * c + r, s, CardKey(PileCards2[c][r][s]), PileValues2[c][r][s]});
+        for (int f = 1; f <= 8; ++f)
+            for (int s = 1; s <= 13; ++s)
+                out.push_back({"foundation", f, s, CardKey(FoundationCards[f][s]), FoundationValues[f][s]});
+        for (int s = 1; s <= 104; ++s)
+            out.push_back({"stock", 0, s, CardKey(StockCards[s]), StockValues[s]});
+    };
+    l.counters = []() -> QString {
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 3; ++r)
+                if (QString bad = CountedSlots("place", 10 * c + r, TwentyPileNext[c][r] - 1, 5, PileCards2[c][r]);
+                    !bad.isEmpty())
+                    return bad;
+        for (int f = 1; f <= 8; ++f)
+            for (int s = 1; s <= 13; ++s)
+                if (IsCard(FoundationCards[f][s]) != (s < FoundationCounts[f]))
+                    return QStringLiteral("foundation %1 slot %2 disagrees with its count %3").arg(f).arg(s).arg(FoundationCounts[f]);
+        if (QString bad = CountedPile("stock", 0, StockCount, 76, StockCards, StockValues); !bad.isEmpty())
+            return bad;
+        if (ExtraPileCount != std::min(4, (StockCount + 19) / 20))
+            return QStringLiteral("%1 backs for %2 stock cards").arg(ExtraPileCount).arg(StockCount);
+        if (StockCount > 0)
+            for (int c = 1; c <= 7; ++c)
+                for (int r = 1; r <= 3; ++r)
+                    if (!(c == 7 && r == 3) && !IsCard(PileCards2[c][r][1]) && !DragActive)
+                        return QStringLiteral("place %1,%2 stays empty while the stock holds cards").arg(c).arg(r);
+        return {};
+    };
+    l.targets = [] {
+        std::vector<QPoint> t;
+        for (int f = 1; f <= 8; ++f)
+            t.push_back(Middle(FoundationPosX[f], FoundationPosY[f] + 2 * (FoundationCounts[f] - 1)));
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 3; ++r)
+                t.push_back(Middle(GridX[c][r], GridY[c][r] + 2 * std::max(0, TwentyPileNext[c][r] - 2)));
+        return t;
+    };
+    l.moves = [] {
+        std::vector<std::pair<QPoint, QPoint>> m;
+        auto top = [](int c, int r) { return Middle(GridX[c][r], GridY[c][r] + 2 * std::max(0, TwentyPileNext[c][r] - 2)); };
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 3; ++r) {
+                const int n = TwentyPileNext[c][r];
+                if ((c == 7 && r == 3) || n < 2)
+                    continue;
+                for (int f = 1; f <= 8; ++f)
+                    if (TwentyFoundationTakes(f, PileCards2[c][r][n - 1], PileValues2[c][r][n - 1])) {
+                        m.push_back({top(c, r), Middle(FoundationPosX[f], FoundationPosY[f])});
+                        break;
+                    }
+            }
+        if (StockCount == 0)
+            for (int c = 1; c <= 7; ++c)
+                for (int r = 1; r <= 3; ++r)
+                    if (TwentyPileNext[c][r] >= 3)
+                        for (int c2 = 1; c2 <= 7; ++c2)
+                            for (int r2 = 1; r2 <= 3; ++r2)
+                                if (!(c2 == 7 && r2 == 3) && !IsCard(PileCards2[c2][r2][1]))
+                                    m.push_back({top(c, r), top(c2, r2)});
+        return m;
+    };
+    l.canDeal = [] { return StockCount > 0; };
+    return l;
+}
+
+TLine CalculationLine()
+{
+    using namespace Group3;
+    TLine l;
+    l.game = {Calculation, "Calculation"};
+    l.census = [](std::vector<TPlace>& out) {
+        for (int f = 1; f <= 4; ++f)
+            for (int s = 1; s <= 13; ++s)
+                out.push_back({"foundation", f, s, CardKey(FoundationCards[f][s]), FoundationValues[f][s]});
+        for (int p = 1; p <= 4; ++p)
+            for (int s = 1; s <= 104; ++s)
+                out.push_back({"waste", p, s, CardKey(PileCards[p][s]), PileValues[p][s]});
+        for (int s = 1; s <= 52; ++s)
+            out.push_back({"stock", 0, s, CardKey(WasteCards[s]), WasteValues[s]});
+    };
+    l.counters = []() -> QString {
+        for (int p = 1; p <= 4; ++p)
+            if (QString bad = CountedPile("waste pile", p, PileCounts[p] - 1, 48, PileCards[p], PileValues[p]); !bad.isEmpty())
+                return bad;
+        if (QString bad = CountedPile("stock", 0, ExtraPileCount, 48, WasteCards, WasteValues); !bad.isEmpty())
+            return bad;
+        for (int f = 1; f <= 4; ++f)
+            for (int s = 1; s <= 13; ++s)
+                if (IsCard(FoundationCards[f][s]) != (s < FoundationCounts[f]))
+                    return QStringLiteral("foundation %1 slot %2 disagrees with its count %3").arg(f).arg(s).arg(FoundationCounts[f]);
+        for (int p = 1; p <= 4; ++p)
+            if (PileCounts[p] >= 2 && PosY[p] + PileFanStep[p] * (PileCounts[p] - 2) + CardHeight > Scaling::TableHeight - Scaled(30))
+                return QStringLiteral("waste pile %1 reaches into the table's foot").arg(p);
+        return {};
+    };
+    l.targets = [] {
+        std::vector<QPoint> t;
+        for (int f = 1; f <= 4; ++f)
+            t.push_back(Middle(FoundationPosX[f], FoundationPosY[f]));
+        for (int p = 1; p <= 4; ++p)
+            t.push_back(Middle(PosX[p], PosY[p] + PileFanStep[p] * std::max(0, PileCounts[p] - 2)));
+        t.push_back(Middle(AuxPile1X, AuxPile1Y));
+        return t;
+    };
+    l.moves = [] {
+        std::vector<std::pair<QPoint, QPoint>> m;
+        const QPoint stock = Middle(AuxPile1X, AuxPile1Y);
+        auto top = [](int p) { return Middle(PosX[p], PosY[p] + PileFanStep[p] * std::max(0, PileCounts[p] - 2)); };
+        auto toFoundation = [&](QPoint from, int value) {
+            for (int f = 1; f <= 4; ++f)
+                if (CalcFits(f, FoundationValues[f][FoundationCounts[f] - 1], value)) {
+                    m.push_back({from, Middle(FoundationPosX[f], FoundationPosY[f])});
+                    return;
+                }
+        };
+        if (ExtraPileCount > 0)
+            toFoundation(stock, WasteValues[ExtraPileCount]);
+        for (int p = 1; p <= 4; ++p)
+            if (PileCounts[p] >= 2)
+                toFoundation(top(p), PileValues[p][PileCounts[p] - 1]);
+        if (ExtraPileCount > 0)
+            for (int p = 1; p <= 4; ++p)
+                m.push_back({stock, top(p)});
+        return m;
+    };
+    return l;
+}
+
 const std::vector<TLine>& Lines()
 {
-    static const std::vector<TLine> lines = {FigLine()};
+    static const std::vector<TLine> lines = {PictureGalleryLine(), DesireLine(), TwentyLine(), CalculationLine(), FigLine()};
     return lines;
 }
 
@@ -120,6 +439,8 @@ TSoakGame SoakGroup3()
         PlayerSlot = 6;
         if (!Group3::NewDeal3(false))
             return false;
+        if (const TLine* l = Current(); l && l->start)
+            return l->start();
         RoundStart::Button7Click(*Form1);
         return RoundPhase == 2;
     };
@@ -128,7 +449,7 @@ TSoakGame SoakGroup3()
         if (const TLine* l = Current())
             l->census(out);
         if (DragActive)
-            out.push_back({"hand", 0, 0, CardKey(TargetCard), TargetValue});
+            out.push_back({"hand", 0, 0, CardKey(TargetCard), Current() && Current()->codesOnly ? 0 : TargetValue});
         return out;
     };
     g.check = []() -> QString {
@@ -149,15 +470,22 @@ TSoakGame SoakGroup3()
             b.push_back([] { RoundEnd::Button8Click(*Form1); });
         return b;
     };
+    g.judgeLeaving = [](const std::vector<TPlace>& left) -> QString {
+        const TLine* l = Current();
+        return l && l->leaving ? l->leaving(left) : QStringLiteral("%1 left the table").arg(left.front().where());
+    };
     g.softlock = [moves = g.moves]() -> QString {
         int found = 0;
+        if (const TLine* l = Current(); l && l->canDeal && l->canDeal())
+            return {};
         if (!Group3::CountMoves3(found) || !moves().empty() || Form1->Button8->isEnabled())
             return {};
         return QStringLiteral("no move, no stock and no give-up");
     };
     g.endTestHolds = [] {
         int found = 0;
-        return Group3::IsGameWon3() || Group3::CountMoves3(found);
+        const TLine* l = Current();
+        return Group3::IsGameWon3() || (Group3::CountMoves3(found) && !(l && l->canDeal && l->canDeal()));
     };
     return g;
 }

@@ -470,3 +470,82 @@ TEST_F(KitPlayOptions, DragCursorByPointerOrByTheDropSearch)
 }
 
 } // namespace
+
+namespace {
+
+// The options of the games that deal from a reserve or a stock (Desire, Twenty).
+class KitPlayDealing : public KitPlayOptions {};
+
+TEST_F(KitPlayDealing, TheGamesOwnStepFollowsAMoveAndItsSound)
+{
+    for (int mode : {0, 2}) {
+        SCOPED_TRACE(mode);
+        Game(mode);
+        Kit::TPlayRules r = KitGame::MakeRules();
+        QString heard;
+        int target = 0;
+        r.AfterMove = [&](const Kit::TSpot& t) {
+            heard = Sounds();
+            target = t.Pile;
+        };
+        Use(r);
+        if (mode == 2)
+            Drag(PileTop(), FoundationPoint());
+        else {
+            Click(PileTop());
+            Click(FoundationPoint());
+        }
+        EXPECT_EQ(FoundationCounts[1], 1);
+        EXPECT_TRUE(heard.endsWith("WavCardUp"));
+        EXPECT_EQ(target, KitGame::FoundationSpot);
+    }
+}
+
+TEST_F(KitPlayDealing, HandOverFurtherPlacesWhileNothingIsDragged)
+{
+    Game(2);
+    Kit::TPlayRules r = KitGame::MakeRules();
+    r.HandOver = [](int X, int Y) { return X < 20 && Y < 20; };
+    Use(r);
+    auto hand = [&](QPoint p) {
+        Move(p, Qt::NoButton);
+        return Form1->ImageStol->cursor().shape() == Kit::CursorOf(Kit::CursorHand).shape();
+    };
+    EXPECT_TRUE(hand({5, 5}));
+    EXPECT_FALSE(hand({30, 5}));
+    EXPECT_TRUE(hand(PileTop()));
+}
+
+TEST_F(KitPlayDealing, ADryTableSoundsAfterAnyActionWhenAsked)
+{
+    // Stuck with cards to give: a selection, a deselection and every carried card's
+    // release run the table dry; without the option only a move does.
+    for (bool any : {false, true}) {
+        for (int mode : {0, 2}) {
+            SCOPED_TRACE(testing::Message() << (any ? "any action" : "moves only") << ", mode " << mode);
+            Game(mode);
+            Kit::TPlayRules r = KitGame::MakeRules();
+            r.End.Stuck = [] { return true; };
+            r.End.StuckOnlyWhen = [] { return false; };
+            r.End.StopkaWhenDry = true;
+            r.DryAfterAnyAction = any;
+            Use(r);
+            if (mode == 2) {
+                Drag(PileTop(), PileTop() + QPoint(3, 3));
+                EXPECT_EQ(Sounds(), any ? "WavDown WavStopka" : "WavDown");
+                Click({5, 5});
+                EXPECT_EQ(Sounds(), "");
+            } else {
+                Click(PileTop());
+                EXPECT_EQ(Sounds(), any ? "WavDown WavStopka" : "WavDown");
+                Click(PileTop());
+                EXPECT_EQ(Sounds(), any ? "WavCancel WavStopka" : "WavCancel");
+                Click({5, 5});
+                EXPECT_EQ(Sounds(), "");
+            }
+            EXPECT_FALSE(GameOver);
+        }
+    }
+}
+
+} // namespace
