@@ -12,6 +12,7 @@
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
 #include "games/group5/Group5.h"
+#include "games/kit/KitTable.h"
 
 namespace TableDispatch {
 
@@ -202,6 +203,7 @@ void BindTableHandlers(TTableSurface& form)
         ImageKolodaMouseMove(form, s, x, y);
     };
     form.ImageKoloda->onMouseUp = ImageKolodaMouseUp;
+    Kit::TableMenuHook = [](bool on) { PopupAutoPopup = on; };
     if (platform::PictureControl* area = form.FormArea())
         area->onMouseMove = [&form](platform::ShiftState s, int x, int y) { FormMouseMove(form, s, x, y); };
 }

@@ -20,22 +20,10 @@ void UnclePelkKolodaMouseUp(platform::MouseButton /*Button*/, platform::ShiftSta
 void UnclePelkMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void UnclePelkMouseMove(platform::ShiftState, int, int) {}
 void UnclePelkMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void BAcesMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void BAcesMouseMove(platform::ShiftState, int, int) {}
-void BAcesMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void BAcesDblClick() {}
-void LucieMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void LucieMouseMove(platform::ShiftState, int, int) {}
-void LucieMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void LucieDblClick() {}
 void CrescentMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void CrescentMouseMove(platform::ShiftState, int, int) {}
 void CrescentMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void CrescentDblClick() {}
-void AlzhirMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void AlzhirMouseMove(platform::ShiftState, int, int) {}
-void AlzhirMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
-void AlzhirDblClick() {}
 void DemonMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void DemonMouseMove(platform::ShiftState, int, int) {}
 void DemonMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}

@@ -45,6 +45,12 @@ bool KleverFits(const TCardCode& Card, int CardValue, const TCardCode& Target, i
 // and Target is the next higher rank (a King only on an empty column).
 bool MissFits(const TCardCode& Card, const TCardCode& Target);
 
+// Algerian patience foundation f (1-4 up from the Ace, 5-8 down from the King, each half
+// starting a suit once) takes Card.
+bool AlzhirFitsFoundation(const TCardCode& Card, int CardValue, int f);
+// Algerian patience column: same suit, one higher or lower, King and Ace either way round.
+bool AlzhirFollows(const TCardCode& Card, int CardValue, const TCardCode& Target, int TargetValue);
+
 // ---- fan steps (pixels between two cards of a pile; counts are cards + 1) ----
 
 // Horizontal step of a Lucie fan of Cards count (cards + 1).

@@ -42,6 +42,9 @@ bool ModuleLanded5(int game)
 {
     // A code is added here when its module handles the table's mouse.
     switch (game) {
+    case BusyAces: return true;
+    case Lucie: return true;
+    case Alzhir: return true;
     case FortyThieves: return true;
     default: return false;
     }
