@@ -8,8 +8,14 @@
 #include "foundation/GameState.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
+#include "foundation/FanSteps.h"
+#include "games/group5/Qyv_44_BAces.h"
+#include "games/group5/Qyv_45_Lucie.h"
+#include "games/group5/Qyv_46_Alzhir.h"
 #include "games/group5/Qyv_49_40Vorov.h"
 #include "games/group5/Qyv_Help2_5.h"
+
+#include <algorithm>
 
 namespace soak {
 
@@ -79,6 +85,203 @@ std::vector<std::pair<QPoint, QPoint>> FortyThievesMoves()
     return toFoundation;
 }
 
+// ---- Busy Aces ----
+
+int BusyAcesPileCount(int pile) { return BAcesNext[pile <= 6 ? 1 : 2][pile <= 6 ? pile : pile - 6] - 1; }
+const TCardCode& BusyAcesPileTop(int pile)
+{
+    return PileCards2[pile <= 6 ? 1 : 2][pile <= 6 ? pile : pile - 6][BusyAcesPileCount(pile)];
+}
+int BusyAcesPileTopValue(int pile)
+{
+    return PileValues2[pile <= 6 ? 1 : 2][pile <= 6 ? pile : pile - 6][BusyAcesPileCount(pile)];
+}
+QPoint BusyAcesPile(int pile) { return Centre(Group5::BAcesTopX(pile), Group5::BAcesTopY(pile)); }
+QPoint BusyAcesFoundation(int f)
+{
+    return Centre(FoundationPosX[f], FoundationPosY[f] - 2 * std::max(0, FoundationCounts[f] - 2));
+}
+
+std::vector<QPoint> BusyAcesTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 12; ++p) {
+        t.push_back(BusyAcesPile(p));
+        t.push_back({Group5::BAcesTopX(p) + 3, Group5::BAcesTopY(p) + 3});
+    }
+    for (int f = 1; f <= 8; ++f)
+        t.push_back(BusyAcesFoundation(f));
+    for (int i = 0; i < 6; ++i)
+        t.push_back(Centre(AuxPile2X, AuxPile2Y));
+    t.push_back(Centre(AuxPile1X, Group5::BAcesWasteTopY()));
+    t.push_back({AuxPile1X + CardWidth + 4, AuxPile1Y + CardHeight + 60});
+    return t;
+}
+
+int BusyAcesFits(int f, const TCardCode& card, int value)
+{
+    const int top = Group5::FoundationTop5(f);
+    if (top == 0)
+        return value == 0;
+    return top < 13 && FoundationCards[f][top].suit() == card.suit() && FoundationValues[f][top] + 1 == value;
+}
+
+std::vector<std::pair<QPoint, QPoint>> BusyAcesMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toPile;
+    auto from = [&](const QPoint& press, const TCardCode& card, int value, int source) {
+        for (int f = 1; f <= 8; ++f)
+            if (BusyAcesFits(f, card, value))
+                toFoundation.push_back({press, BusyAcesFoundation(f)});
+        for (int q = 1; q <= 12; ++q) {
+            if (q == source)
+                continue;
+            const int n = BusyAcesPileCount(q);
+            if (n == 0 || (BusyAcesPileTop(q).suit() == card.suit() && BusyAcesPileTopValue(q) == value + 1))
+                toPile.push_back({press, BusyAcesPile(q)});
+        }
+    };
+    for (int p = 1; p <= 12; ++p)
+        if (BusyAcesPileCount(p) > 0)
+            from(BusyAcesPile(p), BusyAcesPileTop(p), BusyAcesPileTopValue(p), p);
+    if (WasteCount >= 2)
+        from(Centre(AuxPile1X, Group5::BAcesWasteTopY()), WasteCards[WasteCount - 1], WasteValues[WasteCount - 1], 0);
+    if (StockCount > 0) {
+        const QPoint stock = Centre(AuxPile2X, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
+    // Moves onto the piles go round in circles; the foundations and the stock come first.
+    toFoundation.insert(toFoundation.end(), toPile.begin(), toPile.end());
+    return toFoundation;
+}
+
+int BusyAcesFanCards(int row, int place) { return row <= 2 && place <= 6 ? BAcesNext[row][place] - 1 : 0; }
+
+bool BusyAcesEnds() { return StockCount == 0 && WasteCount == 1; }
+
+// ---- Lucie ----
+
+QPoint LucieFan(int code) { return Centre(Group5::LucieTopX(code), Group5::LucieFanY(code)); }
+QPoint LucieFoundation(int f)
+{
+    return Centre(FoundationPosX[f] + 2 * std::max(0, FoundationCounts[f] - 2), FoundationPosY[f]);
+}
+int LucieCards(int code) { return LucieFanNext[(code - 1) / 5 + 1][(code - 1) % 5 + 1] - 1; }
+const TCardCode& LucieTop(int code) { return PileCards2[(code - 1) / 5 + 1][(code - 1) % 5 + 1][LucieCards(code)]; }
+int LucieTopValue(int code) { return PileValues2[(code - 1) / 5 + 1][(code - 1) % 5 + 1][LucieCards(code)]; }
+
+std::vector<QPoint> LucieTargets()
+{
+    std::vector<QPoint> t;
+    for (int code = 1; code <= 18; ++code) {
+        t.push_back(LucieFan(code));
+        t.push_back({GridX[(code - 1) / 5 + 1][(code - 1) % 5 + 1] + 3, Group5::LucieFanY(code) + 3});
+    }
+    for (int f = 1; f <= 4; ++f)
+        t.push_back(LucieFoundation(f));
+    t.push_back({GridX[4][5] + CardWidth, GridY[4][5] + 10});
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> LucieMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toFan;
+    for (int code = 1; code <= 20; ++code) {
+        if (LucieCards(code) <= 0)
+            continue;
+        const TCardCode& card = LucieTop(code);
+        const int value = LucieTopValue(code);
+        for (int f = 1; f <= 4; ++f) {
+            const int top = Group5::FoundationTop5(f);
+            if (top == 0 ? value == 0
+                         : top < 13 && FoundationCards[f][top].suit() == card.suit() && FoundationValues[f][top] + 1 == value)
+                toFoundation.push_back({LucieFan(code), LucieFoundation(f)});
+        }
+        for (int q = 1; q <= 20; ++q)
+            if (q != code && LucieCards(q) > 0 && LucieTop(q).suit() == card.suit() && LucieTopValue(q) == value + 1)
+                toFan.push_back({LucieFan(code), LucieFan(q)});
+    }
+    toFoundation.insert(toFoundation.end(), toFan.begin(), toFan.end());
+    return toFoundation;
+}
+
+int LucieFanCards(int row, int place) { return place <= 5 ? LucieFanNext[row][place] - 1 : 0; }
+
+// Stuck in the first two passes locks the table for the reshuffle; only the third ends.
+bool LucieEnds()
+{
+    int count = 0;
+    if (!Group5::CountMoves5(count))
+        return false;
+    for (int f = 1; f <= 4; ++f)
+        if (FoundationCounts[f] != 14)
+            return PassCount >= 3;
+    return true;
+}
+
+// ---- Algerian patience ----
+
+int AlzhirCards(int pile)
+{
+    return pile <= 8 ? PileCounts[pile] - 1 : AlzhirReserveCounts[pile - 10] - 1;
+}
+QPoint AlzhirTop(int pile)
+{
+    return pile <= 8 ? Centre(Group5::AlzhirColumnX(pile), Group5::AlzhirTopY(pile))
+                     : Centre(AlzhirReserveX[pile - 10], AlzhirReserveY);
+}
+
+std::vector<QPoint> AlzhirTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 8; ++p) {
+        t.push_back(AlzhirTop(p));
+        t.push_back({Group5::AlzhirColumnX(p) + 3, Group5::AlzhirTopY(p) + 3});
+    }
+    for (int r = 11; r <= 16; ++r)
+        t.push_back(AlzhirTop(r));
+    for (int f = 1; f <= 8; ++f)
+        t.push_back(Centre(FoundationX[f], FoundationY));
+    for (int i = 0; i < 3; ++i)
+        t.push_back(Centre(AuxPile2X + 8, AuxPile2Y));
+    t.push_back({FoundationX[8] + CardWidth + 8, FoundationY + 5});
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> AlzhirMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toColumn;
+    for (int pile : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16}) {
+        const int n = AlzhirCards(pile);
+        if (n <= 0)
+            continue;
+        const TCardCode& card = pile <= 8 ? PileCards[pile][n] : AlzhirReserveCards[pile - 10][n];
+        const int value = pile <= 8 ? PileValues[pile][n] : AlzhirReserveValues[pile - 10][n];
+        for (int f = 1; f <= 8; ++f)
+            if (Group5::AlzhirFitsFoundation(card, value, f))
+                toFoundation.push_back({AlzhirTop(pile), Centre(FoundationX[f], FoundationY)});
+        for (int q = 1; q <= 8; ++q) {
+            if (q == pile)
+                continue;
+            const int top = PileCounts[q] - 1;
+            // A lone card to an empty column goes round in circles: left to chance.
+            if ((top == 0 && n > 1) || (top > 0 && Group5::AlzhirFollows(card, value, PileCards[q][top], PileValues[q][top])))
+                toColumn.push_back({AlzhirTop(pile), AlzhirTop(q)});
+        }
+    }
+    if (StockCount > 0) {
+        const QPoint stock = Centre(AuxPile2X + 8, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
+    toFoundation.insert(toFoundation.end(), toColumn.begin(), toColumn.end());
+    return toFoundation;
+}
+
+
+
 // Slots 1..filled hold cards and every other slot of the area none.
 template <typename Cards>
 bool Exactly(const Cards& a, int size, int filled)
@@ -96,6 +299,12 @@ const std::vector<TGroup5Soak>& Group5SoakGames()
     static const std::vector<TGroup5Soak> games = {
         {Group5::FortyThieves, "FortyThieves", 10, Group5::FortyThievesFanStep, 8, false, true, true,
          FortyThievesTargets, FortyThievesMoves},
+        {Group5::BusyAces, "BusyAces", 0, nullptr, 8, false, true, true, BusyAcesTargets, BusyAcesMoves,
+         BusyAcesFanCards, 0, 0, BusyAcesEnds},
+        {Group5::Lucie, "Lucie", 0, nullptr, 4, false, false, false, LucieTargets, LucieMoves, LucieFanCards, 0, 0,
+         LucieEnds},
+        {Group5::Alzhir, "Alzhir", 8, GameState::AlzhirFanStep, 8, false, true, false, AlzhirTargets, AlzhirMoves, nullptr, 6, 5,
+         nullptr},
     };
     return games;
 }
@@ -165,20 +374,24 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
                 return QStringLiteral("column %1 has step %2, its fan step is %3").arg(p).arg(ColumnStep[p]).arg(e.fanStep(p));
         }
         for (int r = 1; r <= 4; ++r)
-            for (int p = 1; p <= 6; ++p)
-                if (!Exactly(PileCards2[r][p], 15, 0))
-                    return QStringLiteral("fan %1/%2, which the game does not have, holds a card").arg(r).arg(p);
+            for (int p = 1; p <= 6; ++p) {
+                const int n = e.fanCards ? e.fanCards(r, p) : 0;
+                if (n < 0 || n > 15 || !Exactly(PileCards2[r][p], 15, n))
+                    return e.fanCards ? QStringLiteral("fan %1/%2 does not hold exactly its %3 cards").arg(r).arg(p).arg(n)
+                                      : QStringLiteral("fan %1/%2, which the game does not have, holds a card").arg(r).arg(p);
+            }
         for (int f = 1; f <= 8; ++f) {
             const int n = f <= e.foundations ? FoundationCounts[f] - 1 : 0;
             if (n < 0 || n > 13 || !Exactly(FoundationCards[f], 49, n))
                 return f <= e.foundations ? QStringLiteral("foundation %1 does not hold exactly its %2 cards").arg(f).arg(n)
                                           : QStringLiteral("foundation %1, which the game does not have, holds a card").arg(f);
-            const int first = e.foundationsDown ? 12 : 0;
+            const bool down = e.foundationsDown || (e.firstFoundationDown != 0 && f >= e.firstFoundationDown);
+            const int first = down ? 12 : 0;
             if (n >= 1 && FoundationValues[f][1] != first)
                 return QStringLiteral("foundation %1 starts with value %2").arg(f).arg(FoundationValues[f][1]);
             for (int s = 2; s <= n; ++s)
                 if (FoundationCards[f][s].suit() != FoundationCards[f][1].suit()
-                    || int(FoundationValues[f][s]) - int(FoundationValues[f][s - 1]) != (e.foundationsDown ? -1 : 1))
+                    || int(FoundationValues[f][s]) - int(FoundationValues[f][s - 1]) != (down ? -1 : 1))
                     return QStringLiteral("foundation %1 is out of suit order at slot %2").arg(f).arg(s);
         }
         // The stock counts its cards, the waste cards + 1.
@@ -188,9 +401,12 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
         const int waste = e.waste ? WasteCount - 1 : 0;
         if (waste < 0 || waste > 104 || !Exactly(WasteCards, 104, waste))
             return QStringLiteral("the waste does not hold exactly its %1 cards").arg(WasteCount - 1);
-        for (int r = 1; r <= 6; ++r)
-            if (!Exactly(AlzhirReserveCards[r], 16, 0))
-                return QStringLiteral("reserve %1, which the game does not have, holds a card").arg(r);
+        for (int r = 1; r <= 6; ++r) {
+            const int n = r <= e.reserves ? AlzhirReserveCounts[r] - 1 : 0;
+            if (n < 0 || n > 16 || !Exactly(AlzhirReserveCards[r], 16, n))
+                return r <= e.reserves ? QStringLiteral("reserve %1 does not hold exactly its %2 cards").arg(r).arg(n)
+                                       : QStringLiteral("reserve %1, which the game does not have, holds a card").arg(r);
+        }
         if (!Exactly(DemonReserveCards, 13, 0))
             return QStringLiteral("the Daemon reserve holds a card in a game without it");
         if (DragActive && !IsCard(TargetCard))
@@ -216,7 +432,9 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
             return {};
         return QStringLiteral("no move, no stock and no action button");
     };
-    g.endTestHolds = [] {
+    g.endTestHolds = [endTest = e.endTest] {
+        if (endTest)
+            return endTest();
         int count = 0;
         return Group5::IsGameWon5() || Group5::CountMoves5(count);
     };

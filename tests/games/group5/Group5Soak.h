@@ -25,6 +25,14 @@ struct TGroup5Soak {
     // Points worth aiming at and the legal moves (press point, release point).
     std::vector<QPoint> (*targets)() = nullptr;
     std::vector<std::pair<QPoint, QPoint>> (*moves)() = nullptr;
+    // Cards fan (row, place) of PileCards2 holds (nullptr: the game has no fans).
+    int (*fanCards)(int row, int place) = nullptr;
+    // Reserves 1..reserves of AlzhirReserveCards, counted cards + 1.
+    int reserves = 0;
+    // The first foundation built down (0: none; Algerian patience builds 5-8 down).
+    int firstFoundationDown = 0;
+    // The game's own end test, when it differs from IsGameWon5 || CountMoves5.
+    bool (*endTest)() = nullptr;
 };
 
 // The games in the soak so far.
