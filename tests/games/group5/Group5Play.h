@@ -1,0 +1,43 @@
+#pragma once
+// Play through real mouse events on the offscreen table for the group-5 games: a seeded
+// deal started with "To Begin", and the dealt table emptied for a fixture.
+#include "Group5TestSupport.h"
+
+#include "support/PlayTable.h"
+
+#include "app/RoundStart.h"
+#include "foundation/Shuffle.h"
+
+namespace g5test {
+
+class Group5Play : public testsupport::PlayTable {
+protected:
+    // A seeded deal of `game` in move mode `mode`, started with "To Begin".
+    void DealGame(int game, int mode, int width = 760, int height = 500)
+    {
+        BareTable(mode, width, height);
+        // The group-5 layouts fit the table to the window's client area.
+        Form1->FormArea()->resize(width, height);
+        GameState::CurrentGameId = game;
+        GameState::CurrentGroup = 5;
+        GameState::PlayerSlot = 6;
+        GameState::SetShuffleSeedForTest(static_cast<std::uint32_t>(game * 10 + mode));
+        Group5::NewDeal5(false);
+        RoundStart::Button7Click(*Form1);
+        ASSERT_EQ(GameState::RoundPhase, 2);
+        Sounds();
+        presenter.dialogs.clear();
+    }
+    // The dealt table emptied (the window, layout and round kept).
+    static void EmptyDealt()
+    {
+        Group5::ClearTable5();
+        GameState::StockCount = 0;
+        GameState::WasteCount = 1;
+        GameState::SelectedPile = 0;
+        GameState::MoveCounter = 0;
+    }
+    static QPoint CentreOf(int x, int y) { return {x + GameState::CardWidth / 2, y + GameState::CardHeight / 2}; }
+};
+
+} // namespace g5test
