@@ -1,4 +1,4 @@
-// Costs of the group-5 engine and of 40 Thieves: the deal of each game with its painting,
+// Costs of the group-5 engine and of its games: the deal of each game with its painting,
 // the move count on a full 40 Thieves table and on long Miss Milligan columns, and a 40
 // Thieves release that drops a card at the largest table.
 #include "bench/BenchApplication.h"
@@ -8,6 +8,8 @@
 #include "foundation/Settings.h"
 #include "foundation/Shuffle.h"
 #include "foundation/TableSurface.h"
+#include "app/RoundEnd.h"
+#include "games/group5/Qyv_44_BAces.h"
 #include "games/group5/Qyv_49_40Vorov.h"
 #include "games/group5/Qyv_Help2_5.h"
 #include "platform/PictureControl.h"
@@ -130,5 +132,79 @@ void BM_Group5FortyThievesDrop(benchmark::State& state)
     Form1 = nullptr;
 }
 BENCHMARK(BM_Group5FortyThievesDrop)->Unit(benchmark::kMicrosecond);
+
+// A Busy Aces card dragged between two empty piles at 1520 x 1000: the drop, the pile
+// repainted, the info panel and the end test. Only the release is timed.
+void BM_Group5BusyAcesDrop(benchmark::State& state)
+{
+    auto window = Table(Group5::BusyAces, 1520, 1000, 2.0);
+    Settings::MoveMode = 2;
+    SetShuffleSeedForTest(44);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    for (int place = 1; place <= 2; ++place) {
+        PileCards2[1][place][1] = cards::Empty;
+        PileValues2[1][place][1] = cards::EmptyValue;
+        BAcesNext[1][place] = 1;
+    }
+    PileCards2[1][1][1] = StockCards[StockCount];
+    PileValues2[1][1][1] = StockValues[StockCount];
+    StockCards[StockCount] = cards::Empty;
+    StockValues[StockCount] = cards::EmptyValue;
+    --StockCount;
+    BAcesNext[1][1] = 2;
+    Group5::RedrawColumn5(1, 1);
+    Group5::RedrawColumn5(1, 2);
+    int from = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int to = 3 - from;
+        Group5::BAcesMouseDown(platform::mbLeft, 0, Group5::BAcesTopX(from) + CardWidth / 2,
+                               Group5::BAcesTopY(from) + CardHeight / 2);
+        const int x = GridX[1][to] + CardWidth / 2;
+        const int y = GridY[1][to] + CardHeight / 2;
+        state.ResumeTiming();
+        Group5::BAcesMouseUp(platform::mbLeft, 0, x, y);
+        from = to;
+    }
+    Settings::MoveMode = 0;
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5BusyAcesDrop)->Unit(benchmark::kMicrosecond);
+
+// Algerian patience with the whole stock dealt onto its columns.
+void BM_Group5CountMovesAlzhirLongColumns(benchmark::State& state)
+{
+    auto window = Table(Group5::Alzhir, 760, 500, 1.0);
+    SetShuffleSeedForTest(45);
+    Group5::DealRound5(true);
+    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
+        PileCards[p][PileCounts[p]] = StockCards[StockCount];
+        PileValues[p][PileCounts[p]] = StockValues[StockCount];
+        ++PileCounts[p];
+        StockCards[StockCount] = cards::Empty;
+        StockValues[StockCount] = cards::EmptyValue;
+        --StockCount;
+    }
+    int count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Group5::CountMoves5(count));
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5CountMovesAlzhirLongColumns)->Unit(benchmark::kMicrosecond);
+
+// The Lucie reshuffle on a full table: a fresh pack dealt into the fans until a move is
+// possible, every fan repainted.
+void BM_Group5LucieReshuffle(benchmark::State& state)
+{
+    auto window = Table(Group5::Lucie, 760, 500, 1.0);
+    SetShuffleSeedForTest(46);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    for (auto _ : state)
+        RoundEnd::Button8Click(*Form1);
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5LucieReshuffle)->Unit(benchmark::kMicrosecond);
 
 } // namespace
