@@ -197,7 +197,11 @@ void BindTableHandlers(TTableSurface& form)
     form.ImageStol->onMouseMove = [&form](platform::ShiftState s, int x, int y) { ImageStolMouseMove(form, s, x, y); };
     form.ImageStol->onMouseUp = ImageStolMouseUp;
     form.ImageStol->onDblClick = ImageStolDblClick;
-    form.ImageKoloda->onMouseDown = ImageStolMouseDown;
+    // Uncle Pelk's deck image takes no press: its right button peeks only on the table.
+    form.ImageKoloda->onMouseDown = [](platform::MouseButton b, platform::ShiftState s, int x, int y) {
+        if (CurrentGameId != 17)
+            ImageStolMouseDown(b, s, x, y);
+    };
     form.ImageKoloda->onDblClick = ImageStolDblClick;
     form.ImageKoloda->onMouseMove = [&form](platform::ShiftState s, int x, int y) {
         ImageKolodaMouseMove(form, s, x, y);

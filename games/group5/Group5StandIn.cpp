@@ -5,21 +5,12 @@
 
 namespace Group5 {
 
-void DrawTabloY5(bool /*Redraw*/) {}
-
 void DemonAutoFill() {}
 
 void KleverRedeal() {}
 
 void CrescentRotate(int /*Mode*/) {}
 
-void UnclePelkKolodaMouseMove(platform::ShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
-
-void UnclePelkKolodaMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int /*X*/, int /*Y*/) {}
-
-void UnclePelkMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
-void UnclePelkMouseMove(platform::ShiftState, int, int) {}
-void UnclePelkMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}
 void CrescentMouseDown(platform::MouseButton, platform::ShiftState, int, int) {}
 void CrescentMouseMove(platform::ShiftState, int, int) {}
 void CrescentMouseUp(platform::MouseButton, platform::ShiftState, int, int) {}

@@ -94,6 +94,42 @@ void RedrawReserve5(bool ShowTop);
 // stock, 2 the waste.
 void PlaceActionButtons5();
 
+// ---- Uncle Pelk (17): its working state and its engine steps ----
+
+// Column p builds up from an Ace base (1) or down from its bottom card (0).
+inline platform::Arr<GameState::Byte, 8> PelkAceBase{};
+// Column p is empty and waits for a new base card.
+inline platform::Arr<GameState::Byte, 8> PelkColumnWaiting{};
+// Some column waits: the stock does not deal meanwhile.
+inline int PelkRefillPending = 0;
+// '#' for an empty foundation, else the suit letter of the sequence lying there.
+inline platform::Arr<char, 8> PelkFoundationSuits{};
+
+// 0 at the design window size, else 5 (the deck image's margins).
+int KolodaMargin();
+// Top slot of column p (its highest filled slot of 1..13), 0 when empty.
+int PelkTopSlot(int p);
+// Moves the 13-card column to the foundation of its suit (the first of its suit to 1-4,
+// the second to 5-8) with its flight; the column then waits.
+void SequenceToFoundation5(int Column);
+// The board of this deal's result at the end of a game; sets GameWon when all eight
+// sequences are out and NewTotalScore.
+void DrawTabloG5();
+// The share of the two packs that has left the deck, on the gauge of the current pass
+// (Full: all three gauges drawn empty first).
+void DrawProgress5(bool Full);
+// Sets pixels (X, Y), (X + 1, Y), (X + 2, Y) of the gauge's image.
+void ProgressPixels(int X, int Y, platform::TColor Color);
+// This deal's points as the TabloG board counts them.
+int PelkPoints();
+// Game 17's branches of the engine's routines.
+void RedrawPelkColumn(int p);
+void RedrawPelkFoundation(int f);
+void RedrawPelkDeck();
+void DealFromKolodaPelk();
+bool CountPelk();
+void DealPelk();
+
 // ---- counting helpers the modules share ----
 
 // Top slot of pile p (PileCards, count PileCounts), 0 when empty.

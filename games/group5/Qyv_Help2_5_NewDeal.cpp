@@ -42,6 +42,7 @@ bool ModuleLanded5(int game)
 {
     // A code is added here when its module handles the table's mouse.
     switch (game) {
+    case UnclePelk: return true;
     case BusyAces: return true;
     case Lucie: return true;
     case Alzhir: return true;

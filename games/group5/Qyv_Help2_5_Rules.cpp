@@ -427,7 +427,9 @@ int MissFanStep(int Pile)
 bool CountMoves5(int& Count)
 {
     const int game = CurrentGameId;
-    if (game == UnclePelk || game == BusyAces)
+    if (game == UnclePelk)
+        return CountPelk();
+    if (game == BusyAces)
         return false;
     Count = 0;
     switch (game) {
