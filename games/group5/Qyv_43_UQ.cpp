@@ -512,7 +512,7 @@ bool HandOverColumn(int h)
 
 int UnclePelkColumnAt(int X, int Y)
 {
-    const int W = Scaled(4) + CardWidth;
+    const int W = PelkPitch();
     int row = 0;
     if (Y >= 0 && Y <= Scaled(26) + CardHeight)
         row = 1;

@@ -107,6 +107,8 @@ inline platform::Arr<char, 8> PelkFoundationSuits{};
 
 // 0 at the design window size, else 5 (the deck image's margins).
 int KolodaMargin();
+// Distance between neighbouring columns (and foundations) of Uncle Pelk.
+int PelkPitch();
 // Top slot of column p (its highest filled slot of 1..13), 0 when empty.
 int PelkTopSlot(int p);
 // Moves the 13-card column to the foundation of its suit (the first of its suit to 1-4,

@@ -53,7 +53,6 @@ void ClearOn(PictureControl& image, int x, int y, int w, int h)
 
 void ClearWhole(PictureControl& image) { ClearOn(image, 0, 0, image.width(), image.height()); }
 
-int Pitch() { return Scaled(4) + CardWidth; }
 
 int FilledSlots(const Cards104& a)
 {
@@ -87,12 +86,20 @@ void BoardPicture(PictureControl& image, const char* name)
 
 constexpr char FoundationSuitOrder[4] = {cards::SuitHearts, cards::SuitDiamonds, cards::SuitClubs, cards::SuitSpades};
 
-int FoundationX17(int f) { return Pitch() * ((f - 1) % 4) + 1; }
+int FoundationX17(int f) { return PelkPitch() * ((f - 1) % 4) + 1; }
 int FoundationY17(int f) { return f <= 4 ? 0 : Scaled(100); }
 
 } // namespace
 
 int KolodaMargin() { return Scaling::Scale == 1.0 ? 0 : 5; }
+
+int PelkPitch()
+{
+    // The wider faces of the larger window sizes would push the fourth column (and
+    // foundation) past the image's edge: the pitch closes up so that it fits.
+    const int width = Form1 && Form1->ImageStol && !StandInTable5 ? Form1->ImageStol->width() : Scaled(302);
+    return std::min(Scaled(4) + CardWidth, (std::max(width, Scaled(302)) - CardWidth - 2) / 3);
+}
 
 int PelkTopSlot(int p)
 {
@@ -109,7 +116,7 @@ void RedrawPelkColumn(int p)
     if (p < 1 || p > 8)
         return;
     const int j = p <= 4 ? p : p - 4;
-    const int x = Pitch() * (j - 1) + 1;
+    const int x = PelkPitch() * (j - 1) + 1;
     const int y = p <= 4 ? Scaled(26) : Scaled(118) + 2 * Scaled(26);
     PileBaseX[p] = x;
     PileBaseY[p] = y;
@@ -156,8 +163,13 @@ void RedrawPelkDeck()
         return n;
     };
     const int y = Scaled(50);
-    const int x1 = Scaled(KolodaMargin()) + 1;
-    const int x2 = Scaled(2) + CardWidth + 3 * Scaled(KolodaMargin());
+    int x1 = Scaled(KolodaMargin()) + 1;
+    int x2 = Scaled(2) + CardWidth + 3 * Scaled(KolodaMargin());
+    // Both stacks stay inside the deck image whatever the face width.
+    if (x2 + CardWidth > Scaled(150) - 1) {
+        x2 = Scaled(150) - CardWidth - 1;
+        x1 = std::clamp(x2 - CardWidth - Scaled(2), 1, x1);
+    }
     const int wasteLayers = layers(WasteCards);
     const int stockLayers = layers(StockCards);
     AuxPile1X = x1;

@@ -13,9 +13,9 @@ namespace g5test {
 class Group5Play : public testsupport::PlayTable {
 protected:
     // A seeded deal of `game` in move mode `mode`, started with "To Begin".
-    void DealGame(int game, int mode, int width = 760, int height = 500)
+    void DealGame(int game, int mode, int width = 760, int height = 500, double zoom = 1.0)
     {
-        BareTable(mode, width, height);
+        BareTable(mode, width, height, zoom);
         // The group-5 layouts fit the table to the window's client area.
         Form1->FormArea()->resize(width, height);
         GameState::CurrentGameId = game;
