@@ -11,6 +11,7 @@
 // tests (group 1: tests/games/group1/Group1Soak.h).
 #include "foundation/CardCode.h"
 
+#include <QDialog>
 #include <QPoint>
 #include <QString>
 #include <cstdint>
@@ -67,6 +68,14 @@ struct TSoakGame {
     // The modules lift by pressing in every move mode (group 1), so a legal move is sent
     // as a drag in the click modes too, not as a click on the source and one on the target.
     bool dragsInEveryMode = false;
+    // Points at or right of this x (0: none) lie on another picture of the window (Uncle
+    // Pelk's deck image): their events go there, this much further left.
+    int otherImageX = 0;
+    std::function<QWidget*()> otherImage;
+    // The modal window a finished game shows (empty: the game shows its own board).
+    QString endWindow = QStringLiteral("FormCount");
+    // Plays the user in a modal window the game opens during play (a question).
+    std::function<int(QDialog&)> onDialog;
 };
 
 struct TSoakOptions {

@@ -9,6 +9,7 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
 #include "foundation/FanSteps.h"
+#include "foundation/Qyv_FQuest.h"
 #include "games/group5/Qyv_44_BAces.h"
 #include "games/group5/Qyv_45_Lucie.h"
 #include "games/group5/Qyv_46_Alzhir.h"
@@ -16,6 +17,8 @@
 #include "games/group5/Qyv_Help2_5.h"
 
 #include <algorithm>
+#include <memory>
+#include <random>
 
 namespace soak {
 
@@ -282,6 +285,109 @@ std::vector<std::pair<QPoint, QPoint>> AlzhirMoves()
 
 
 
+// ---- Uncle Pelk ----
+
+// Points on the deck image are given this far right of the table's.
+constexpr int DeckImageX = 10000;
+
+QPoint PelkColumn(int p) { return Centre(PileBaseX[p], PileBaseY[p]); }
+QPoint PelkStock() { return Centre(AuxPile2X + DeckImageX, AuxPile2Y); }
+QPoint PelkWaste() { return Centre(AuxPile1X + DeckImageX, AuxPile1Y); }
+
+std::vector<QPoint> PelkTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 8; ++p) {
+        t.push_back(PelkColumn(p));
+        t.push_back({PileBaseX[p] + 2, PileBaseY[p] - 20});
+    }
+    for (int i = 0; i < 4; ++i)
+        t.push_back(PelkStock());
+    t.push_back(PelkWaste());
+    t.push_back({DeckImageX + 5, 5});
+    t.push_back({PileBaseX[1], PileBaseY[1] + CardHeight + 12});
+    return t;
+}
+
+bool PelkBuilds(int h, const TCardCode& card, int value)
+{
+    const int n = Group5::PelkTopSlot(h);
+    if (n == 0 || PileCards[h][n].suit() != card.suit())
+        return false;
+    return Group5::PelkAceBase[h] ? value == PileValues[h][n] + 1 : value + 1 == PileValues[h][n];
+}
+
+bool PelkAceUnder(int h, const TCardCode& card)
+{
+    const int n = Group5::PelkTopSlot(h);
+    return card.rank() == cards::RankAce && n > 0 && !Group5::PelkAceBase[h] && PileCards[h][n].suit() == card.suit()
+           && PileValues[h][n] != 1;
+}
+
+std::vector<std::pair<QPoint, QPoint>> PelkMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> out;
+    auto fromDeck = [&](const QPoint& press, const TCardCode& card, int value) {
+        for (int h = 1; h <= 8; ++h)
+            if (PelkAceUnder(h, card) || (Group5::PelkRefillPending && Group5::PelkColumnWaiting[h])
+                || PelkBuilds(h, card, value))
+                out.push_back({press, PelkColumn(h)});
+    };
+    if (WasteCount >= 2)
+        fromDeck(PelkWaste(), WasteCards[WasteCount - 1], WasteValues[WasteCount - 1]);
+    if (Group5::PelkRefillPending && StockCount > 0)
+        fromDeck(PelkStock(), StockCards[StockCount], StockValues[StockCount]);
+    for (int s = 1; s <= 8; ++s) {
+        const int m = Group5::PelkTopSlot(s);
+        if (m == 0 || Group5::PelkAceBase[s])
+            continue;
+        for (int h = 1; h <= 8; ++h) {
+            const int n = Group5::PelkTopSlot(h);
+            if (h == s || n == 0 || PileCards[s][m].suit() != PileCards[h][n].suit())
+                continue;
+            if (Group5::PelkAceBase[h] ? PileValues[s][m] == PileValues[h][n] + 1
+                                       : PileValues[s][1] + 1 == PileValues[h][n])
+                out.push_back({PelkColumn(s), PelkColumn(h)});
+        }
+    }
+    if (!Group5::PelkRefillPending && (StockCount > 0 || PassCount <= 2))
+        out.push_back({PelkStock(), PelkStock()});
+    return out;
+}
+
+void PelkAdapt(TSoakGame& g)
+{
+    g.otherImageX = DeckImageX;
+    g.otherImage = [] { return static_cast<QWidget*>(Form1->ImageKoloda); };
+    // The game shows its result on its own board.
+    g.endWindow.clear();
+    // The rank question: a rank of the selected column, all of it, or cancel.
+    g.onDialog = [rng = std::make_shared<std::mt19937>(17u)](QDialog&) {
+        std::vector<int> answers{0, 13};
+        if (SelectedPile >= 1 && SelectedPile <= 8)
+            for (int s = 1; s <= 13; ++s)
+                if (IsCard(PileCards[SelectedPile][s]) && PileValues[SelectedPile][s] >= 1)
+                    answers.push_back(PileValues[SelectedPile][s]);
+        FQuest::QuestAnswer = answers[std::uniform_int_distribution<std::size_t>(0, answers.size() - 1)(*rng)];
+        return 1;
+    };
+    // A sequence on a foundation is its thirteen cards.
+    g.census = [census = g.census] {
+        std::vector<TPlace> out = census();
+        for (int f = 1; f <= 8; ++f) {
+            const char suit = Group5::PelkFoundationSuits[f];
+            if (suit == '#')
+                continue;
+            for (int v = 0; v <= 12; ++v)
+                out.push_back({"sequence", f, v + 1,
+                               CardKey(TCardCode(cards::RankOrder[v == 0 ? 12 : v - 1], suit)), v});
+        }
+        return out;
+    };
+}
+
+int PelkColumnCards(int p) { return Group5::PelkTopSlot(p); }
+
 // Slots 1..filled hold cards and every other slot of the area none.
 template <typename Cards>
 bool Exactly(const Cards& a, int size, int filled)
@@ -303,6 +409,8 @@ const std::vector<TGroup5Soak>& Group5SoakGames()
          BusyAcesFanCards, 0, 0, BusyAcesEnds},
         {Group5::Lucie, "Lucie", 0, nullptr, 4, false, false, false, LucieTargets, LucieMoves, LucieFanCards, 0, 0,
          LucieEnds},
+        {Group5::UnclePelk, "UnclePelk", 8, nullptr, 0, false, true, true, PelkTargets, PelkMoves, nullptr, 0, 0,
+         nullptr, PelkColumnCards, PelkAdapt},
         {Group5::Alzhir, "Alzhir", 8, GameState::AlzhirFanStep, 8, false, true, false, AlzhirTargets, AlzhirMoves, nullptr, 6, 5,
          nullptr},
     };
@@ -363,7 +471,7 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
 
     g.check = [e]() -> QString {
         for (int p = 1; p <= 16; ++p) {
-            const int n = p <= e.columns ? PileCounts[p] - 1 : 0;
+            const int n = p > e.columns ? 0 : e.columnCards ? e.columnCards(p) : PileCounts[p] - 1;
             if (n < 0 || n > 104 || !Exactly(PileCards[p], 104, n))
                 return p <= e.columns ? QStringLiteral("column %1 does not hold exactly its %2 cards (count %3)")
                                             .arg(p)
@@ -438,6 +546,8 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
         int count = 0;
         return Group5::IsGameWon5() || Group5::CountMoves5(count);
     };
+    if (e.adapt)
+        e.adapt(g);
     return g;
 }
 

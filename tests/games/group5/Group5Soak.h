@@ -33,6 +33,10 @@ struct TGroup5Soak {
     int firstFoundationDown = 0;
     // The game's own end test, when it differs from IsGameWon5 || CountMoves5.
     bool (*endTest)() = nullptr;
+    // Cards column p holds when the game keeps no PileCounts (Uncle Pelk).
+    int (*columnCards)(int p) = nullptr;
+    // What else differs in the driver's description (another picture, a question).
+    void (*adapt)(TSoakGame& g) = nullptr;
 };
 
 // The games in the soak so far.
