@@ -207,4 +207,44 @@ void BM_Group5LucieReshuffle(benchmark::State& state)
 }
 BENCHMARK(BM_Group5LucieReshuffle)->Unit(benchmark::kMicrosecond);
 
+// An Uncle Pelk card moved between two downward columns at 1520 x 1000 by two clicks:
+// both columns and the TabloY numbers repainted and the stuck test. Only the second
+// click is timed.
+void BM_Group5UnclePelkColumnMove(benchmark::State& state)
+{
+    auto window = Table(Group5::UnclePelk, 1520, 1000, 2.0);
+    Settings::MoveMode = 0;
+    SetShuffleSeedForTest(47);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    const auto put = [](int p, const char* code, int value) {
+        for (int s = 1; s <= 13; ++s) {
+            PileCards[p][s] = cards::Empty;
+            PileValues[p][s] = cards::EmptyValue;
+        }
+        PileCards[p][1] = TCardCode(code);
+        PileValues[p][1] = static_cast<Byte>(value);
+        Group5::PelkAceBase[p] = 0;
+    };
+    int from = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int to = 3 - from;
+        // A lone Nine of spades goes onto a Ten of spades and back again.
+        put(from, "9\xEF", 8);
+        put(to, "1\xEF", 9);
+        Group5::PelkColumnWaiting[from] = Group5::PelkColumnWaiting[to] = 0;
+        Group5::PelkRefillPending = 0;
+        Group5::RedrawColumn5(from, 0);
+        Group5::RedrawColumn5(to, 0);
+        SelectedPile = 0;
+        Group5::UnclePelkMouseUp(platform::mbLeft, 0, PileBaseX[from] + 5, PileBaseY[from] + 5);
+        state.ResumeTiming();
+        Group5::UnclePelkMouseUp(platform::mbLeft, 0, PileBaseX[to] + 5, PileBaseY[to] + 5);
+        from = to;
+    }
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5UnclePelkColumnMove)->Unit(benchmark::kMicrosecond);
+
 } // namespace
