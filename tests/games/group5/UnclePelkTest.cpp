@@ -4,6 +4,8 @@
 #include "Group5Play.h"
 
 #include "app/RoundStart.h"
+#include "foundation/ClubPlayer.h"
+#include "foundation/Qyv_FCount.h"
 #include "foundation/Qyv_FQuest.h"
 #include "games/group5/Qyv_43_UQ.h"
 
@@ -280,55 +282,134 @@ TEST_F(UnclePelkPlay, AGameOnlyASlidAceCouldGoOnIsNotEnded)
     EXPECT_FALSE(GameOver);
 }
 
-TEST_F(UnclePelkPlay, TheEighthSequenceWinsAndTheBoardCountsIt)
+TEST_F(UnclePelkPlay, TheEighthSequenceWinsInEveryMode)
 {
-    Deal(1);
-    EmptyPelk();
-    const char suits[4] = {cards::SuitHearts, cards::SuitDiamonds, cards::SuitClubs, cards::SuitSpades};
-    for (int f = 1; f <= 7; ++f)
-        PelkFoundationSuits[f] = suits[(f - 1) % 4];
-    SetRunDown(3, cards::SuitSpades, 1);
-    g5test::SetWaste({"Тп"});
-    PassCount = 2;
-    Paint();
-    MoveCounter = 299;
-    DeckClick(WastePt());
-    Click(Column(3));
-    EXPECT_EQ(PelkFoundationSuits[8], cards::SuitSpades);
-    EXPECT_TRUE(GameOver);
-    EXPECT_TRUE(GameWon);
-    EXPECT_EQ(Sounds(), "WavDown WavStopka WavKoGood");
-    EXPECT_TRUE(Celebration::WinBalloonsPending);
-    EXPECT_EQ(PelkPoints(), 300);
-    EXPECT_EQ(NewTotalScore, PlayerScore + 300);
+    for (int mode = 0; mode <= 2; ++mode) {
+        SCOPED_TRACE(mode);
+        Deal(mode);
+        EmptyPelk();
+        const char suits[4] = {cards::SuitHearts, cards::SuitDiamonds, cards::SuitClubs, cards::SuitSpades};
+        for (int f = 1; f <= 7; ++f)
+            PelkFoundationSuits[f] = suits[(f - 1) % 4];
+        SetRunDown(3, cards::SuitSpades, 1);
+        g5test::SetWaste({"Тп"});
+        PassCount = 2;
+        Paint();
+        MoveCounter = 299;
+        DeckClick(WastePt());
+        Click(Column(3));
+        EXPECT_EQ(PelkFoundationSuits[8], cards::SuitSpades);
+        EXPECT_TRUE(GameOver);
+        EXPECT_TRUE(GameWon);
+        EXPECT_EQ(Sounds(), "WavDown WavStopka WavKoGood");
+        EXPECT_TRUE(Celebration::WinBalloonsPending);
+        EXPECT_FALSE(Form1->ImageTablo2->isHidden());
+        // The board's 300 points, and the score window shows this deal's numbers.
+        EXPECT_EQ(PelkPoints(), 300);
+        EXPECT_EQ(NewTotalScore, PlayerScore + 300);
+        EXPECT_EQ(GameResult5(), 300);
+        EXPECT_EQ(FCount::CountExtra, 8);
+    }
+}
 
-    // Lost with five sequences out and twenty cards on the waste: 80.
-    for (int f = 6; f <= 8; ++f)
-        PelkFoundationSuits[f] = '#';
+TEST_F(UnclePelkPlay, ALostBoardCountsItsSequencesAndTheWaste)
+{
+    Deal(0);
+    EmptyPelk();
+    const char suits[5] = {cards::SuitHearts, cards::SuitDiamonds, cards::SuitClubs, cards::SuitSpades,
+                           cards::SuitHearts};
+    for (int f = 1; f <= 5; ++f)
+        PelkFoundationSuits[f] = suits[f - 1];
     for (int s = 1; s <= 20; ++s) {
         WasteCards[s] = g5test::Cd("5б");
         WasteValues[s] = 4;
     }
     WasteCount = 21;
     EXPECT_EQ(PelkPoints(), 80);
+    EXPECT_EQ(GameResult5(), 80);
+    EXPECT_EQ(FCount::CountCardsLeft, 20);
 }
 
-TEST_F(UnclePelkPlay, TheDeckShowsOneLayerForEverySixteenCards)
+TEST_F(UnclePelkPlay, ADealThatLeavesNoMovePlaysTheLossToItsEnd)
+{
+    for (int mode = 0; mode <= 2; ++mode) {
+        SCOPED_TRACE(mode);
+        Deal(mode);
+        EmptyPelk();
+        PassCount = 3;
+        for (int p = 1; p <= 8; ++p)
+            SetColumn(p, {"Кб"});
+        g5test::SetStock({"5к"});
+        Paint();
+        sound.calls.clear();
+        DeckClick(StockPt());
+        EXPECT_TRUE(GameOver);
+        EXPECT_FALSE(GameWon);
+        ASSERT_FALSE(sound.calls.empty());
+        EXPECT_TRUE(sound.calls.back().wait);
+        EXPECT_EQ(Sounds(), "WavKoBads");
+        EXPECT_TRUE(Form1->Button8->isEnabled());
+        EXPECT_EQ(ScoreWindows(), 0);
+    }
+}
+
+TEST_F(UnclePelkPlay, ARightPressPeeksAtTheBottomCardUntilAnyRelease)
 {
     Deal(0);
     EmptyPelk();
-    for (int s = 1; s <= 96; ++s) {
-        StockCards[s] = g5test::Cd("5б");
-        StockValues[s] = 4;
-    }
-    StockCount = 96;
-    RedrawKoloda5(0);
-    EXPECT_EQ(AuxPile2Y, Scaling::Scaled(50) - 10);
-    for (int s = 17; s <= 96; ++s)
-        StockCards[s] = cards::Empty;
-    StockCount = 16;
-    RedrawKoloda5(0);
-    EXPECT_EQ(AuxPile2Y, Scaling::Scaled(50));
+    SetColumn(5, {"Кк", "Дк", "Вк"});
+    SetColumn(1, {"Тк"});
+    g5test::SetStock({"3б"});
+    Paint();
+    Click(Column(5));
+    const QImage before = Shown().copy();
+    Press(Column(5), Qt::RightButton);
+    EXPECT_NE(Text(Difference(before, Shown())), "none");
+    Release({PileBaseX[8] + CardWidth + 30, 2}, Qt::RightButton);
+    EXPECT_EQ(Text(Difference(before, Shown())), "none");
+    EXPECT_EQ(SelectedPile, 5);
+    // A right press on the deck image draws nothing on the table.
+    QWidget* deck = Form1->ImageKoloda;
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(PileBaseX[5] + 5, PileBaseY[5] + 5),
+                      QPointF(deck->mapToGlobal(QPoint(PileBaseX[5] + 5, PileBaseY[5] + 5))), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(deck, &press);
+    EXPECT_EQ(Text(Difference(before, Shown())), "none");
+}
+
+TEST_F(UnclePelkPlay, ALongPlayerNameShrinksDownToHeightFifteen)
+{
+    Deal(0);
+    platform::Canvas& c = Form1->ImageKon->canvas();
+    // The width of the name's red pixels on its line of the board.
+    const auto drawnWidth = [&c] {
+        int left = 200, right = -1;
+        for (int y = 62; y < 100; ++y)
+            for (int x = 0; x < 200; ++x) {
+                const QRgb p = c.image().pixel(x, y);
+                if (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        return right - left + 1;
+    };
+    const auto widthAt = [&c](const QString& name, int height) {
+        c.font.height = Scaling::FontHeightFor(height, QStringLiteral("times"));
+        return c.textWidth(name);
+    };
+    // A name too wide for the board even at height 15, yet narrower than the picture.
+    QString longName = QStringLiteral("W");
+    while (widthAt(longName, 15) <= 140)
+        longName += QLatin1Char('W');
+    ASSERT_LT(widthAt(longName, 15), 195);
+    ClubPlayer::CurrentPlayerName = longName;
+    DrawTabloY5(true);
+    EXPECT_NEAR(drawnWidth(), widthAt(longName, 15), 4);
+    const QString name = QStringLiteral("Ann Bell");
+    ClubPlayer::CurrentPlayerName = name;
+    DrawTabloY5(true);
+    EXPECT_NEAR(drawnWidth(), widthAt(name, 23), 4);
 }
 
 } // namespace
