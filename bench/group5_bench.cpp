@@ -41,6 +41,19 @@ std::unique_ptr<TTableSurface> Table(int game, int width, int height, double zoo
     return window;
 }
 
+// The whole stock dealt round columns 1 to 8: long columns to search.
+void DealStockOntoColumns()
+{
+    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
+        PileCards[p][PileCounts[p]] = StockCards[StockCount];
+        PileValues[p][PileCounts[p]] = StockValues[StockCount];
+        ++PileCounts[p];
+        StockCards[StockCount] = cards::Empty;
+        StockValues[StockCount] = cards::EmptyValue;
+        --StockCount;
+    }
+}
+
 // The whole deal of each code (the player's bookkeeping left out), painting included.
 void BM_Group5Deal(benchmark::State& state)
 {
@@ -72,14 +85,7 @@ void BM_Group5CountMovesMissLongColumns(benchmark::State& state)
     auto window = Table(Group5::Miss, 760, 500, 1.0);
     SetShuffleSeedForTest(42);
     Group5::DealRound5(true);
-    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
-        PileCards[p][PileCounts[p]] = StockCards[StockCount];
-        PileValues[p][PileCounts[p]] = StockValues[StockCount];
-        ++PileCounts[p];
-        StockCards[StockCount] = cards::Empty;
-        StockValues[StockCount] = cards::EmptyValue;
-        --StockCount;
-    }
+    DealStockOntoColumns();
     int count = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(Group5::CountMoves5(count));
@@ -178,14 +184,7 @@ void BM_Group5CountMovesAlzhirLongColumns(benchmark::State& state)
     auto window = Table(Group5::Alzhir, 760, 500, 1.0);
     SetShuffleSeedForTest(45);
     Group5::DealRound5(true);
-    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
-        PileCards[p][PileCounts[p]] = StockCards[StockCount];
-        PileValues[p][PileCounts[p]] = StockValues[StockCount];
-        ++PileCounts[p];
-        StockCards[StockCount] = cards::Empty;
-        StockValues[StockCount] = cards::EmptyValue;
-        --StockCount;
-    }
+    DealStockOntoColumns();
     int count = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(Group5::CountMoves5(count));

@@ -119,10 +119,8 @@ TCard TakeFromPile(int pile)
 
 TCard TakeFromWaste()
 {
-    const TCard c = TopOfWaste();
-    WasteCards[WasteCount - 1] = cards::Empty;
-    WasteValues[WasteCount - 1] = cards::EmptyValue;
-    --WasteCount;
+    TCard c;
+    TakeWasteTop5(c.code, c.value);
     return c;
 }
 
@@ -134,23 +132,10 @@ void LayOnPile(int pile, const TCard& c)
     RedrawColumn5(RowOf(pile), PlaceOf(pile));
 }
 
-void LayOnWaste(const TCard& c)
-{
-    WasteCards[WasteCount] = c.code;
-    WasteValues[WasteCount] = c.value;
-    ++WasteCount;
-    RedrawKoloda5(0);
-}
+void LayOnWaste(const TCard& c) { LayOnWaste5(c.code, c.value, 0); }
 
 // Returns whether the foundation is now complete.
-bool LayOnFoundation(int f, const TCard& c)
-{
-    FoundationCards[f][FoundationCounts[f]] = c.code;
-    FoundationValues[f][FoundationCounts[f]] = c.value;
-    ++FoundationCounts[f];
-    RedrawFoundation5(f);
-    return FoundationCounts[f] == 14;
-}
+bool LayOnFoundation(int f, const TCard& c) { return LayOnFoundation5(f, c.code, c.value); }
 
 void RepaintPile(int pile) { RedrawColumn5(RowOf(pile), PlaceOf(pile)); }
 

@@ -108,14 +108,7 @@ void Refit(int code)
 }
 
 // Returns whether the foundation is now complete.
-bool LayOnFoundation(int f, const TCard& c)
-{
-    FoundationCards[f][FoundationCounts[f]] = c.code;
-    FoundationValues[f][FoundationCounts[f]] = c.value;
-    ++FoundationCounts[f];
-    RedrawFoundation5(f);
-    return FoundationCounts[f] == 14;
-}
+bool LayOnFoundation(int f, const TCard& c) { return LayOnFoundation5(f, c.code, c.value); }
 
 void ToggleFrameOf(int code) { Kit::ToggleSelectionFrame(LucieTopX(code), LucieFanY(code)); }
 

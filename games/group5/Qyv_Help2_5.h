@@ -132,6 +132,15 @@ void DealFromKolodaPelk();
 bool CountPelk();
 void DealPelk();
 
+// ---- moving cards, for the modules ----
+
+// Lays the card on foundation f and repaints it; true when the foundation is complete.
+bool LayOnFoundation5(int f, const TCardCode& card, GameState::Byte value);
+// The card onto the waste, the waste repainted with RedrawKoloda5(part).
+void LayOnWaste5(const TCardCode& card, GameState::Byte value, int part);
+// The waste's top card taken off (the waste must hold one).
+void TakeWasteTop5(TCardCode& card, GameState::Byte& value);
+
 // ---- counting helpers the modules share ----
 
 // Top slot of pile p (PileCards, count PileCounts), 0 when empty.
