@@ -1,5 +1,5 @@
 #pragma once
-// The engine of the group-5 games (Busy Aces, "Labelel Lucie", Crescent, Open Crescent,
+// The engine of the group-5 games (Uncle Pelk, Busy Aces, "Labelel Lucie", Crescent, Open Crescent,
 // Algerian patience, Daemon, Clover, 40 Thieves, Miss Milligan): card-fit rules, fan
 // steps, the move count and the won test, the deal, pile painting, the info panel, the
 // action buttons and the result of a deal. Every routine works on the shared table state
