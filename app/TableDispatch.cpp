@@ -13,6 +13,7 @@
 #include "games/group3/Group3.h"
 #include "games/group4/Group4.h"
 #include "games/group5/Group5.h"
+#include "games/kit/KitTable.h"
 
 namespace TableDispatch {
 
@@ -197,12 +198,17 @@ void BindTableHandlers(TTableSurface& form)
     form.ImageStol->onMouseMove = [&form](platform::ShiftState s, int x, int y) { ImageStolMouseMove(form, s, x, y); };
     form.ImageStol->onMouseUp = ImageStolMouseUp;
     form.ImageStol->onDblClick = ImageStolDblClick;
-    form.ImageKoloda->onMouseDown = ImageStolMouseDown;
+    // Uncle Pelk's deck image takes no press: its right button peeks only on the table.
+    form.ImageKoloda->onMouseDown = [](platform::MouseButton b, platform::ShiftState s, int x, int y) {
+        if (CurrentGameId != 17)
+            ImageStolMouseDown(b, s, x, y);
+    };
     form.ImageKoloda->onDblClick = ImageStolDblClick;
     form.ImageKoloda->onMouseMove = [&form](platform::ShiftState s, int x, int y) {
         ImageKolodaMouseMove(form, s, x, y);
     };
     form.ImageKoloda->onMouseUp = ImageKolodaMouseUp;
+    Kit::TableMenuHook = [](bool on) { PopupAutoPopup = on; };
     if (platform::PictureControl* area = form.FormArea())
         area->onMouseMove = [&form](platform::ShiftState s, int x, int y) { FormMouseMove(form, s, x, y); };
 }

@@ -1,4 +1,4 @@
-// Costs of the group-5 engine and of 40 Thieves: the deal of each game with its painting,
+// Costs of the group-5 engine and of its games: the deal of each game with its painting,
 // the move count on a full 40 Thieves table and on long Miss Milligan columns, and a 40
 // Thieves release that drops a card at the largest table.
 #include "bench/BenchApplication.h"
@@ -8,13 +8,15 @@
 #include "foundation/Settings.h"
 #include "foundation/Shuffle.h"
 #include "foundation/TableSurface.h"
-#include "games/group5/Qyv_28_Crescent.h"
-#include "games/group5/Qyv_47_Demon.h"
+#include "app/RoundEnd.h"
+#include "games/group5/Qyv_44_BAces.h"
 #include "games/group5/Qyv_49_40Vorov.h"
 #include "games/group5/Qyv_Help2_5.h"
-#include "foundation/Scaling.h"
-#include "platform/PictureControl.h"
 #include "platform/Seams.h"
+#include "foundation/Scaling.h"
+#include "games/group5/Qyv_47_Demon.h"
+#include "games/group5/Qyv_28_Crescent.h"
+#include "platform/PictureControl.h"
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
@@ -43,6 +45,19 @@ std::unique_ptr<TTableSurface> Table(int game, int width, int height, double zoo
     CardPictures::LoadCardBacks();
     LayoutTable();
     return window;
+}
+
+// The whole stock dealt round columns 1 to 8: long columns to search.
+void DealStockOntoColumns()
+{
+    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
+        PileCards[p][PileCounts[p]] = StockCards[StockCount];
+        PileValues[p][PileCounts[p]] = StockValues[StockCount];
+        ++PileCounts[p];
+        StockCards[StockCount] = cards::Empty;
+        StockValues[StockCount] = cards::EmptyValue;
+        --StockCount;
+    }
 }
 
 // The whole deal of each code (the player's bookkeeping left out), painting included.
@@ -76,14 +91,7 @@ void BM_Group5CountMovesMissLongColumns(benchmark::State& state)
     auto window = Table(Group5::Miss, 760, 500, 1.0);
     SetShuffleSeedForTest(42);
     Group5::DealRound5(true);
-    for (int p = 1; StockCount > 0; p = p % 8 + 1) {
-        PileCards[p][PileCounts[p]] = StockCards[StockCount];
-        PileValues[p][PileCounts[p]] = StockValues[StockCount];
-        ++PileCounts[p];
-        StockCards[StockCount] = cards::Empty;
-        StockValues[StockCount] = cards::EmptyValue;
-        --StockCount;
-    }
+    DealStockOntoColumns();
     int count = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(Group5::CountMoves5(count));
@@ -136,6 +144,113 @@ void BM_Group5FortyThievesDrop(benchmark::State& state)
     Form1 = nullptr;
 }
 BENCHMARK(BM_Group5FortyThievesDrop)->Unit(benchmark::kMicrosecond);
+
+// A Busy Aces card dragged between two empty piles at 1520 x 1000: the drop, the pile
+// repainted, the info panel and the end test. Only the release is timed.
+void BM_Group5BusyAcesDrop(benchmark::State& state)
+{
+    auto window = Table(Group5::BusyAces, 1520, 1000, 2.0);
+    Settings::MoveMode = 2;
+    SetShuffleSeedForTest(44);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    for (int place = 1; place <= 2; ++place) {
+        PileCards2[1][place][1] = cards::Empty;
+        PileValues2[1][place][1] = cards::EmptyValue;
+        BAcesNext[1][place] = 1;
+    }
+    PileCards2[1][1][1] = StockCards[StockCount];
+    PileValues2[1][1][1] = StockValues[StockCount];
+    StockCards[StockCount] = cards::Empty;
+    StockValues[StockCount] = cards::EmptyValue;
+    --StockCount;
+    BAcesNext[1][1] = 2;
+    Group5::RedrawColumn5(1, 1);
+    Group5::RedrawColumn5(1, 2);
+    int from = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int to = 3 - from;
+        Group5::BAcesMouseDown(platform::mbLeft, 0, Group5::BAcesTopX(from) + CardWidth / 2,
+                               Group5::BAcesTopY(from) + CardHeight / 2);
+        const int x = GridX[1][to] + CardWidth / 2;
+        const int y = GridY[1][to] + CardHeight / 2;
+        state.ResumeTiming();
+        Group5::BAcesMouseUp(platform::mbLeft, 0, x, y);
+        from = to;
+    }
+    Settings::MoveMode = 0;
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5BusyAcesDrop)->Unit(benchmark::kMicrosecond);
+
+// Algerian patience with the whole stock dealt onto its columns.
+void BM_Group5CountMovesAlzhirLongColumns(benchmark::State& state)
+{
+    auto window = Table(Group5::Alzhir, 760, 500, 1.0);
+    SetShuffleSeedForTest(45);
+    Group5::DealRound5(true);
+    DealStockOntoColumns();
+    int count = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Group5::CountMoves5(count));
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5CountMovesAlzhirLongColumns)->Unit(benchmark::kMicrosecond);
+
+// The Lucie reshuffle on a full table: a fresh pack dealt into the fans until a move is
+// possible, every fan repainted.
+void BM_Group5LucieReshuffle(benchmark::State& state)
+{
+    auto window = Table(Group5::Lucie, 760, 500, 1.0);
+    SetShuffleSeedForTest(46);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    for (auto _ : state)
+        RoundEnd::Button8Click(*Form1);
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5LucieReshuffle)->Unit(benchmark::kMicrosecond);
+
+// An Uncle Pelk card moved between two downward columns at 1520 x 1000 by two clicks:
+// both columns and the TabloY numbers repainted and the stuck test. Only the second
+// click is timed.
+void BM_Group5UnclePelkColumnMove(benchmark::State& state)
+{
+    auto window = Table(Group5::UnclePelk, 1520, 1000, 2.0);
+    Settings::MoveMode = 0;
+    SetShuffleSeedForTest(47);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+    const auto put = [](int p, const char* code, int value) {
+        for (int s = 1; s <= 13; ++s) {
+            PileCards[p][s] = cards::Empty;
+            PileValues[p][s] = cards::EmptyValue;
+        }
+        PileCards[p][1] = TCardCode(code);
+        PileValues[p][1] = static_cast<Byte>(value);
+        Group5::PelkAceBase[p] = 0;
+    };
+    int from = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int to = 3 - from;
+        // A lone Nine of spades goes onto a Ten of spades and back again.
+        put(from, "9\xEF", 8);
+        put(to, "1\xEF", 9);
+        Group5::PelkColumnWaiting[from] = Group5::PelkColumnWaiting[to] = 0;
+        Group5::PelkRefillPending = 0;
+        Group5::RedrawColumn5(from, 0);
+        Group5::RedrawColumn5(to, 0);
+        SelectedPile = 0;
+        Group5::UnclePelkMouseUp(platform::mbLeft, 0, PileBaseX[from] + 5, PileBaseY[from] + 5);
+        state.ResumeTiming();
+        Group5::UnclePelkMouseUp(platform::mbLeft, 0, PileBaseX[to] + 5, PileBaseY[to] + 5);
+        from = to;
+    }
+    Form1 = nullptr;
+}
+BENCHMARK(BM_Group5UnclePelkColumnMove)->Unit(benchmark::kMicrosecond);
 
 // A Daemon release that drops a two-card run from one column onto another at 1520 x
 // 1000: both columns and the reserve repainted, the auto-fill and the end test. The run
@@ -210,5 +325,6 @@ void BM_Group5CrescentRotationFrame(benchmark::State& state)
     Form1 = nullptr;
 }
 BENCHMARK(BM_Group5CrescentRotationFrame)->UseManualTime()->Iterations(3)->Unit(benchmark::kMicrosecond);
+
 
 } // namespace

@@ -1,6 +1,8 @@
 // Renders the pictures of the card-count panels: the cream panel of the turned cards
-// (385 x 85), the small count box the stock and waste counts stand in, and the four
-// small suit signs of the panel's lines (0 hearts, 1 diamonds, 2 clubs, 3 spades).
+// (385 x 85), the small count box the stock and waste counts stand in, the four small
+// suit signs of the panel's lines (0 hearts, 1 diamonds, 2 clubs, 3 spades), and Uncle
+// Pelk's marks: the empty progress gauge (31 x 111 on the key colour $C0C0C0), its level
+// mark and frame, and the two 10 x 20 marks under a column (0 builds down, 1 builds up).
 #include "tools/common/Generator.h"
 
 #include <QPainter>
@@ -83,6 +85,64 @@ QImage SuitSign(int suit)
     return img;
 }
 
+// The gauge's empty tube on the key colour, which the program leaves out.
+QImage Gauge()
+{
+    QImage img = tools::newImage(31, 111, QColor(0xC0, 0xC0, 0xC0));
+    QPainter p(&img);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x28, 0x24, 0x38));
+    p.drawRect(1, 0, 29, 111);
+    p.setBrush(QColor(0x38, 0x34, 0x4C));
+    p.drawRect(3, 0, 25, 111);
+    return img;
+}
+
+QImage GaugeFrame()
+{
+    QImage img(31, 111, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setPen(QPen(QColor(0xE8, 0xD0, 0x60), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 30, 110);
+    p.setPen(QPen(QColor(0x80, 0x68, 0x20), 1));
+    p.drawRect(1, 1, 28, 108);
+    for (int y = 11; y < 110; y += 11)
+        p.drawLine(1, y, 4, y);
+    return img;
+}
+
+// The level: a bar with a point at each end, 31 x 5.
+QImage GaugeLevel()
+{
+    QImage img(31, 5, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xFF, 0xE0, 0x40));
+    p.drawRect(2, 1, 27, 3);
+    p.drawPolygon(QPolygon({QPoint(0, 2), QPoint(3, 0), QPoint(3, 4)}));
+    p.drawPolygon(QPolygon({QPoint(30, 2), QPoint(27, 0), QPoint(27, 4)}));
+    return img;
+}
+
+// An arrow in a 10 x 20 box, pointing up or down.
+QImage ColumnMark(bool up)
+{
+    QImage img(10, 20, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(up ? QColor(0xF0, 0xD0, 0x30) : QColor(0xE0, 0xE0, 0xE0));
+    p.drawRect(QRectF(3.5, up ? 7 : 1, 3, 12));
+    const qreal tip = up ? 0.5 : 19.5;
+    const qreal base = up ? 8 : 12;
+    p.drawPolygon(QPolygonF({QPointF(5, tip), QPointF(0.5, base), QPointF(9.5, base)}));
+    return img;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,5 +152,10 @@ int main(int argc, char** argv)
         tools::savePng(CountBox(), "pictures/ImageSm");
         for (int s = 0; s <= 3; ++s)
             tools::savePng(SuitSign(s), QStringLiteral("pictures/ImageList3_%1").arg(s));
+        tools::savePng(Gauge(), "pictures/ImageGisto");
+        tools::savePng(GaugeLevel(), "pictures/ImageListG_0");
+        tools::savePng(GaugeFrame(), "pictures/ImageListG_1");
+        tools::savePng(ColumnMark(false), "pictures/ImageList4_0");
+        tools::savePng(ColumnMark(true), "pictures/ImageList4_1");
     });
 }

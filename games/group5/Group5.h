@@ -17,7 +17,8 @@ int GameResult5();
 void DrawInfoPanel5();
 // The moves left in Count; True when the player is stuck.
 bool CountMoves5(int& Count);
-// Busy Aces: the stock's top card onto the waste (nothing when the stock is empty).
+// Busy Aces and Uncle Pelk: the stock's top card onto the waste (nothing when the stock
+// is empty).
 void DealFromKoloda5();
 void RedrawKoloda5(int Part);
 void RedrawColumn5(int A, int B);

@@ -91,11 +91,8 @@ TCard TakeFromColumn(int p)
 
 TCard TakeFromWaste()
 {
-    const int top = WasteCount - 1;
-    TCard c{WasteCards[top], WasteValues[top]};
-    WasteCards[top] = cards::Empty;
-    WasteValues[top] = cards::EmptyValue;
-    --WasteCount;
+    TCard c;
+    TakeWasteTop5(c.code, c.value);
     return c;
 }
 
@@ -107,23 +104,10 @@ void LayOnColumn(int p, const TCard& c)
     Refit(p);
 }
 
-void LayOnWaste(const TCard& c)
-{
-    WasteCards[WasteCount] = c.code;
-    WasteValues[WasteCount] = c.value;
-    ++WasteCount;
-    RedrawKoloda5(2);
-}
+void LayOnWaste(const TCard& c) { LayOnWaste5(c.code, c.value, 2); }
 
 // Returns whether the foundation is now complete.
-bool LayOnFoundation(int f, const TCard& c)
-{
-    FoundationCards[f][FoundationCounts[f]] = c.code;
-    FoundationValues[f][FoundationCounts[f]] = c.value;
-    ++FoundationCounts[f];
-    RedrawFoundation5(f);
-    return FoundationCounts[f] == 14;
-}
+bool LayOnFoundation(int f, const TCard& c) { return LayOnFoundation5(f, c.code, c.value); }
 
 // ---- the give-up, the move tail and the end ----
 

@@ -1,5 +1,5 @@
 #pragma once
-// The engine of the group-5 games (Busy Aces, "Labelel Lucie", Crescent, Open Crescent,
+// The engine of the group-5 games (Uncle Pelk, Busy Aces, "Labelel Lucie", Crescent, Open Crescent,
 // Algerian patience, Daemon, Clover, 40 Thieves, Miss Milligan): card-fit rules, fan
 // steps, the move count and the won test, the deal, pile painting, the info panel, the
 // action buttons and the result of a deal. Every routine works on the shared table state
@@ -45,6 +45,12 @@ bool KleverFits(const TCardCode& Card, int CardValue, const TCardCode& Target, i
 // and Target is the next higher rank (a King only on an empty column).
 bool MissFits(const TCardCode& Card, const TCardCode& Target);
 
+// Algerian patience foundation f (1-4 up from the Ace, 5-8 down from the King, each half
+// starting a suit once) takes Card.
+bool AlzhirFitsFoundation(const TCardCode& Card, int CardValue, int f);
+// Algerian patience column: same suit, one higher or lower, King and Ace either way round.
+bool AlzhirFollows(const TCardCode& Card, int CardValue, const TCardCode& Target, int TargetValue);
+
 // ---- fan steps (pixels between two cards of a pile; counts are cards + 1) ----
 
 // Horizontal step of a Lucie fan of Cards count (cards + 1).
@@ -87,6 +93,53 @@ void RedrawReserve5(bool ShowTop);
 // RedrawKoloda5(Part) (Group5.h): stock and waste; Daemon and 40 Thieves Part 1 the
 // stock, 2 the waste.
 void PlaceActionButtons5();
+
+// ---- Uncle Pelk (17): its working state and its engine steps ----
+
+// Column p builds up from an Ace base (1) or down from its bottom card (0).
+inline platform::Arr<GameState::Byte, 8> PelkAceBase{};
+// Column p is empty and waits for a new base card.
+inline platform::Arr<GameState::Byte, 8> PelkColumnWaiting{};
+// Some column waits: the stock does not deal meanwhile.
+inline int PelkRefillPending = 0;
+// '#' for an empty foundation, else the suit letter of the sequence lying there.
+inline platform::Arr<char, 8> PelkFoundationSuits{};
+
+// 0 at the design window size, else 5 (the deck image's margins).
+int KolodaMargin();
+// Distance between neighbouring columns (and foundations) of Uncle Pelk.
+int PelkPitch();
+// Top slot of column p (its highest filled slot of 1..13), 0 when empty.
+int PelkTopSlot(int p);
+// Moves the 13-card column to the foundation of its suit (the first of its suit to 1-4,
+// the second to 5-8) with its flight; the column then waits.
+void SequenceToFoundation5(int Column);
+// The board of this deal's result at the end of a game; sets GameWon when all eight
+// sequences are out and NewTotalScore.
+void DrawTabloG5();
+// The share of the two packs that has left the deck, on the gauge of the current pass
+// (Full: all three gauges drawn empty first).
+void DrawProgress5(bool Full);
+// Sets pixels (X, Y), (X + 1, Y), (X + 2, Y) of the gauge's image.
+void ProgressPixels(int X, int Y, platform::TColor Color);
+// This deal's points as the TabloG board counts them.
+int PelkPoints();
+// Game 17's branches of the engine's routines.
+void RedrawPelkColumn(int p);
+void RedrawPelkFoundation(int f);
+void RedrawPelkDeck();
+void DealFromKolodaPelk();
+bool CountPelk();
+void DealPelk();
+
+// ---- moving cards, for the modules ----
+
+// Lays the card on foundation f and repaints it; true when the foundation is complete.
+bool LayOnFoundation5(int f, const TCardCode& card, GameState::Byte value);
+// The card onto the waste, the waste repainted with RedrawKoloda5(part).
+void LayOnWaste5(const TCardCode& card, GameState::Byte value, int part);
+// The waste's top card taken off (the waste must hold one).
+void TakeWasteTop5(TCardCode& card, GameState::Byte& value);
 
 // ---- counting helpers the modules share ----
 

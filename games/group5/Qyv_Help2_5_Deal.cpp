@@ -245,6 +245,7 @@ void DealTable5()
 {
     ClearTable5();
     switch (CurrentGameId) {
+    case UnclePelk: DealPelk(); break;
     case BusyAces: DealBusyAces(); break;
     case Lucie: DealLucie(); break;
     case Crescent:

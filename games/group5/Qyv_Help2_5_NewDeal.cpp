@@ -42,6 +42,10 @@ bool ModuleLanded5(int game)
 {
     // A code is added here when its module handles the table's mouse.
     switch (game) {
+    case UnclePelk: return true;
+    case BusyAces: return true;
+    case Lucie: return true;
+    case Alzhir: return true;
     case FortyThieves: return true;
     case Daemon: return true;
     case Clover: return true;

@@ -152,6 +152,7 @@ void RedrawFoundation5(int Foundation)
     const auto& places = FoundationCards[f];
     const int game = CurrentGameId;
     switch (game) {
+    case UnclePelk: RedrawPelkFoundation(f); return;
     case BusyAces:
     case Lucie: {
         const int x = FoundationPosX[f];
@@ -191,6 +192,10 @@ void RedrawFoundation5(int Foundation)
 
 void RedrawColumn5(int A, int B)
 {
+    if (CurrentGameId == UnclePelk) {
+        RedrawPelkColumn(A);
+        return;
+    }
     Canvas* cp = TableCanvas();
     if (!cp)
         return;
@@ -325,6 +330,10 @@ void RedrawReserve5(bool ShowTop)
 
 void RedrawKoloda5(int Part)
 {
+    if (CurrentGameId == UnclePelk) {
+        RedrawPelkDeck();
+        return;
+    }
     Canvas* cp = TableCanvas();
     if (!cp)
         return;
@@ -361,6 +370,10 @@ void RedrawKoloda5(int Part)
 
 void DealFromKoloda5()
 {
+    if (CurrentGameId == UnclePelk && !StandInTable5) {
+        DealFromKolodaPelk();
+        return;
+    }
     if (CurrentGameId != BusyAces || StandInTable5 || StockCount < 1 || StockCount > 104 || WasteCount < 1
         || WasteCount > 104)
         return;

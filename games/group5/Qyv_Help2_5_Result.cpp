@@ -92,6 +92,18 @@ int GameResult5()
         return 0;
     }
     switch (game) {
+    case UnclePelk: {
+        // This deal's numbers, as the TabloG board shows them.
+        CountLayout = 2;
+        CountCardsLeft = 0;
+        for (int s = 1; s <= 104; ++s)
+            CountCardsLeft += HoldsCard5(WasteCards[s]) ? 1 : 0;
+        CountExtra = 0;
+        for (int f = 1; f <= 8; ++f)
+            CountExtra += PelkFoundationSuits[f] != '#' ? 1 : 0;
+        points = PelkPoints();
+        break;
+    }
     case BusyAces:
     case Lucie:
     case Crescent:
@@ -241,6 +253,12 @@ void PlaceActionButtons5()
     const int CH = CardHeight;
     int left = 0, top = 0, width = W;
     switch (CurrentGameId) {
+    case UnclePelk: {
+        const int cx = MainAreaRect[3] + RoundHalfEven((Scaling::TableWidth - MainAreaRect[3]) / 2.0);
+        left = cx - RoundHalfEven(W / 2.0);
+        top = SideAreaRect[4] + RoundHalfEven((Scaling::TableHeight - SideAreaRect[4]) / 2.0) - H;
+        break;
+    }
     case BusyAces: {
         const int cx = FoundationPosX[8] - Scaled(2);
         left = cx - RoundHalfEven(W / 2.0);

@@ -122,6 +122,8 @@ bool CountCrescent(int& count)
     return count == 0 && PassCount >= 5;
 }
 
+} // namespace
+
 // Algerian patience: foundations 1-4 climb from the Ace, 5-8 fall from the King; on the
 // columns a card goes on its suit one higher or one lower, King and Ace following each
 // other either way round.
@@ -147,6 +149,8 @@ bool AlzhirFollows(const TCardCode& card, int value, const TCardCode& target, in
     const int d = std::abs(value - targetValue);
     return d == 1 || d == 12;
 }
+
+namespace {
 
 // One kind of source (columns, then reserves) against the foundations: once a half has
 // a fitting foundation, that half is not looked at again for this kind.
@@ -423,7 +427,9 @@ int MissFanStep(int Pile)
 bool CountMoves5(int& Count)
 {
     const int game = CurrentGameId;
-    if (game == UnclePelk || game == BusyAces)
+    if (game == UnclePelk)
+        return CountPelk();
+    if (game == BusyAces)
         return false;
     Count = 0;
     switch (game) {

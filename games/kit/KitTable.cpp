@@ -43,4 +43,10 @@ void ShowStartButtons(bool button8Off)
     }
 }
 
+void SetTableMenu(bool on)
+{
+    if (TableMenuHook)
+        TableMenuHook(on);
+}
+
 } // namespace Kit

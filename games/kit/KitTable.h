@@ -4,6 +4,8 @@
 #include "platform/Canvas.h"
 #include "platform/PictureControl.h"
 
+#include <functional>
+
 namespace Kit {
 
 // The main window's table image; null without a window.
@@ -19,5 +21,10 @@ void PlaySound(const char* name, bool wait = false);
 // The two action buttons of a fresh deal: Button7 "To Begin", shown and enabled;
 // Button8 shown (and disabled with `button8Off`). Nothing without a window.
 void ShowStartButtons(bool button8Off);
+
+// Whether a right press on the table may open the table menu: a game that peeks at cards
+// with the right button turns it off over those cards. The main window hands in the hook.
+inline std::function<void(bool on)> TableMenuHook;
+void SetTableMenu(bool on);
 
 } // namespace Kit

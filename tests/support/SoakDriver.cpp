@@ -85,10 +85,14 @@ QString Describe(const Event& e)
     return {};
 }
 
-void SendMouse(const Event& e)
+void SendMouse(const Event& e, const TSoakGame& game)
 {
-    platform::PictureControl* table = Form1->ImageStol;
-    const QPointF local(e.at);
+    QWidget* table = Form1->ImageStol;
+    QPointF local(e.at);
+    if (game.otherImageX > 0 && e.at.x() >= game.otherImageX && game.otherImage) {
+        table = game.otherImage();
+        local.rx() -= game.otherImageX;
+    }
     const QPointF global = table->mapToGlobal(local);
     switch (e.kind) {
     case Kind::Press: {
@@ -281,6 +285,7 @@ TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)
     platform::setSeamOverridesForTest(seams);
 
     testsupport::ScriptedPresenter presenter;
+    presenter.onDialog = game.onDialog;
     RecordingSoundSink sounds;
     QStringList escaped;
     platform::setEventErrorReporter([&](const QString& m) { escaped << m; });
@@ -441,7 +446,7 @@ TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)
                 if (e.buttonIndex < static_cast<int>(buttons.size()))
                     buttons[static_cast<std::size_t>(e.buttonIndex)]();
             } else {
-                SendMouse(e);
+                SendMouse(e, game);
             }
         } catch (const std::exception& ex) {
             fail(n, QStringLiteral("exception escaped: ") + QString::fromLocal8Bit(ex.what()));
@@ -501,8 +506,9 @@ TSoakResult RunSoak(const TSoakOptions& options, const TSoakGame& game)
             ++result.finishedGames;
             if (GameWon)
                 ++result.wonGames;
-            if (presenter.dialogs.size() == dialogsBefore
-                || !presenter.dialogs.mid(dialogsBefore).contains(QStringLiteral("FormCount"))) {
+            if (!game.endWindow.isEmpty()
+                && (presenter.dialogs.size() == dialogsBefore
+                    || !presenter.dialogs.mid(dialogsBefore).contains(game.endWindow))) {
                 fail(n, QStringLiteral("the game ended without the score window"));
                 break;
             }

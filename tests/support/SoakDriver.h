@@ -11,6 +11,7 @@
 // tests (group 1: tests/games/group1/Group1Soak.h).
 #include "foundation/CardCode.h"
 
+#include <QDialog>
 #include <QPoint>
 #include <QString>
 #include <cstdint>
@@ -73,6 +74,14 @@ struct TSoakGame {
     // With no legal move left, a share of the gestures presses the first action button
     // instead (a redeal or a rotation on offer).
     bool buttonWhenNoMove = false;
+    // Points at or right of this x (0: none) lie on another picture of the window (Uncle
+    // Pelk's deck image): their events go there, this much further left.
+    int otherImageX = 0;
+    std::function<QWidget*()> otherImage;
+    // The modal window a finished game shows (empty: the game shows its own board).
+    QString endWindow = QStringLiteral("FormCount");
+    // Plays the user in a modal window the game opens during play (a question).
+    std::function<int(QDialog&)> onDialog;
 };
 
 struct TSoakOptions {

@@ -228,11 +228,17 @@ TEST_F(EngineRound, AnUnreadableClubFileLeavesTheTableAlone)
 
 TEST_F(EngineRound, ACodeWithoutItsModuleGetsTheEmptyTable)
 {
+    // A code whose module has not landed yet; once all have, there is nothing to test.
+    int game = 0;
+    for (int code : {Crescent, OpenCrescent, Daemon, Clover, Miss, UnclePelk, BusyAces, Lucie, Alzhir, FortyThieves})
+        if (game == 0 && !ModuleLanded5(code))
+            game = code;
+    if (game == 0)
+        GTEST_SKIP() << "every group-5 module has landed";
     // A table left by an earlier round: nothing of it may show or count on the empty one.
-    g5test::EmptyTable(BusyAces);
+    g5test::EmptyTable(game);
     g5test::SetStock({"5ч", "6ч"});
     PlayerSlot = 6;
-    ASSERT_FALSE(ModuleLanded5(BusyAces));
     NewDeal5(false);
     EXPECT_EQ(StandInTable5, 1);
     EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));

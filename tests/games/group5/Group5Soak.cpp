@@ -9,6 +9,11 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
 #include "foundation/FanSteps.h"
+#include "foundation/Qyv_FQuest.h"
+#include "games/group5/Qyv_44_BAces.h"
+#include "games/group5/Qyv_45_Lucie.h"
+#include "games/group5/Qyv_46_Alzhir.h"
+#include "foundation/FanSteps.h"
 #include "games/group5/Qyv_28_Crescent.h"
 #include "games/group5/Qyv_47_Demon.h"
 #include "games/group5/Qyv_48_Klever.h"
@@ -19,6 +24,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+
+#include <algorithm>
+#include <memory>
+#include <random>
 
 namespace soak {
 
@@ -87,6 +96,306 @@ std::vector<std::pair<QPoint, QPoint>> FortyThievesMoves()
     toFoundation.insert(toFoundation.end(), toColumn.begin(), toColumn.end());
     return toFoundation;
 }
+
+// ---- Busy Aces ----
+
+int BusyAcesPileCount(int pile) { return BAcesNext[pile <= 6 ? 1 : 2][pile <= 6 ? pile : pile - 6] - 1; }
+const TCardCode& BusyAcesPileTop(int pile)
+{
+    return PileCards2[pile <= 6 ? 1 : 2][pile <= 6 ? pile : pile - 6][BusyAcesPileCount(pile)];
+}
+int BusyAcesPileTopValue(int pile)
+{
+    return PileValues2[pile <= 6 ? 1 : 2][pile <= 6 ? pile : pile - 6][BusyAcesPileCount(pile)];
+}
+QPoint BusyAcesPile(int pile) { return Centre(Group5::BAcesTopX(pile), Group5::BAcesTopY(pile)); }
+QPoint BusyAcesFoundation(int f)
+{
+    return Centre(FoundationPosX[f], FoundationPosY[f] - 2 * std::max(0, FoundationCounts[f] - 2));
+}
+
+std::vector<QPoint> BusyAcesTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 12; ++p) {
+        t.push_back(BusyAcesPile(p));
+        t.push_back({Group5::BAcesTopX(p) + 3, Group5::BAcesTopY(p) + 3});
+    }
+    for (int f = 1; f <= 8; ++f)
+        t.push_back(BusyAcesFoundation(f));
+    for (int i = 0; i < 6; ++i)
+        t.push_back(Centre(AuxPile2X, AuxPile2Y));
+    t.push_back(Centre(AuxPile1X, Group5::BAcesWasteTopY()));
+    t.push_back({AuxPile1X + CardWidth + 4, AuxPile1Y + CardHeight + 60});
+    return t;
+}
+
+int BusyAcesFits(int f, const TCardCode& card, int value)
+{
+    const int top = Group5::FoundationTop5(f);
+    if (top == 0)
+        return value == 0;
+    return top < 13 && FoundationCards[f][top].suit() == card.suit() && FoundationValues[f][top] + 1 == value;
+}
+
+std::vector<std::pair<QPoint, QPoint>> BusyAcesMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toPile;
+    auto from = [&](const QPoint& press, const TCardCode& card, int value, int source) {
+        for (int f = 1; f <= 8; ++f)
+            if (BusyAcesFits(f, card, value))
+                toFoundation.push_back({press, BusyAcesFoundation(f)});
+        for (int q = 1; q <= 12; ++q) {
+            if (q == source)
+                continue;
+            const int n = BusyAcesPileCount(q);
+            if (n == 0 || (BusyAcesPileTop(q).suit() == card.suit() && BusyAcesPileTopValue(q) == value + 1))
+                toPile.push_back({press, BusyAcesPile(q)});
+        }
+    };
+    for (int p = 1; p <= 12; ++p)
+        if (BusyAcesPileCount(p) > 0)
+            from(BusyAcesPile(p), BusyAcesPileTop(p), BusyAcesPileTopValue(p), p);
+    if (WasteCount >= 2)
+        from(Centre(AuxPile1X, Group5::BAcesWasteTopY()), WasteCards[WasteCount - 1], WasteValues[WasteCount - 1], 0);
+    if (StockCount > 0) {
+        const QPoint stock = Centre(AuxPile2X, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
+    // Moves onto the piles go round in circles; the foundations and the stock come first.
+    toFoundation.insert(toFoundation.end(), toPile.begin(), toPile.end());
+    return toFoundation;
+}
+
+int BusyAcesFanCards(int row, int place) { return row <= 2 && place <= 6 ? BAcesNext[row][place] - 1 : 0; }
+
+bool BusyAcesEnds() { return StockCount == 0 && WasteCount == 1; }
+
+// ---- Lucie ----
+
+QPoint LucieFan(int code) { return Centre(Group5::LucieTopX(code), Group5::LucieFanY(code)); }
+QPoint LucieFoundation(int f)
+{
+    return Centre(FoundationPosX[f] + 2 * std::max(0, FoundationCounts[f] - 2), FoundationPosY[f]);
+}
+int LucieCards(int code) { return LucieFanNext[(code - 1) / 5 + 1][(code - 1) % 5 + 1] - 1; }
+const TCardCode& LucieTop(int code) { return PileCards2[(code - 1) / 5 + 1][(code - 1) % 5 + 1][LucieCards(code)]; }
+int LucieTopValue(int code) { return PileValues2[(code - 1) / 5 + 1][(code - 1) % 5 + 1][LucieCards(code)]; }
+
+std::vector<QPoint> LucieTargets()
+{
+    std::vector<QPoint> t;
+    for (int code = 1; code <= 18; ++code) {
+        t.push_back(LucieFan(code));
+        t.push_back({GridX[(code - 1) / 5 + 1][(code - 1) % 5 + 1] + 3, Group5::LucieFanY(code) + 3});
+    }
+    for (int f = 1; f <= 4; ++f)
+        t.push_back(LucieFoundation(f));
+    t.push_back({GridX[4][5] + CardWidth, GridY[4][5] + 10});
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> LucieMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toFan;
+    for (int code = 1; code <= 20; ++code) {
+        if (LucieCards(code) <= 0)
+            continue;
+        const TCardCode& card = LucieTop(code);
+        const int value = LucieTopValue(code);
+        for (int f = 1; f <= 4; ++f) {
+            const int top = Group5::FoundationTop5(f);
+            if (top == 0 ? value == 0
+                         : top < 13 && FoundationCards[f][top].suit() == card.suit() && FoundationValues[f][top] + 1 == value)
+                toFoundation.push_back({LucieFan(code), LucieFoundation(f)});
+        }
+        for (int q = 1; q <= 20; ++q)
+            if (q != code && LucieCards(q) > 0 && LucieTop(q).suit() == card.suit() && LucieTopValue(q) == value + 1)
+                toFan.push_back({LucieFan(code), LucieFan(q)});
+    }
+    toFoundation.insert(toFoundation.end(), toFan.begin(), toFan.end());
+    return toFoundation;
+}
+
+int LucieFanCards(int row, int place) { return place <= 5 ? LucieFanNext[row][place] - 1 : 0; }
+
+// Stuck in the first two passes locks the table for the reshuffle; only the third ends.
+bool LucieEnds()
+{
+    int count = 0;
+    if (!Group5::CountMoves5(count))
+        return false;
+    for (int f = 1; f <= 4; ++f)
+        if (FoundationCounts[f] != 14)
+            return PassCount >= 3;
+    return true;
+}
+
+// ---- Algerian patience ----
+
+int AlzhirCards(int pile)
+{
+    return pile <= 8 ? PileCounts[pile] - 1 : AlzhirReserveCounts[pile - 10] - 1;
+}
+QPoint AlzhirTop(int pile)
+{
+    return pile <= 8 ? Centre(Group5::AlzhirColumnX(pile), Group5::AlzhirTopY(pile))
+                     : Centre(AlzhirReserveX[pile - 10], AlzhirReserveY);
+}
+
+std::vector<QPoint> AlzhirTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 8; ++p) {
+        t.push_back(AlzhirTop(p));
+        t.push_back({Group5::AlzhirColumnX(p) + 3, Group5::AlzhirTopY(p) + 3});
+    }
+    for (int r = 11; r <= 16; ++r)
+        t.push_back(AlzhirTop(r));
+    for (int f = 1; f <= 8; ++f)
+        t.push_back(Centre(FoundationX[f], FoundationY));
+    for (int i = 0; i < 3; ++i)
+        t.push_back(Centre(AuxPile2X + 8, AuxPile2Y));
+    t.push_back({FoundationX[8] + CardWidth + 8, FoundationY + 5});
+    return t;
+}
+
+std::vector<std::pair<QPoint, QPoint>> AlzhirMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> toFoundation;
+    std::vector<std::pair<QPoint, QPoint>> toColumn;
+    for (int pile : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16}) {
+        const int n = AlzhirCards(pile);
+        if (n <= 0)
+            continue;
+        const TCardCode& card = pile <= 8 ? PileCards[pile][n] : AlzhirReserveCards[pile - 10][n];
+        const int value = pile <= 8 ? PileValues[pile][n] : AlzhirReserveValues[pile - 10][n];
+        for (int f = 1; f <= 8; ++f)
+            if (Group5::AlzhirFitsFoundation(card, value, f))
+                toFoundation.push_back({AlzhirTop(pile), Centre(FoundationX[f], FoundationY)});
+        for (int q = 1; q <= 8; ++q) {
+            if (q == pile)
+                continue;
+            const int top = PileCounts[q] - 1;
+            // A lone card to an empty column goes round in circles: left to chance.
+            if ((top == 0 && n > 1) || (top > 0 && Group5::AlzhirFollows(card, value, PileCards[q][top], PileValues[q][top])))
+                toColumn.push_back({AlzhirTop(pile), AlzhirTop(q)});
+        }
+    }
+    if (StockCount > 0) {
+        const QPoint stock = Centre(AuxPile2X + 8, AuxPile2Y);
+        toFoundation.push_back({stock, stock});
+    }
+    toFoundation.insert(toFoundation.end(), toColumn.begin(), toColumn.end());
+    return toFoundation;
+}
+
+
+
+// ---- Uncle Pelk ----
+
+// Points on the deck image are given this far right of the table's.
+constexpr int DeckImageX = 10000;
+
+QPoint PelkColumn(int p) { return Centre(PileBaseX[p], PileBaseY[p]); }
+QPoint PelkStock() { return Centre(AuxPile2X + DeckImageX, AuxPile2Y); }
+QPoint PelkWaste() { return Centre(AuxPile1X + DeckImageX, AuxPile1Y); }
+
+std::vector<QPoint> PelkTargets()
+{
+    std::vector<QPoint> t;
+    for (int p = 1; p <= 8; ++p) {
+        t.push_back(PelkColumn(p));
+        t.push_back({PileBaseX[p] + 2, PileBaseY[p] - 20});
+    }
+    for (int i = 0; i < 4; ++i)
+        t.push_back(PelkStock());
+    t.push_back(PelkWaste());
+    t.push_back({DeckImageX + 5, 5});
+    t.push_back({PileBaseX[1], PileBaseY[1] + CardHeight + 12});
+    return t;
+}
+
+bool PelkBuilds(int h, const TCardCode& card, int value)
+{
+    const int n = Group5::PelkTopSlot(h);
+    if (n == 0 || PileCards[h][n].suit() != card.suit())
+        return false;
+    return Group5::PelkAceBase[h] ? value == PileValues[h][n] + 1 : value + 1 == PileValues[h][n];
+}
+
+bool PelkAceUnder(int h, const TCardCode& card)
+{
+    const int n = Group5::PelkTopSlot(h);
+    return card.rank() == cards::RankAce && n > 0 && !Group5::PelkAceBase[h] && PileCards[h][n].suit() == card.suit()
+           && PileValues[h][n] != 1;
+}
+
+std::vector<std::pair<QPoint, QPoint>> PelkMoves()
+{
+    std::vector<std::pair<QPoint, QPoint>> out;
+    auto fromDeck = [&](const QPoint& press, const TCardCode& card, int value) {
+        for (int h = 1; h <= 8; ++h)
+            if (PelkAceUnder(h, card) || (Group5::PelkRefillPending && Group5::PelkColumnWaiting[h])
+                || PelkBuilds(h, card, value))
+                out.push_back({press, PelkColumn(h)});
+    };
+    if (WasteCount >= 2)
+        fromDeck(PelkWaste(), WasteCards[WasteCount - 1], WasteValues[WasteCount - 1]);
+    if (Group5::PelkRefillPending && StockCount > 0)
+        fromDeck(PelkStock(), StockCards[StockCount], StockValues[StockCount]);
+    for (int s = 1; s <= 8; ++s) {
+        const int m = Group5::PelkTopSlot(s);
+        if (m == 0 || Group5::PelkAceBase[s])
+            continue;
+        for (int h = 1; h <= 8; ++h) {
+            const int n = Group5::PelkTopSlot(h);
+            if (h == s || n == 0 || PileCards[s][m].suit() != PileCards[h][n].suit())
+                continue;
+            if (Group5::PelkAceBase[h] ? PileValues[s][m] == PileValues[h][n] + 1
+                                       : PileValues[s][1] + 1 == PileValues[h][n])
+                out.push_back({PelkColumn(s), PelkColumn(h)});
+        }
+    }
+    if (!Group5::PelkRefillPending && (StockCount > 0 || PassCount <= 2))
+        out.push_back({PelkStock(), PelkStock()});
+    return out;
+}
+
+void PelkAdapt(TSoakGame& g)
+{
+    g.otherImageX = DeckImageX;
+    g.otherImage = [] { return static_cast<QWidget*>(Form1->ImageKoloda); };
+    // The game shows its result on its own board.
+    g.endWindow.clear();
+    // The rank question: a rank of the selected column, all of it, or cancel.
+    g.onDialog = [rng = std::make_shared<std::mt19937>(17u)](QDialog&) {
+        std::vector<int> answers{0, 13};
+        if (SelectedPile >= 1 && SelectedPile <= 8)
+            for (int s = 1; s <= 13; ++s)
+                if (IsCard(PileCards[SelectedPile][s]) && PileValues[SelectedPile][s] >= 1)
+                    answers.push_back(PileValues[SelectedPile][s]);
+        FQuest::QuestAnswer = answers[std::uniform_int_distribution<std::size_t>(0, answers.size() - 1)(*rng)];
+        return 1;
+    };
+    // A sequence on a foundation is its thirteen cards.
+    g.census = [census = g.census] {
+        std::vector<TPlace> out = census();
+        for (int f = 1; f <= 8; ++f) {
+            const char suit = Group5::PelkFoundationSuits[f];
+            if (suit == '#')
+                continue;
+            for (int v = 0; v <= 12; ++v)
+                out.push_back({"sequence", f, v + 1,
+                               CardKey(TCardCode(cards::RankOrder[v == 0 ? 12 : v - 1], suit)), v});
+        }
+        return out;
+    };
+}
+
+int PelkColumnCards(int p) { return Group5::PelkTopSlot(p); }
 
 // ---- Daemon ----
 
@@ -396,6 +705,14 @@ const std::vector<TGroup5Soak>& Group5SoakGames()
             e.buttonWhenNoMove = true;
             return e;
         }(),
+        {Group5::BusyAces, "BusyAces", 0, nullptr, 8, false, true, true, BusyAcesTargets, BusyAcesMoves,
+         BusyAcesFanCards, 0, 0, BusyAcesEnds},
+        {Group5::Lucie, "Lucie", 0, nullptr, 4, false, false, false, LucieTargets, LucieMoves, LucieFanCards, 0, 0,
+         LucieEnds},
+        {Group5::UnclePelk, "UnclePelk", 8, nullptr, 0, false, true, true, PelkTargets, PelkMoves, nullptr, 0, 0,
+         nullptr, PelkColumnCards, PelkAdapt},
+        {Group5::Alzhir, "Alzhir", 8, GameState::AlzhirFanStep, 8, false, true, false, AlzhirTargets, AlzhirMoves, nullptr, 6, 5,
+         nullptr},
     };
     return games;
 }
@@ -459,7 +776,7 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
         stockSeen->second = StockCount < stockSeen->first;
         stockSeen->first = StockCount;
         for (int p = 1; p <= 16; ++p) {
-            const int n = p <= e.columns ? PileCounts[p] - 1 : 0;
+            const int n = p > e.columns ? 0 : e.columnCards ? e.columnCards(p) : PileCounts[p] - 1;
             if (n < 0 || n > 104 || !Exactly(PileCards[p], 104, n))
                 return p <= e.columns ? QStringLiteral("column %1 does not hold exactly its %2 cards (count %3)")
                                             .arg(p)
@@ -470,15 +787,19 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
                 return QStringLiteral("column %1 has step %2, its fan step is %3").arg(p).arg(ColumnStep[p]).arg(e.fanStep(p));
         }
         for (int r = 1; r <= 4; ++r)
-            for (int p = 1; p <= 6; ++p)
-                if (!Exactly(PileCards2[r][p], 15, 0))
-                    return QStringLiteral("fan %1/%2, which the game does not have, holds a card").arg(r).arg(p);
+            for (int p = 1; p <= 6; ++p) {
+                const int n = e.fanCards ? e.fanCards(r, p) : 0;
+                if (n < 0 || n > 15 || !Exactly(PileCards2[r][p], 15, n))
+                    return e.fanCards ? QStringLiteral("fan %1/%2 does not hold exactly its %3 cards").arg(r).arg(p).arg(n)
+                                      : QStringLiteral("fan %1/%2, which the game does not have, holds a card").arg(r).arg(p);
+            }
         for (int f = 1; f <= 8; ++f) {
             const int n = f <= e.foundations ? FoundationCounts[f] - 1 : 0;
             if (n < 0 || n > 13 || !Exactly(FoundationCards[f], 49, n))
                 return f <= e.foundations ? QStringLiteral("foundation %1 does not hold exactly its %2 cards").arg(f).arg(n)
                                           : QStringLiteral("foundation %1, which the game does not have, holds a card").arg(f);
-            const bool down = e.foundationsDown || f <= e.downFoundations;
+            const bool down = e.foundationsDown || f <= e.downFoundations
+                || (e.firstFoundationDown != 0 && f >= e.firstFoundationDown);
             const int first = down ? 12 : 0;
             if (n >= 1 && FoundationValues[f][1] != first)
                 return QStringLiteral("foundation %1 starts with value %2").arg(f).arg(FoundationValues[f][1]);
@@ -494,9 +815,12 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
         const int waste = e.waste ? WasteCount - 1 : 0;
         if (waste < 0 || waste > 104 || !Exactly(WasteCards, 104, waste))
             return QStringLiteral("the waste does not hold exactly its %1 cards").arg(WasteCount - 1);
-        for (int r = 1; r <= 6; ++r)
-            if (!Exactly(AlzhirReserveCards[r], 16, 0))
-                return QStringLiteral("reserve %1, which the game does not have, holds a card").arg(r);
+        for (int r = 1; r <= 6; ++r) {
+            const int n = r <= e.reserves ? AlzhirReserveCounts[r] - 1 : 0;
+            if (n < 0 || n > 16 || !Exactly(AlzhirReserveCards[r], 16, n))
+                return r <= e.reserves ? QStringLiteral("reserve %1 does not hold exactly its %2 cards").arg(r).arg(n)
+                                       : QStringLiteral("reserve %1, which the game does not have, holds a card").arg(r);
+        }
         const int reserve = e.demonReserve ? DemonReserveCount : 0;
         if (reserve < 0 || reserve > 13 || !Exactly(DemonReserveCards, 13, reserve))
             return e.demonReserve ? QStringLiteral("the Daemon reserve does not hold exactly its %1 cards").arg(reserve)
@@ -528,12 +852,16 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
     if (e.dragsFrom)
         g.dragsFrom = e.dragsFrom;
     g.buttonWhenNoMove = e.buttonWhenNoMove;
-    g.endTestHolds = [e, stockSeen] {
-        if (e.stockDealSkipsEndTest && stockSeen->second)
+    g.endTestHolds = [endTest = e.endTest, skipAfterDeal = e.stockDealSkipsEndTest, stockSeen] {
+        if (skipAfterDeal && stockSeen->second)
             return false;
+        if (endTest)
+            return endTest();
         int count = 0;
         return Group5::IsGameWon5() || Group5::CountMoves5(count);
     };
+    if (e.adapt)
+        e.adapt(g);
     return g;
 }
 

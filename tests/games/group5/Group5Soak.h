@@ -25,6 +25,18 @@ struct TGroup5Soak {
     // Points worth aiming at and the legal moves (press point, release point).
     std::vector<QPoint> (*targets)() = nullptr;
     std::vector<std::pair<QPoint, QPoint>> (*moves)() = nullptr;
+    // Cards fan (row, place) of PileCards2 holds (nullptr: the game has no fans).
+    int (*fanCards)(int row, int place) = nullptr;
+    // Reserves 1..reserves of AlzhirReserveCards, counted cards + 1.
+    int reserves = 0;
+    // The first foundation built down (0: none; Algerian patience builds 5-8 down).
+    int firstFoundationDown = 0;
+    // The game's own end test, when it differs from IsGameWon5 || CountMoves5.
+    bool (*endTest)() = nullptr;
+    // Cards column p holds when the game keeps no PileCounts (Uncle Pelk).
+    int (*columnCards)(int p) = nullptr;
+    // What else differs in the driver's description (another picture, a question).
+    void (*adapt)(TSoakGame& g) = nullptr;
     // Foundations 1..downFoundations build down from the King, the others up (Crescent).
     int downFoundations = 0;
     // Daemon's reserve of 13 is in play.
