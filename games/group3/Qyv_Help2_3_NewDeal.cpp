@@ -30,7 +30,7 @@ using Scaling::Scaled;
 namespace {
 
 // The game modules built so far; the other games deal the empty table with "To menu".
-constexpr int BuiltModules[] = {Fig};
+constexpr int BuiltModules[] = {Fig, Sultan, Backbone, Carpet, FlowerGarden, EightSages};
 
 void SetTimesFont(QWidget* w, int size)
 {

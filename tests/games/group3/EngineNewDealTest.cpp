@@ -160,7 +160,7 @@ TEST_F(Group3NewDeal, PictureGalleryPlaysTheFirstLayoutOnGame)
 TEST_F(Group3NewDeal, GamesWithoutAModuleGetTheEmptyTable)
 {
     DealAllGamesForTest = false;
-    Start(Sultan);
+    Start(Calculation);
     ASSERT_TRUE(NewDeal3(false));
     EXPECT_EQ(GameOver, 1);
     EXPECT_TRUE(Form1->Button8->isEnabled());

@@ -1,0 +1,113 @@
+// The stock and waste that Sultan, Backbone, Carpet and 8 Sages turn.
+#include "games/group3/Qyv_Help2_3_Play.h"
+
+#include "games/group3/Qyv_Help2_3.h"
+#include "games/kit/KitFlight.h"
+
+#include "foundation/Settings.h"
+
+#include <algorithm>
+
+namespace Group3 {
+
+using namespace GameState;
+
+namespace {
+
+bool Raised()
+{
+    return CurrentGameId == Sultan || CurrentGameId == Backbone;
+}
+
+} // namespace
+
+int WasteNext3()
+{
+    return CurrentGameId == EightSages ? WasteCount : ExtraPileCount;
+}
+
+void SetWasteNext3(int next)
+{
+    if (CurrentGameId != EightSages)
+        ExtraPileCount = next;
+    if (CurrentGameId != Sultan)
+        WasteCount = next;
+}
+
+QPoint StockTop3()
+{
+    return {AuxPile2X, AuxPile2Y - (Raised() ? StackEdgeStep3(StockCount) : 0)};
+}
+
+QPoint WasteTop3()
+{
+    return {AuxPile1X, AuxPile1Y - (Raised() ? StackEdgeStep3(WasteNext3()) : 0)};
+}
+
+bool TurnStockCard3()
+{
+    const int next = WasteNext3();
+    if (StockCount < 1 || StockCount > 104 || next < 1 || next > 104)
+        return false;
+    const TCardCode card = StockCards[StockCount];
+    const Byte value = StockValues[StockCount];
+    StockCards[StockCount] = cards::Empty;
+    StockValues[StockCount] = cards::EmptyValue;
+    --StockCount;
+    RedrawReserve3(1);
+    if (Settings::MoveMode != 0) {
+        const QPoint from = StockTop3();
+        const QPoint to = WasteTop3();
+        Kit::FlyCard(from.x(), from.y(), to.x(), to.y(), card, 1, 0);
+    }
+    WasteCards[next] = card;
+    WasteValues[next] = value;
+    SetWasteNext3(next + 1);
+    RedrawReserve3(2);
+    return true;
+}
+
+int TurnWasteBack3()
+{
+    const int cardsBack = std::clamp(WasteNext3() - 1, 0, 104 - StockCount);
+    for (int i = 1; i <= cardsBack; ++i) {
+        const int from = cardsBack + 1 - i;
+        StockCards[StockCount + i] = WasteCards[from];
+        StockValues[StockCount + i] = WasteValues[from];
+    }
+    for (int i = 1; i <= 104; ++i) {
+        WasteCards[i] = cards::Empty;
+        WasteValues[i] = cards::EmptyValue;
+    }
+    StockCount += cardsBack;
+    SetWasteNext3(1);
+    RedrawReserve3(1);
+    RedrawReserve3(2);
+    return cardsBack;
+}
+
+TTaken3 TakeWasteTop3()
+{
+    const int top = WasteNext3() - 1;
+    if (top < 1 || top > 104)
+        return {};
+    TTaken3 t{WasteCards[top], WasteValues[top]};
+    WasteCards[top] = cards::Empty;
+    WasteValues[top] = cards::EmptyValue;
+    SetWasteNext3(top);
+    RedrawReserve3(2);
+    return t;
+}
+
+void PutOnWaste3(const TCardCode& card, Byte value)
+{
+    const int next = WasteNext3();
+    if (next < 1 || next > 104)
+        return;
+    WasteCards[next] = card;
+    WasteValues[next] = value;
+    SetWasteNext3(next + 1);
+    RedrawReserve3(2);
+}
+
+} // namespace Group3

@@ -1,0 +1,53 @@
+#pragma once
+// What the modules of Sultan, Backbone, Carpet, Flower garden and 8 Sages ask of the
+// engine: the places that take a card (the move search's own rules), and the stock and
+// waste of Sultan, Backbone, Carpet and 8 Sages: turning a card, turning the waste back,
+// and where the waste's top card lies. Each keeps the waste's next free
+// slot in its own counter (the engine's counter table): Sultan in ExtraPileCount, 8 Sages
+// in WasteCount, Backbone and Carpet in both, kept equal.
+#include "foundation/CardCode.h"
+#include "foundation/GameState.h"
+
+#include <QPoint>
+
+namespace Group3 {
+
+// ---- what takes a card ----
+
+// Sultan's grid place [r, c] (the centre takes nothing).
+bool SultanPlaceTakes3(const TCardCode& card, int value, int r, int c);
+// Backbone's foundation f and column [s, k].
+bool BackboneFoundationTakes3(const TCardCode& card, int value, int f);
+bool BackboneColumnTakes3(const TCardCode& card, int value, int s, int k);
+// Carpet's foundation f.
+bool CarpetFoundationTakes3(const TCardCode& card, int value, int f);
+// The lowest position of column c's run that may be lifted (Flower garden: built down in
+// alternating colours); 0 for an empty column.
+int ColumnRunStart3(int c);
+
+// ---- stock and waste ----
+
+// The waste's next free slot in the current game's counter.
+int WasteNext3();
+// Sets the waste's next free slot (both counters where the game keeps two).
+void SetWasteNext3(int next);
+// Where the stock's and the waste's top cards are drawn (raised in Sultan and Backbone).
+QPoint StockTop3();
+QPoint WasteTop3();
+// The stock's top card onto the waste: the stock repainted, the card flown in move
+// modes 1 and 2, the waste repainted. False with an empty stock or a full waste.
+bool TurnStockCard3();
+// Every waste card back into the stock, the waste's top at the stock's bottom, so the
+// first card turned is on top again; stock and waste repainted. Returns the cards moved.
+int TurnWasteBack3();
+
+// The waste's top card and value taken off (its slot "##" / 99, the count down) and put
+// back on; the waste repainted.
+struct TTaken3 {
+    TCardCode Card = cards::Empty;
+    GameState::Byte Value = cards::EmptyValue;
+};
+TTaken3 TakeWasteTop3();
+void PutOnWaste3(const TCardCode& card, GameState::Byte value);
+
+} // namespace Group3
