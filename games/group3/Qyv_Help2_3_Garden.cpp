@@ -193,8 +193,10 @@ bool GardenPutOnFoundation3(int f, const TCardCode& card, Byte value)
     return FoundationCounts[f] == 14;
 }
 
-bool GardenDoubleClickMove3(const TCardCode& card, Byte value, int foundations, const std::function<QPoint()>& take)
+bool GardenDoubleClickMove3(const TCardCode& source, Byte value, int foundations, const std::function<QPoint()>& take)
 {
+    const TCardCode card = source; // `take` empties the slot it names
+
     const int f = GardenFoundationFor3(card, foundations);
     if (f == 0)
         return false;

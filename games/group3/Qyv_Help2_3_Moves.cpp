@@ -445,7 +445,8 @@ bool PGRowFits(const TCardCode& Card)
 
 bool SultanPlaceTakes3(const TCardCode& card, int value, int r, int c)
 {
-    return r >= 1 && r <= 3 && c >= 1 && c <= 3 && !(r == 2 && c == 2) && SultanFits(card, value, r, c);
+    return r >= 1 && r <= 3 && c >= 1 && c <= 3 && !(r == 2 && c == 2) && SultanNext[r][c] <= 13
+           && SultanFits(card, value, r, c);
 }
 
 bool BackboneFoundationTakes3(const TCardCode& card, int value, int f)

@@ -10,6 +10,9 @@ namespace soak {
 struct TGroup3Game {
     int code = 0;
     const char* name = "";
+    // Events a deal may run for, when a deal needs more than the soak's default to get
+    // through its stock passes (0: the default).
+    int eventsPerDeal = 0;
 };
 
 // The games with a soak line.
