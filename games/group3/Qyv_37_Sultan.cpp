@@ -26,12 +26,6 @@ bool DragMode()
     return Settings::MoveMode == 2;
 }
 
-void Refresh()
-{
-    if (auto* t = Kit::TableImage())
-        t->update();
-}
-
 Kit::TSpot Reserve(int d)
 {
     return {d, 0, SultanReserveX[d], SultanReserveY[d], SultanReserveCards[d], SultanReserveValues[d]};
@@ -83,7 +77,7 @@ bool StockPress(int X, int Y)
     } else {
         return false;
     }
-    Refresh();
+    RefreshTable3();
     DrawInfoPanel3();
     return true;
 }
@@ -126,7 +120,7 @@ Kit::TPlayRules MakeRules()
             SultanReserveValues[s.Pile] = cards::EmptyValue;
             RedrawFoundation3(s.Pile);
         }
-        Refresh();
+        RefreshTable3();
     };
     r.Put = [](const Kit::TSpot& t) {
         if (t.Pile > GridPile) {
@@ -141,12 +135,12 @@ Kit::TPlayRules MakeRules()
             SultanReserveValues[t.Pile] = Byte(TargetValue);
             RedrawFoundation3(t.Pile);
         }
-        Refresh();
+        RefreshTable3();
     };
     r.PutBack = [put = r.Put](const Kit::TSpot& s) {
         if (s.Pile == WastePile) {
             PutOnWaste3(TargetCard, Byte(TargetValue));
-            Refresh();
+            RefreshTable3();
         } else {
             put(s);
         }
@@ -179,12 +173,7 @@ Kit::TPlayRules MakeRules()
     r.Foundations = Foundations;
     r.Search = Kit::TFoundationSearch::Last;
     r.DoubleClickEndTest = true;
-    r.End.Won = [] { return IsGameWon3(); };
-    r.End.Stuck = [] {
-        int moves = 0;
-        return CountMoves3(moves);
-    };
-    r.End.Caption = &Texts::TxtToMenu;
+    r.End = EndTest3();
     return r;
 }
 

@@ -25,12 +25,6 @@ constexpr int WastePile = 20;
 constexpr int BonePile = 30;
 constexpr int FoundationPile = 40;
 
-void Refresh()
-{
-    if (auto* t = Kit::TableImage())
-        t->update();
-}
-
 Kit::TSpot Column(int s, int k)
 {
     const int n = BackboneColumnNext[s][k];
@@ -95,9 +89,29 @@ bool StockPress(int X, int Y)
         HitPos = 0;
         Kit::PlaySound("WavCardUp");
     }
-    Refresh();
+    RefreshTable3();
     Panel();
     return true;
+}
+
+// The card in the hand onto foundation or column `t`.
+void Lay(const Kit::TSpot& t)
+{
+    if (t.Pile > FoundationPile) {
+        const int f = t.Pile - FoundationPile;
+        const int n = BackboneFoundationNext[f];
+        FoundationCards[f][n] = TargetCard;
+        FoundationValues[f][n] = Byte(TargetValue);
+        BackboneFoundationNext[f] = n + 1;
+        RedrawFoundation3(f);
+    } else {
+        const int n = BackboneColumnNext[t.Pile][t.Pos];
+        PileCards2[t.Pile][t.Pos][n] = TargetCard;
+        PileValues2[t.Pile][t.Pos][n] = Byte(TargetValue);
+        BackboneColumnNext[t.Pile][t.Pos] = n + 1;
+        RedrawColumn3(t.Pile, t.Pos);
+    }
+    RefreshTable3();
 }
 
 Kit::TPlayRules MakeRules()
@@ -143,43 +157,26 @@ Kit::TPlayRules MakeRules()
             BackboneColumnNext[s.Pile][s.Pos] = top;
             RedrawColumn3(s.Pile, s.Pos);
         }
-        Refresh();
+        RefreshTable3();
     };
     r.Put = [](const Kit::TSpot& t) {
-        if (t.Pile > FoundationPile) {
-            const int f = t.Pile - FoundationPile;
-            const int n = BackboneFoundationNext[f];
-            FoundationCards[f][n] = TargetCard;
-            FoundationValues[f][n] = Byte(TargetValue);
-            BackboneFoundationNext[f] = n + 1;
-            RedrawFoundation3(f);
-        } else {
-            const int n = BackboneColumnNext[t.Pile][t.Pos];
-            PileCards2[t.Pile][t.Pos][n] = TargetCard;
-            PileValues2[t.Pile][t.Pos][n] = Byte(TargetValue);
-            BackboneColumnNext[t.Pile][t.Pos] = n + 1;
-            RedrawColumn3(t.Pile, t.Pos);
-            // Back on its own column: no move, but the panel is drawn all the same.
-            if (t.SamePlace(Kit::PlaySource))
-                DrawInfoPanel3();
-        }
-        Refresh();
+        Lay(t);
+        // Back on its own column: no move, but the panel is drawn all the same.
+        if (t.Pile < WastePile && t.SamePlace(Kit::PlaySource))
+            DrawInfoPanel3();
     };
-    r.PutBack = [put = r.Put](const Kit::TSpot& s) {
+    r.PutBack = [](const Kit::TSpot& s) {
         if (s.Pile == WastePile) {
             PutOnWaste3(TargetCard, Byte(TargetValue));
+            RefreshTable3();
         } else if (s.Pile > BonePile) {
             BackboneCards[s.Pile - BonePile][s.Pos] = TargetCard;
             BackboneValues[s.Pile - BonePile][s.Pos] = Byte(TargetValue);
             RedrawBackbone();
+            RefreshTable3();
         } else {
-            const int n = BackboneColumnNext[s.Pile][s.Pos];
-            PileCards2[s.Pile][s.Pos][n] = TargetCard;
-            PileValues2[s.Pile][s.Pos][n] = Byte(TargetValue);
-            BackboneColumnNext[s.Pile][s.Pos] = n + 1;
-            RedrawColumn3(s.Pile, s.Pos);
+            Lay(s);
         }
-        Refresh();
     };
     r.TargetAt = [](int X, int Y, Kit::TSpot& t) {
         int a = 0;
@@ -221,12 +218,7 @@ Kit::TPlayRules MakeRules()
     };
     r.Search = Kit::TFoundationSearch::Last;
     r.DoubleClickEndTest = true;
-    r.End.Won = [] { return IsGameWon3(); };
-    r.End.Stuck = [] {
-        int moves = 0;
-        return CountMoves3(moves);
-    };
-    r.End.Caption = &Texts::TxtToMenu;
+    r.End = EndTest3();
     return r;
 }
 

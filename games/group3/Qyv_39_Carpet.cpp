@@ -24,12 +24,6 @@ constexpr int FoundationPile = 10;
 // Only a double click completes a foundation with "WavStopka".
 bool DoubleClicking = false;
 
-void Refresh()
-{
-    if (auto* t = Kit::TableImage())
-        t->update();
-}
-
 Kit::TSpot Place(int i, int j)
 {
     return {i, j, GridX[i][j], GridY[i][j], PileCards[i][j], PileValues[i][j]};
@@ -67,7 +61,7 @@ bool StockPress(int X, int Y)
     }
     TurnStockCard3();
     Kit::PlaySound("WavCardUp");
-    Refresh();
+    RefreshTable3();
     DrawInfoPanel3();
     return true;
 }
@@ -88,6 +82,13 @@ std::vector<Kit::TSpot> DoubleClickTargets()
             out.push_back(last);
     }
     return out;
+}
+
+void LayOnPlace(const Kit::TSpot& t)
+{
+    PileCards[t.Pile][t.Pos] = TargetCard;
+    PileValues[t.Pile][t.Pos] = Byte(TargetValue);
+    RedrawColumn3(t.Pile, t.Pos);
 }
 
 Kit::TPlayRules MakeRules()
@@ -119,7 +120,7 @@ Kit::TPlayRules MakeRules()
             PileValues[s.Pile][s.Pos] = cards::EmptyValue;
             RedrawColumn3(s.Pile, s.Pos);
         }
-        Refresh();
+        RefreshTable3();
     };
     r.Put = [](const Kit::TSpot& t) {
         if (t.Pile > FoundationPile) {
@@ -129,24 +130,20 @@ Kit::TPlayRules MakeRules()
             ++FoundationCounts[f];
             RedrawFoundation3(f);
         } else {
-            PileCards[t.Pile][t.Pos] = TargetCard;
-            PileValues[t.Pile][t.Pos] = Byte(TargetValue);
-            RedrawColumn3(t.Pile, t.Pos);
+            LayOnPlace(t);
             // Back on its own place: no move, but the panel is drawn all the same.
             if (t.SamePlace(Kit::PlaySource))
                 DrawInfoPanel3();
         }
-        Refresh();
+        RefreshTable3();
     };
-    r.PutBack = [put = r.Put](const Kit::TSpot& s) {
+    r.PutBack = [](const Kit::TSpot& s) {
         if (s.Pile == WastePile) {
             PutOnWaste3(TargetCard, Byte(TargetValue));
-            Refresh();
+            RefreshTable3();
         } else {
-            PileCards[s.Pile][s.Pos] = TargetCard;
-            PileValues[s.Pile][s.Pos] = Byte(TargetValue);
-            RedrawColumn3(s.Pile, s.Pos);
-            Refresh();
+            LayOnPlace(s);
+            RefreshTable3();
         }
     };
     r.TargetAt = [](int X, int Y, Kit::TSpot& t) {
@@ -180,12 +177,7 @@ Kit::TPlayRules MakeRules()
     };
     r.Foundations = DoubleClickTargets;
     r.DoubleClickEndTest = true;
-    r.End.Won = [] { return IsGameWon3(); };
-    r.End.Stuck = [] {
-        int moves = 0;
-        return CountMoves3(moves);
-    };
-    r.End.Caption = &Texts::TxtToMenu;
+    r.End = EndTest3();
     return r;
 }
 

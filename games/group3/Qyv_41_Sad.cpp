@@ -129,9 +129,8 @@ void SadFreeDrag(int, int)
 
 void SadMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)
 {
-    if (!Kit::BeginPress(Button))
+    if (!GardenBeginPress3(Button))
         return;
-    Kit::StartPressTiming();
     int index = 0;
     int pos = 0;
     int area = 0;

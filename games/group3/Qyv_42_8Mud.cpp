@@ -133,8 +133,7 @@ bool StockRelease()
     } else {
         return false;
     }
-    if (auto* t = Kit::TableImage())
-        t->update();
+    RefreshTable3();
     DrawInfoPanel3();
     return true;
 }
@@ -186,9 +185,8 @@ void MudFreeDrag(int, int)
 
 void MudMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)
 {
-    if (!Kit::BeginPress(Button))
+    if (!GardenBeginPress3(Button))
         return;
-    Kit::StartPressTiming();
     int index = 0;
     int pos = 0;
     int area = 0;

@@ -3,6 +3,7 @@
 
 #include "games/group3/Qyv_41_Sad.h"
 #include "games/group3/Qyv_Help2_3.h"
+#include "games/group3/Qyv_Help2_3_Play.h"
 
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
@@ -10,6 +11,7 @@
 #include "games/kit/KitDrag.h"
 #include "games/kit/KitEnd.h"
 #include "games/kit/KitFlight.h"
+#include "games/kit/KitPress.h"
 #include "games/kit/KitTable.h"
 
 #include <algorithm>
@@ -24,12 +26,6 @@ namespace {
 bool Inside(int X, int Y, int x, int y)
 {
     return X >= x && X <= x + CardWidth && Y >= y && Y <= y + CardHeight;
-}
-
-void Refresh()
-{
-    if (auto* t = Kit::TableImage())
-        t->update();
 }
 
 // Slots of a column the painter reaches (Flower garden 20, 8 Sages 13).
@@ -95,6 +91,14 @@ int GardenFoundationFor3(const TCardCode& card, int foundations)
     return 0;
 }
 
+bool GardenBeginPress3(platform::MouseButton Button)
+{
+    if (!Kit::BeginPress(Button))
+        return false;
+    Kit::StartPressTiming();
+    return true;
+}
+
 bool GardenLiftColumn3(int c, int p, int X, int Y)
 {
     const int top = PileCounts[c] - 1;
@@ -136,14 +140,14 @@ void GardenDropOnColumn3(int c)
     LayHand(c);
     Refit(c);
     RedrawColumn3(c, 0);
-    Refresh();
+    RefreshTable3();
 }
 
 void GardenReturnToColumn3(int c)
 {
     LayHand(c);
     RedrawColumn3(c, 0);
-    Refresh();
+    RefreshTable3();
 }
 
 bool GardenDropOnFoundation3(int f)
@@ -164,7 +168,7 @@ void GardenTakeColumnTop3(int c, bool refit)
     if (refit)
         Refit(c);
     RedrawColumn3(c, 0);
-    Refresh();
+    RefreshTable3();
 }
 
 void GardenPutOnColumn3(int c, const TCardCode& card, Byte value, bool refit)
@@ -177,7 +181,7 @@ void GardenPutOnColumn3(int c, const TCardCode& card, Byte value, bool refit)
     if (refit)
         Refit(c);
     RedrawColumn3(c, 0);
-    Refresh();
+    RefreshTable3();
 }
 
 bool GardenPutOnFoundation3(int f, const TCardCode& card, Byte value)
@@ -189,7 +193,7 @@ bool GardenPutOnFoundation3(int f, const TCardCode& card, Byte value)
     FoundationValues[f][n] = value;
     FoundationCounts[f] = n + 1;
     RedrawFoundation3(f);
-    Refresh();
+    RefreshTable3();
     return FoundationCounts[f] == 14;
 }
 
@@ -212,13 +216,7 @@ bool GardenDoubleClickMove3(const TCardCode& source, Byte value, int foundations
 
 void GardenEndTest3()
 {
-    Kit::TEndTest t;
-    t.Won = [] { return IsGameWon3(); };
-    t.Stuck = [] {
-        int moves = 0;
-        return CountMoves3(moves);
-    };
-    t.Caption = &Texts::TxtToMenu;
+    Kit::TEndTest t = EndTest3();
     t.Panel = [] { DrawInfoPanel3(); };
     t.WonPanel = Kit::TPanelOrder::AfterScore;
     t.LostPanel = Kit::TPanelOrder::BeforeScore;

@@ -5,6 +5,7 @@
 // module keeps its own hit test, its sources and its click modes.
 #include "foundation/CardCode.h"
 #include "foundation/GameState.h"
+#include "platform/PictureControl.h"
 
 #include <QPoint>
 #include <functional>
@@ -22,6 +23,10 @@ bool GardenColumnTopAt3(int X, int Y, int columns, int& c, int& pos);
 bool GardenFoundationAt3(int X, int Y, int foundations, int& f);
 // The first of `foundations` foundations that takes `card`; 0 for none.
 int GardenFoundationFor3(const TCardCode& card, int foundations);
+
+// The press of a left button with no drag pending: the screen cursor saved and the press
+// timed. False for any other press, which changes nothing.
+bool GardenBeginPress3(platform::MouseButton Button);
 
 // ---- the hand ----
 

@@ -3,14 +3,34 @@
 
 #include "games/group3/Qyv_Help2_3.h"
 #include "games/kit/KitFlight.h"
+#include "games/kit/KitTable.h"
 
 #include "foundation/Settings.h"
+#include "foundation/Texts.h"
 
 #include <algorithm>
 
 namespace Group3 {
 
 using namespace GameState;
+
+void RefreshTable3()
+{
+    if (auto* t = Kit::TableImage())
+        t->update();
+}
+
+Kit::TEndTest EndTest3()
+{
+    Kit::TEndTest t;
+    t.Won = [] { return IsGameWon3(); };
+    t.Stuck = [] {
+        int moves = 0;
+        return CountMoves3(moves);
+    };
+    t.Caption = &Texts::TxtToMenu;
+    return t;
+}
 
 namespace {
 

@@ -7,6 +7,7 @@
 // in WasteCount, Backbone and Carpet in both, kept equal.
 #include "foundation/CardCode.h"
 #include "foundation/GameState.h"
+#include "games/kit/KitEnd.h"
 
 #include <QPoint>
 
@@ -24,6 +25,14 @@ bool CarpetFoundationTakes3(const TCardCode& card, int value, int f);
 // The lowest position of column c's run that may be lifted (Flower garden: built down in
 // alternating colours); 0 for an empty column.
 int ColumnRunStart3(int c);
+
+// ---- the table and the end ----
+
+// The table image shown again after a module changed it.
+void RefreshTable3();
+// The end test of a group-3 module: won by IsGameWon3, stuck by CountMoves3, Button8
+// "To menu" either way.
+Kit::TEndTest EndTest3();
 
 // ---- stock and waste ----
 
