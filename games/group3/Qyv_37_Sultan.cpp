@@ -63,23 +63,10 @@ void DropSelection()
 
 bool StockPress(int X, int Y)
 {
-    if (!OnStock(X, Y))
+    if (!OnStock(X, Y) || (StockCount == 0 && PassCount >= 3))
         return false;
-    if (StockCount > 0) {
-        DropSelection();
-        TurnStockCard3();
-        Kit::PlaySound("WavCardUp");
-    } else if (PassCount < 3) {
-        DropSelection();
-        ++PassCount;
-        TurnWasteBack3();
-        Kit::PlaySound("WavStopka");
-    } else {
-        return false;
-    }
-    RefreshTable3();
-    DrawInfoPanel3();
-    return true;
+    DropSelection();
+    return PlayStock3(3);
 }
 
 std::vector<Kit::TSpot> Foundations()
@@ -179,26 +166,7 @@ Kit::TPlayRules MakeRules()
 
 } // namespace
 
-const Kit::TPlayRules& SultanRules()
-{
-    static const Kit::TPlayRules r = MakeRules();
-    return r;
-}
-
-void SultanMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)
-{
-    Kit::PlayPress(SultanRules(), Button, X, Y);
-}
-
-void SultanMouseMove(platform::ShiftState, int X, int Y)
-{
-    Kit::PlayMove(SultanRules(), X, Y);
-}
-
-void SultanMouseUp(platform::MouseButton Button, platform::ShiftState, int X, int Y)
-{
-    Kit::PlayRelease(SultanRules(), Button, X, Y);
-}
+GROUP3_KIT_MODULE(Sultan)
 
 void SultanDblClick()
 {

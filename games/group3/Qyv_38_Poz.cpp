@@ -77,20 +77,16 @@ bool StockPress(int X, int Y)
 {
     if (ReserveAt(X, Y) != 1 || SourceSelected)
         return false;
-    if (StockCount == 0) {
-        if (PassCount != 1 || WasteCount <= 1)
-            return false;
-        PassCount = 2;
-        TurnWasteBack3();
-        Kit::PlaySound("WavStopka");
-    } else {
-        TurnStockCard3();
+    // An empty waste is not turned back.
+    if (StockCount == 0 && WasteCount <= 1)
+        return false;
+    if (StockCount > 0) {
         HitPile = 0;
         HitPos = 0;
-        Kit::PlaySound("WavCardUp");
     }
-    RefreshTable3();
-    Panel();
+    if (!PlayStock3(2))
+        return false;
+    OfferGiveUp();
     return true;
 }
 
@@ -224,26 +220,7 @@ Kit::TPlayRules MakeRules()
 
 } // namespace
 
-const Kit::TPlayRules& PozRules()
-{
-    static const Kit::TPlayRules r = MakeRules();
-    return r;
-}
-
-void PozMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)
-{
-    Kit::PlayPress(PozRules(), Button, X, Y);
-}
-
-void PozMouseMove(platform::ShiftState, int X, int Y)
-{
-    Kit::PlayMove(PozRules(), X, Y);
-}
-
-void PozMouseUp(platform::MouseButton Button, platform::ShiftState, int X, int Y)
-{
-    Kit::PlayRelease(PozRules(), Button, X, Y);
-}
+GROUP3_KIT_MODULE(Poz)
 
 void PozDblClick()
 {

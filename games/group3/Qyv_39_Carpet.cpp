@@ -59,11 +59,7 @@ bool StockPress(int X, int Y)
         HitPile = 0;
         HitPos = 0;
     }
-    TurnStockCard3();
-    Kit::PlaySound("WavCardUp");
-    RefreshTable3();
-    DrawInfoPanel3();
-    return true;
+    return PlayStock3(1);
 }
 
 std::vector<Kit::TSpot> DoubleClickTargets()
@@ -183,26 +179,7 @@ Kit::TPlayRules MakeRules()
 
 } // namespace
 
-const Kit::TPlayRules& CarpetRules()
-{
-    static const Kit::TPlayRules r = MakeRules();
-    return r;
-}
-
-void CarpetMouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)
-{
-    Kit::PlayPress(CarpetRules(), Button, X, Y);
-}
-
-void CarpetMouseMove(platform::ShiftState, int X, int Y)
-{
-    Kit::PlayMove(CarpetRules(), X, Y);
-}
-
-void CarpetMouseUp(platform::MouseButton Button, platform::ShiftState, int X, int Y)
-{
-    Kit::PlayRelease(CarpetRules(), Button, X, Y);
-}
+GROUP3_KIT_MODULE(Carpet)
 
 void CarpetDblClick()
 {

@@ -119,24 +119,6 @@ void ClickPress(int index, int pos, int area)
     }
 }
 
-// The stock acts on the release: a card turned, or the one turn-back (which an empty
-// waste uses up too).
-bool StockRelease()
-{
-    if (StockCount > 0) {
-        TurnStockCard3();
-        Kit::PlaySound("WavCardUp");
-    } else if (PassCount == 1) {
-        PassCount = 2;
-        TurnWasteBack3();
-        Kit::PlaySound("WavStopka");
-    } else {
-        return false;
-    }
-    RefreshTable3();
-    DrawInfoPanel3();
-    return true;
-}
 
 void ReturnHand(int X, int Y)
 {
@@ -249,7 +231,7 @@ void MudMouseUp(platform::MouseButton, platform::ShiftState, int X, int Y)
     int area = 0;
     MudHitTest(X, Y, index, pos, area);
     if (area == StockArea && !DragActive && (DragMode() || !SourceSelected)) {
-        StockRelease();
+        PlayStock3(2); // the one turn-back, which an empty waste uses up too
     } else if (DragActive) {
         MudFreeDrag(X - DragOffsetX, Y - DragOffsetY);
         if (area == ColumnArea && DragSourcePile == FromWaste && MudFitsTableau(DragCards[1], TopOf(index))) {

@@ -106,6 +106,23 @@ int TurnWasteBack3()
     return cardsBack;
 }
 
+bool PlayStock3(int passes)
+{
+    if (StockCount > 0) {
+        TurnStockCard3();
+        Kit::PlaySound("WavCardUp");
+    } else if (PassCount < passes) {
+        ++PassCount;
+        TurnWasteBack3();
+        Kit::PlaySound("WavStopka");
+    } else {
+        return false;
+    }
+    RefreshTable3();
+    DrawInfoPanel3();
+    return true;
+}
+
 TTaken3 TakeWasteTop3()
 {
     const int top = WasteNext3() - 1;

@@ -8,6 +8,7 @@
 #include "foundation/CardCode.h"
 #include "foundation/GameState.h"
 #include "games/kit/KitEnd.h"
+#include "games/kit/KitPlay.h"
 
 #include <QPoint>
 
@@ -46,6 +47,10 @@ QPoint WasteTop3();
 // The stock's top card onto the waste: the stock repainted, the card flown in move
 // modes 1 and 2, the waste repainted. False with an empty stock or a full waste.
 bool TurnStockCard3();
+// A press on the stock: its top card turned ("WavCardUp"), or, with the stock empty and
+// PassCount below `passes`, the waste turned back for the next pass ("WavStopka"); the
+// table refreshed and the info panel drawn. False when the stock can do nothing.
+bool PlayStock3(int passes);
 // Every waste card back into the stock, the waste's top at the stock's bottom, so the
 // first card turned is on top again; stock and waste repainted. Returns the cards moved.
 int TurnWasteBack3();
@@ -60,3 +65,21 @@ TTaken3 TakeWasteTop3();
 void PutOnWaste3(const TCardCode& card, GameState::Byte value);
 
 } // namespace Group3
+
+// The rules accessor `Name`Rules() of a module that the kit plays by MakeRules(), and its
+// four table handlers. Used inside namespace Group3.
+#define GROUP3_KIT_MODULE(Name)                                                                   \
+    const Kit::TPlayRules& Name##Rules()                                                          \
+    {                                                                                             \
+        static const Kit::TPlayRules r = MakeRules();                                             \
+        return r;                                                                                 \
+    }                                                                                             \
+    void Name##MouseDown(platform::MouseButton Button, platform::ShiftState, int X, int Y)        \
+    {                                                                                             \
+        Kit::PlayPress(Name##Rules(), Button, X, Y);                                              \
+    }                                                                                             \
+    void Name##MouseMove(platform::ShiftState, int X, int Y) { Kit::PlayMove(Name##Rules(), X, Y); } \
+    void Name##MouseUp(platform::MouseButton Button, platform::ShiftState, int X, int Y)          \
+    {                                                                                             \
+        Kit::PlayRelease(Name##Rules(), Button, X, Y);                                            \
+    }
