@@ -240,6 +240,11 @@ void MudMouseUp(platform::MouseButton, platform::ShiftState, int X, int Y)
             ++MoveCounter;
         } else if (area == FoundationArea && MudFitsFoundation(DragCards[1], index)) {
             GardenDropOnFoundation3(index);
+            // Every change of a column refits its step.
+            if (DragSourcePile != FromWaste) {
+                ColumnStep[DragSourcePile] = MudFanStep(DragSourcePile);
+                RedrawColumn3(DragSourcePile, 0);
+            }
             Kit::PlaySound("WavCardUp");
             ++MoveCounter;
         } else {

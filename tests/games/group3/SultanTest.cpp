@@ -141,6 +141,22 @@ TEST_F(SultanPlay, TurnOversRestoreTheOrderAndTheStockEndsAfterTheThirdPass)
     EXPECT_FALSE(HandOnTable());
 }
 
+TEST_F(SultanPlay, TheEmptyStocksMarkerTellsWhetherATurnOverRemains)
+{
+    Start(2);
+    ClearCards(StockCards, StockValues);
+    StockCount = 0;
+    const QRect stock(AuxPile2X, AuxPile2Y, CardWidth, CardHeight);
+    QImage marker[4];
+    for (int pass = 1; pass <= 3; ++pass) {
+        PassCount = pass;
+        RedrawReserve3(1);
+        marker[pass] = Shown().copy(stock);
+    }
+    EXPECT_EQ(Text(Difference(marker[1], marker[2])), "none");
+    EXPECT_NE(Text(Difference(marker[2], marker[3])), "none");
+}
+
 TEST_F(SultanPlay, ReserveCardsMoveBetweenReservesOnlyByADrag)
 {
     Start(2);
