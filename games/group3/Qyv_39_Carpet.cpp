@@ -183,9 +183,11 @@ GROUP3_KIT_MODULE(Carpet)
 
 void CarpetDblClick()
 {
-    DoubleClicking = true;
+    struct Flag {
+        Flag() { DoubleClicking = true; }
+        ~Flag() { DoubleClicking = false; }
+    } during;
     Kit::PlayDoubleClick(CarpetRules());
-    DoubleClicking = false;
 }
 
 } // namespace Group3
