@@ -59,9 +59,19 @@ QPoint StockTop3()
     return {AuxPile2X, AuxPile2Y - (Raised() ? StackEdgeStep3(StockCount) : 0)};
 }
 
+namespace {
+
+// Where the painter draws the waste's card of `slot`: raised by its own stack edge.
+QPoint WasteSlot(int slot)
+{
+    return {AuxPile1X, AuxPile1Y - (Raised() ? StackEdgeStep3(std::max(0, slot)) : 0)};
+}
+
+} // namespace
+
 QPoint WasteTop3()
 {
-    return {AuxPile1X, AuxPile1Y - (Raised() ? StackEdgeStep3(WasteNext3()) : 0)};
+    return WasteSlot(WasteNext3() - 1);
 }
 
 bool TurnStockCard3()
@@ -77,7 +87,7 @@ bool TurnStockCard3()
     RedrawReserve3(1);
     if (Settings::MoveMode != 0) {
         const QPoint from = StockTop3();
-        const QPoint to = WasteTop3();
+        const QPoint to = WasteSlot(next);
         Kit::FlyCard(from.x(), from.y(), to.x(), to.y(), card, 1, 0);
     }
     WasteCards[next] = card;

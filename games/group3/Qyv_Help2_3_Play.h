@@ -41,7 +41,8 @@ Kit::TEndTest EndTest3();
 int WasteNext3();
 // Sets the waste's next free slot (both counters where the game keeps two).
 void SetWasteNext3(int next);
-// Where the stock's and the waste's top cards are drawn (raised in Sultan and Backbone).
+// Where the stock's and the waste's top cards are drawn (raised in Sultan and Backbone;
+// the waste's top by the stack edge of its own slot, as the painter draws it).
 QPoint StockTop3();
 QPoint WasteTop3();
 // The stock's top card onto the waste: the stock repainted, the card flown in move

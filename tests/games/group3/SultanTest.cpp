@@ -202,6 +202,24 @@ TEST_F(SultanPlay, OnlyAKingFoundationSoundsWhenItsQueenArrives)
     EXPECT_EQ(Sounds(), "WavDown WavStopka");
 }
 
+TEST_F(SultanPlay, TheWastesMarkLiesOnItsRaisedTopCard)
+{
+    // Ten cards on the waste: the tenth lies one stack edge higher than the ninth.
+    for (int cardsOn : {9, 10}) {
+        SCOPED_TRACE(cardsOn);
+        Start(0);
+        for (int i = 0; i < cardsOn; ++i)
+            Click(StockAt());
+        const QImage plain = Shown().copy();
+        Click(WasteAt());
+        ASSERT_TRUE(SourceSelected);
+        const QRect top(AuxPile1X, AuxPile1Y - StackEdgeStep3(cardsOn), CardWidth + 1, CardHeight + 1);
+        const QRect marked = Difference(plain, Shown());
+        EXPECT_FALSE(marked.isEmpty());
+        EXPECT_EQ(Text(marked), Text(marked & top));
+    }
+}
+
 TEST_F(SultanPlay, AStockTurnTakesASelectedReservesMarkOff)
 {
     Start(0);
