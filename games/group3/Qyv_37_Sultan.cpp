@@ -31,13 +31,6 @@ Kit::TSpot Reserve(int d)
     return {d, 0, SultanReserveX[d], SultanReserveY[d], SultanReserveCards[d], SultanReserveValues[d]};
 }
 
-Kit::TSpot Waste()
-{
-    const int top = ExtraPileCount - 1;
-    const QPoint p = WasteTop3();
-    return {WastePile, DragMode() ? WastePile : 0, p.x(), p.y(), WasteCards[top], WasteValues[top]};
-}
-
 Kit::TSpot Grid(int r, int c)
 {
     const int n = SultanNext[r][c];
@@ -46,8 +39,7 @@ Kit::TSpot Grid(int r, int c)
 
 bool OnStock(int X, int Y)
 {
-    int pile = 0;
-    return HitTestReserve3(X, Y, pile) && pile == 1;
+    return StockOrWasteAt3(X, Y) == 1;
 }
 
 // The turn and the turn-over cancel a selection, its mark included.
@@ -85,13 +77,9 @@ Kit::TPlayRules MakeRules()
     r.OwnPress = StockPress;
     r.OwnHand = [](int X, int Y) { return OnStock(X, Y) && (StockCount > 0 || PassCount < 3); };
     r.SourceAt = [](int X, int Y, Kit::TSpot& s) {
+        if (const auto waste = WasteSourceAt3(X, Y, WastePile, DragMode() ? WastePile : 0, s))
+            return *waste;
         int pile = 0;
-        if (HitTestReserve3(X, Y, pile)) {
-            if (pile != 2 || ExtraPileCount < 2)
-                return false;
-            s = Waste();
-            return true;
-        }
         if (!HitTestFoundation3(X, Y, pile) || !HoldsCard3(SultanReserveCards[pile]))
             return false;
         s = Reserve(pile);

@@ -31,13 +31,6 @@ Kit::TSpot Column(int s, int k)
     return {s, k, GridX[s][k], GridY[s][k], PileCards2[s][k][std::max(1, n - 1)], PileValues2[s][k][std::max(1, n - 1)]};
 }
 
-Kit::TSpot Waste()
-{
-    const int top = WasteCount - 1;
-    const QPoint p = WasteTop3();
-    return {WastePile, 0, p.x(), p.y(), WasteCards[top], WasteValues[top]};
-}
-
 Kit::TSpot Bone(int r, int i)
 {
     const int at = (r - 1) * 11 + i;
@@ -49,12 +42,6 @@ Kit::TSpot Foundation(int f)
     const int n = BackboneFoundationNext[f];
     return {FoundationPile + f, 0, FoundationPosX[f], FoundationPosY[f], FoundationCards[f][std::max(1, n - 1)],
             FoundationValues[f][std::max(1, n - 1)]};
-}
-
-int ReserveAt(int X, int Y)
-{
-    int pile = 0;
-    return HitTestReserve3(X, Y, pile) ? pile : 0;
 }
 
 // The passes are over once the stock of the second pass is used up, or stock and waste
@@ -75,7 +62,7 @@ void Panel()
 
 bool StockPress(int X, int Y)
 {
-    if (ReserveAt(X, Y) != 1 || SourceSelected)
+    if (StockOrWasteAt3(X, Y) != 1 || SourceSelected)
         return false;
     // An empty waste is not turned back.
     if (StockCount == 0 && WasteCount <= 1)
@@ -114,14 +101,10 @@ Kit::TPlayRules MakeRules()
 {
     Kit::TPlayRules r;
     r.OwnPress = StockPress;
-    r.OwnHand = [](int X, int Y) { return ReserveAt(X, Y) == 1 && StockCount > 0; };
+    r.OwnHand = [](int X, int Y) { return StockOrWasteAt3(X, Y) == 1 && StockCount > 0; };
     r.SourceAt = [](int X, int Y, Kit::TSpot& s) {
-        if (const int pile = ReserveAt(X, Y)) {
-            if (pile != 2 || WasteCount < 2)
-                return false;
-            s = Waste();
-            return true;
-        }
+        if (const auto waste = WasteSourceAt3(X, Y, WastePile, 0, s))
+            return *waste;
         int a = 0;
         int b = 0;
         if (HitTestColumn3(X, Y, a, b)) {

@@ -29,27 +29,15 @@ Kit::TSpot Place(int i, int j)
     return {i, j, GridX[i][j], GridY[i][j], PileCards[i][j], PileValues[i][j]};
 }
 
-Kit::TSpot Waste()
-{
-    const int top = WasteCount - 1;
-    return {WastePile, Settings::MoveMode == 2 ? WastePile : 0, AuxPile1X, AuxPile1Y, WasteCards[top], WasteValues[top]};
-}
-
 Kit::TSpot Foundation(int f)
 {
     const int n = FoundationCounts[f];
     return {FoundationPile + f, 0, FoundationPosX[f], FoundationPosY[f], FoundationCards[f][n - 1], FoundationValues[f][n - 1]};
 }
 
-int ReserveAt(int X, int Y)
-{
-    int pile = 0;
-    return HitTestReserve3(X, Y, pile) ? pile : 0;
-}
-
 bool StockPress(int X, int Y)
 {
-    if (ReserveAt(X, Y) != 1 || StockCount == 0)
+    if (StockOrWasteAt3(X, Y) != 1 || StockCount == 0)
         return false;
     // A selected waste card goes with the turn (the repaint takes its mark); a carpet
     // card stays selected.
@@ -68,7 +56,7 @@ std::vector<Kit::TSpot> DoubleClickTargets()
     for (int f = 1; f <= 4; ++f)
         out.push_back(Foundation(f));
     // The waste falls back to the last empty place, column by column.
-    if (ReserveAt(LastUpX, LastUpY) == 2) {
+    if (StockOrWasteAt3(LastUpX, LastUpY) == 2) {
         Kit::TSpot last;
         for (int i = 1; i <= 5; ++i)
             for (int j = 1; j <= 4; ++j)
@@ -91,14 +79,10 @@ Kit::TPlayRules MakeRules()
 {
     Kit::TPlayRules r;
     r.OwnPress = StockPress;
-    r.OwnHand = [](int X, int Y) { return ReserveAt(X, Y) == 1 && StockCount > 0; };
+    r.OwnHand = [](int X, int Y) { return StockOrWasteAt3(X, Y) == 1 && StockCount > 0; };
     r.SourceAt = [](int X, int Y, Kit::TSpot& s) {
-        if (const int pile = ReserveAt(X, Y)) {
-            if (pile != 2 || WasteCount < 2)
-                return false;
-            s = Waste();
-            return true;
-        }
+        if (const auto waste = WasteSourceAt3(X, Y, WastePile, Settings::MoveMode == 2 ? WastePile : 0, s))
+            return *waste;
         int i = 0;
         int j = 0;
         if (!HitTestColumn3(X, Y, i, j) || !HoldsCard3(PileCards[i][j]))
@@ -165,7 +149,7 @@ Kit::TPlayRules MakeRules()
     r.SilentHomeDrop = true;
     r.Panel = [] { DrawInfoPanel3(); };
     r.Hint = [](int X, int Y) {
-        switch (ReserveAt(X, Y)) {
+        switch (StockOrWasteAt3(X, Y)) {
         case 1: return QString::number(StockCount);
         case 2: return QString::number(WasteCount - 1);
         default: return QString();

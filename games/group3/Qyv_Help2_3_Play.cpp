@@ -74,6 +74,25 @@ QPoint WasteTop3()
     return WasteSlot(WasteNext3() - 1);
 }
 
+int StockOrWasteAt3(int X, int Y)
+{
+    int pile = 0;
+    return HitTestReserve3(X, Y, pile) && (pile == 1 || pile == 2) ? pile : 0;
+}
+
+std::optional<bool> WasteSourceAt3(int X, int Y, int pile, int pos, Kit::TSpot& s)
+{
+    const int at = StockOrWasteAt3(X, Y);
+    if (at == 0)
+        return std::nullopt;
+    const int top = WasteNext3() - 1;
+    if (at != 2 || top < 1 || top > 104)
+        return false;
+    const QPoint p = WasteTop3();
+    s = {pile, pos, p.x(), p.y(), WasteCards[top], WasteValues[top]};
+    return true;
+}
+
 bool TurnStockCard3()
 {
     const int next = WasteNext3();

@@ -11,6 +11,7 @@
 #include "games/kit/KitPlay.h"
 
 #include <QPoint>
+#include <optional>
 
 namespace Group3 {
 
@@ -45,6 +46,11 @@ void SetWasteNext3(int next);
 // the waste's top by the stack edge of its own slot, as the painter draws it).
 QPoint StockTop3();
 QPoint WasteTop3();
+// 1 for the stock, 2 for the waste under (X, Y) (the engine's hit test); 0 for neither.
+int StockOrWasteAt3(int X, int Y);
+// A press source on the stock or the waste: none when (X, Y) is on neither; else whether
+// the waste holds a card there, put into `s` as pile `pile`, position `pos`.
+std::optional<bool> WasteSourceAt3(int X, int Y, int pile, int pos, Kit::TSpot& s);
 // The stock's top card onto the waste: the stock repainted, the card flown in move
 // modes 1 and 2, the waste repainted. False with an empty stock or a full waste.
 bool TurnStockCard3();
