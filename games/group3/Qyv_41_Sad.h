@@ -16,3 +16,17 @@ bool SadFitsFoundation(const TCardCode& Card, int F);
 int SadFanStep(int C);
 
 } // namespace Group3
+
+namespace Group3 {
+
+// Where the cards in the hand came from: 1 the bouquet, 2 a column.
+inline int SadDragOrigin = 0;
+
+// The place under (X, Y): Area 1 a bouquet card (Index = Pos = its number, the highest
+// of overlapping cards), 2 a foundation (Index), 3 a column (Index, Pos = the top card,
+// or the card whose visible strip holds the point); 0 nothing. Pos is at least 1.
+void SadHitTest(int X, int Y, int& Index, int& Pos, int& Area);
+// The drag sprite taken off the table and freed.
+void SadFreeDrag(int X, int Y);
+
+} // namespace Group3

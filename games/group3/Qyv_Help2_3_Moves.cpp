@@ -1,6 +1,7 @@
 // The group-3 move search: the stuck test of every game and the moves its panel shows,
 // and Picture Gallery's placement test.
 #include "games/group3/Qyv_Help2_3.h"
+#include "games/group3/Qyv_Help2_3_Play.h"
 
 #include "games/group3/Qyv_41_Sad.h"
 
@@ -445,6 +446,32 @@ bool PGRowFits(const TCardCode& Card)
         if (PGPlaceTakes(c, row, Card))
             return true;
     return false;
+}
+
+bool SultanPlaceTakes3(const TCardCode& card, int value, int r, int c)
+{
+    return r >= 1 && r <= 3 && c >= 1 && c <= 3 && !(r == 2 && c == 2) && SultanNext[r][c] <= 13
+           && SultanFits(card, value, r, c);
+}
+
+bool BackboneFoundationTakes3(const TCardCode& card, int value, int f)
+{
+    return f >= 1 && f <= 8 && BackboneFitsFoundation(card, value, f);
+}
+
+bool BackboneColumnTakes3(const TCardCode& card, int value, int s, int k)
+{
+    return s >= 1 && s <= 2 && k >= 1 && k <= 4 && BackboneFitsColumn(card, value, s, k);
+}
+
+bool CarpetFoundationTakes3(const TCardCode& card, int value, int f)
+{
+    return f >= 1 && f <= 4 && CarpetFitsFoundation(card, value, f);
+}
+
+int ColumnRunStart3(int c)
+{
+    return RunStart(c);
 }
 
 bool CountMoves3(int& MoveCount)

@@ -30,7 +30,8 @@ using Scaling::Scaled;
 namespace {
 
 // The game modules built so far; the other games deal the empty table with "To menu".
-constexpr int BuiltModules[] = {PictureGallery, Desire, Twenty, Calculation, Fig};
+constexpr int BuiltModules[] = {PictureGallery, Desire,   Twenty,       Calculation, Sultan,
+                                 Carpet,         Backbone, FlowerGarden, EightSages,  Fig};
 
 void SetTimesFont(QWidget* w, int size)
 {

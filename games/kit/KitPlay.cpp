@@ -162,6 +162,8 @@ void PlayMove(const TPlayRules& r, int X, int Y)
         hand = true;
     else
         hand = r.TargetAt && r.TargetAt(X, Y, t) && Legal(r, t, PlaySource.Card, PlaySource.Value);
+    if (!hand && r.OwnHand)
+        hand = r.OwnHand(X, Y);
     SetTableCursor(hand ? CursorHand : CursorArrow);
 }
 

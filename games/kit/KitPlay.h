@@ -62,6 +62,9 @@ struct TPlayRules {
     // The game's own attempts before a card is taken (a stock deal, ...); true when
     // one handled the press.
     std::function<bool(int X, int Y)> OwnPress;
+    // Where one of those attempts would act (a stock with cards): the hand while no
+    // card is dragged.
+    std::function<bool(int X, int Y)> OwnHand;
     // A card at (X, Y) that may be lifted or selected.
     std::function<bool(int X, int Y, TSpot& source)> SourceAt;
     // The card of `source` into the hand (HoldOneCard), its place emptied, its count

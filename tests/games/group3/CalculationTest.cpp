@@ -1,7 +1,7 @@
 // Calculation played through real mouse events: the four building orders, the waste
 // piles that take only stock cards and close up as they grow, the hints, the refused
 // drops that always sound, and the won and lost ends.
-#include "Group3PlaySupport.h"
+#include "Group3Play.h"
 
 #include "foundation/Scaling.h"
 #include "games/group3/Qyv_36_Calc.h"

@@ -1,7 +1,7 @@
 // Desire played through real mouse events: the circular foundation rule, the reserve
 // deal, the carries that come back, the double click, and the won and lost ends with
 // the "WavStopka" of a dry table while reserves remain.
-#include "Group3PlaySupport.h"
+#include "Group3Play.h"
 
 #include "foundation/Scaling.h"
 #include "games/group3/Qyv_34_Desire.h"

@@ -157,16 +157,6 @@ TEST_F(Group3NewDeal, PictureGalleryPlaysTheFirstLayoutOnGame)
     EXPECT_EQ(GalleryRedealCount, 1);
 }
 
-TEST_F(Group3NewDeal, GamesWithoutAModuleGetTheEmptyTable)
-{
-    DealAllGamesForTest = false;
-    Start(Sultan);
-    ASSERT_TRUE(NewDeal3(false));
-    EXPECT_EQ(GameOver, 1);
-    EXPECT_TRUE(Form1->Button8->isEnabled());
-    EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));
-}
-
 TEST_F(Group3NewDeal, AnUnreadableClubFileLeavesTheTableAlone)
 {
     testsupport::ScriptedPresenter presenter;

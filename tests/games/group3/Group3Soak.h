@@ -5,12 +5,23 @@
 // group's own and shared by all of them.
 #include "support/SoakDriver.h"
 
+#include <ostream>
+
 namespace soak {
 
 struct TGroup3Game {
     int code = 0;
     const char* name = "";
+    // Events a deal may run for, when a deal needs more than the soak's default to get
+    // through its stock passes (0: the default).
+    int eventsPerDeal = 0;
 };
+
+// A test's name shows the game's name, not the bytes of its description.
+inline void PrintTo(const TGroup3Game& g, std::ostream* os)
+{
+    *os << g.name;
+}
 
 // The games with a soak line.
 std::vector<TGroup3Game> Group3SoakGames();

@@ -26,6 +26,8 @@ TEST_P(Group3Soak, RandomPlayKeepsThePackWholeAndTheTableConsistent)
     options.game = g.code;
     options.seed = soak::SeedFromEnvironment(static_cast<std::uint32_t>(g.code) * 7919u + 3u);
     options.events = soak::EventsFromEnvironment(20000);
+    if (g.eventsPerDeal > 0)
+        options.eventsPerDeal = g.eventsPerDeal;
     options.eventsPerDeal = std::max(50, std::min(options.eventsPerDeal, options.events / 3));
     options.replay = QStringLiteral("bin/test_games_group3 --gtest_filter='*Soak*/%1'").arg(QLatin1String(g.name));
     const soak::TSoakResult r = soak::RunSoak(options, soak::SoakGroup3());

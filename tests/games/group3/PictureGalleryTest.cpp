@@ -1,7 +1,7 @@
 // Picture Gallery played through real mouse events: the placement rule, the stock deal
 // from its front back with any button, drag and drop with its refusals redrawn in place,
 // the two click modes with their selections, and the won and lost ends.
-#include "Group3PlaySupport.h"
+#include "Group3Play.h"
 
 #include "foundation/CardDrawing.h"
 #include "foundation/Scaling.h"

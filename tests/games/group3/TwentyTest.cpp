@@ -1,7 +1,7 @@
 // Twenty played through real mouse events: the odd and even foundations, the refill of
 // an emptied place, the stock's rounds and backs, place moves once the stock is empty,
 // and the won, dry and lost ends.
-#include "Group3PlaySupport.h"
+#include "Group3Play.h"
 
 #include "foundation/Scaling.h"
 #include "games/group3/Qyv_35_20.h"

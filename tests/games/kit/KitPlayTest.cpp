@@ -469,6 +469,29 @@ TEST_F(KitPlayOptions, DragCursorByPointerOrByTheDropSearch)
     }
 }
 
+TEST_F(KitPlayOptions, TheGamesOwnPlacesShowTheHandWhileNoCardIsHeld)
+{
+    Kit::HandCursorSet = [](int) { return QCursor(Qt::PointingHandCursor); };
+    Kit::ArrowCursorSet = [](int) { return QCursor(Qt::ArrowCursor); };
+    const QPoint stock(3, 3);
+    for (int mode : {0, 2}) {
+        for (bool own : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << (own ? ", own hand" : ""));
+            Game(mode);
+            Kit::TPlayRules r = KitGame::MakeRules();
+            if (own)
+                r.OwnHand = [stock](int X, int Y) { return X == stock.x() && Y == stock.y(); };
+            Use(r);
+            Move(stock, Qt::NoButton);
+            EXPECT_EQ(Form1->ImageStol->cursor().shape(), own ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            Move(stock + QPoint(1, 0), Qt::NoButton);
+            EXPECT_EQ(Form1->ImageStol->cursor().shape(), Qt::ArrowCursor);
+        }
+    }
+    Kit::HandCursorSet = nullptr;
+    Kit::ArrowCursorSet = nullptr;
+}
+
 } // namespace
 
 namespace {
