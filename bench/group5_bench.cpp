@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -85,17 +86,22 @@ void BM_Group5CountMovesFortyThieves(benchmark::State& state)
 }
 BENCHMARK(BM_Group5CountMovesFortyThieves)->Unit(benchmark::kMicrosecond);
 
-// Miss Milligan with the whole stock dealt onto its columns: long columns to search.
-void BM_Group5CountMovesMissLongColumns(benchmark::State& state)
+// The move search of `game` with the whole stock dealt onto its columns: long columns.
+void CountMovesOnLongColumns(benchmark::State& state, int game, std::uint32_t seed)
 {
-    auto window = Table(Group5::Miss, 760, 500, 1.0);
-    SetShuffleSeedForTest(42);
+    auto window = Table(game, 760, 500, 1.0);
+    SetShuffleSeedForTest(seed);
     Group5::DealRound5(true);
     DealStockOntoColumns();
     int count = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(Group5::CountMoves5(count));
     Form1 = nullptr;
+}
+
+void BM_Group5CountMovesMissLongColumns(benchmark::State& state)
+{
+    CountMovesOnLongColumns(state, Group5::Miss, 42);
 }
 BENCHMARK(BM_Group5CountMovesMissLongColumns)->Unit(benchmark::kMicrosecond);
 
@@ -184,17 +190,9 @@ void BM_Group5BusyAcesDrop(benchmark::State& state)
 }
 BENCHMARK(BM_Group5BusyAcesDrop)->Unit(benchmark::kMicrosecond);
 
-// Algerian patience with the whole stock dealt onto its columns.
 void BM_Group5CountMovesAlzhirLongColumns(benchmark::State& state)
 {
-    auto window = Table(Group5::Alzhir, 760, 500, 1.0);
-    SetShuffleSeedForTest(45);
-    Group5::DealRound5(true);
-    DealStockOntoColumns();
-    int count = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Group5::CountMoves5(count));
-    Form1 = nullptr;
+    CountMovesOnLongColumns(state, Group5::Alzhir, 45);
 }
 BENCHMARK(BM_Group5CountMovesAlzhirLongColumns)->Unit(benchmark::kMicrosecond);
 

@@ -190,16 +190,7 @@ TSoakGame SoakGroup4()
         return m;
     };
 
-    g.buttons = [] {
-        std::vector<std::function<void()>> b;
-        if (DragActive)
-            return b;
-        if (Form1->Button8->isEnabled() && !GameOver)
-            b.push_back([] { RoundEnd::Button8Click(*Form1); });
-        if (Form1->Button7->isEnabled() && RoundPhase == 2)
-            b.push_back([] { RoundStart::Button7Click(*Form1); });
-        return b;
-    };
+    g.buttons = soak::ActionButtonPresses;
 
     g.softlock = []() -> QString {
         if (!GridMoves().empty() || StockCount > 0 || CanTurnBack() || Form1->Button8->isEnabled())

@@ -832,16 +832,7 @@ TSoakGame SoakGroup5(const TGroup5Soak& e)
 
     g.targets = e.targets;
     g.moves = e.moves;
-    g.buttons = [] {
-        std::vector<std::function<void()>> b;
-        if (DragActive)
-            return b;
-        if (Form1->Button8->isEnabled() && !GameOver)
-            b.push_back([] { RoundEnd::Button8Click(*Form1); });
-        if (Form1->Button7->isEnabled() && RoundPhase == 2)
-            b.push_back([] { RoundStart::Button7Click(*Form1); });
-        return b;
-    };
+    g.buttons = soak::ActionButtonPresses;
     g.softlock = [moves = e.moves]() -> QString {
         // A click selection is taken back by clicking it again, which frees the give-up.
         if (!moves().empty() || StockCount > 0 || Form1->Button8->isEnabled() || SelectedPile != 0)
