@@ -226,29 +226,4 @@ TEST_F(EngineRound, AnUnreadableClubFileLeavesTheTableAlone)
     EXPECT_EQ(RoundActive, 0);
 }
 
-TEST_F(EngineRound, ACodeWithoutItsModuleGetsTheEmptyTable)
-{
-    // A code whose module has not landed yet; once all have, there is nothing to test.
-    int game = 0;
-    for (int code : {Crescent, OpenCrescent, Daemon, Clover, Miss, UnclePelk, BusyAces, Lucie, Alzhir, FortyThieves})
-        if (game == 0 && !ModuleLanded5(code))
-            game = code;
-    if (game == 0)
-        GTEST_SKIP() << "every group-5 module has landed";
-    // A table left by an earlier round: nothing of it may show or count on the empty one.
-    g5test::EmptyTable(game);
-    g5test::SetStock({"5ч", "6ч"});
-    PlayerSlot = 6;
-    NewDeal5(false);
-    EXPECT_EQ(StandInTable5, 1);
-    EXPECT_EQ(Form1->Button8->text(), Texts::Tx(Texts::TxtToMenu));
-    EXPECT_TRUE(Form1->Button8->isEnabled());
-    const QImage before = Form1->ImageStol->canvas().image();
-    DealFromKoloda5();
-    DrawInfoPanel5();
-    RedrawKoloda5(0);
-    EXPECT_EQ(StockCount, 2);
-    EXPECT_EQ(Form1->ImageStol->canvas().image(), before);
-}
-
 } // namespace
