@@ -477,15 +477,14 @@ void AlzhirMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
         Kit::SetTableHint(QString::number(StockCount));
     else
         Kit::TableHintOff();
-    if (DragActive) {
-        const TCard c{TargetCard, static_cast<Byte>(TargetValue)};
-        const int f = FoundationAt(X, Y);
-        const int hit = AlzhirHitTest(X, Y);
-        const bool takes = (f != 0 && FoundationTakes(f, c)) || (IsColumn(hit) && ShowsFollow(hit, c));
-        Kit::SetScreenCursor(takes ? Kit::CursorHand : Kit::CursorArrow);
-        return;
-    }
-    Kit::SetTableCursor(HandOverTable(X, Y) ? Kit::CursorHand : Kit::CursorArrow);
+    Kit::ShowMoveCursor(
+        [X, Y] {
+            const TCard c{TargetCard, static_cast<Byte>(TargetValue)};
+            const int f = FoundationAt(X, Y);
+            const int hit = AlzhirHitTest(X, Y);
+            return (f != 0 && FoundationTakes(f, c)) || (IsColumn(hit) && ShowsFollow(hit, c));
+        },
+        [X, Y] { return HandOverTable(X, Y); });
 }
 
 void AlzhirMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int X, int Y)

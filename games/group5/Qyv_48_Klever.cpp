@@ -316,15 +316,14 @@ void KleverMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
 {
     if (RoundPhase == 1 || GameOver)
         return;
-    if (DragActive) {
-        const TCard5 c = HeldCard5();
-        const int f = FoundationAt(X, Y);
-        const int hit = KleverHitTest(X, Y);
-        const bool takes = (f != 0 && FoundationTakes(f, c)) || (hit != 0 && FanTakes(hit, c));
-        Kit::SetScreenCursor(takes ? Kit::CursorHand : Kit::CursorArrow);
-        return;
-    }
-    Kit::SetTableCursor(HandOverTable(X, Y) ? Kit::CursorHand : Kit::CursorArrow);
+    Kit::ShowMoveCursor(
+        [X, Y] {
+            const TCard5 c = HeldCard5();
+            const int f = FoundationAt(X, Y);
+            const int hit = KleverHitTest(X, Y);
+            return (f != 0 && FoundationTakes(f, c)) || (hit != 0 && FanTakes(hit, c));
+        },
+        [X, Y] { return HandOverTable(X, Y); });
 }
 
 void KleverMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int X, int Y)

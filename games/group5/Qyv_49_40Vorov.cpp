@@ -539,15 +539,14 @@ void FortyThievesMouseMove(platform::ShiftState /*Shift*/, int X, int Y)
         Kit::SetTableHint(QString::number(StockCount));
     else
         Kit::TableHintOff();
-    if (DragActive) {
-        const int f = FoundationAt(X, Y);
-        const int hit = FortyThievesHitTest(X, Y);
-        const bool takes = (f != 0 && FoundationTakes(f, TargetCard, TargetValue))
-                           || (hit != 0 && TopFollows(hit, TargetCard, TargetValue));
-        Kit::SetScreenCursor(takes ? Kit::CursorHand : Kit::CursorArrow);
-        return;
-    }
-    Kit::SetTableCursor(HandOverTable(X, Y) ? Kit::CursorHand : Kit::CursorArrow);
+    Kit::ShowMoveCursor(
+        [X, Y] {
+            const int f = FoundationAt(X, Y);
+            const int hit = FortyThievesHitTest(X, Y);
+            return (f != 0 && FoundationTakes(f, TargetCard, TargetValue))
+                || (hit != 0 && TopFollows(hit, TargetCard, TargetValue));
+        },
+        [X, Y] { return HandOverTable(X, Y); });
 }
 
 void FortyThievesMouseUp(platform::MouseButton /*Button*/, platform::ShiftState /*Shift*/, int X, int Y)

@@ -65,6 +65,14 @@ void SetTableCursor(int shape)
         t->setCursor(CursorOf(shape == CursorHand ? CursorHand : CursorArrow));
 }
 
+void ShowMoveCursor(const std::function<bool()>& heldFits, const std::function<bool()>& handOver)
+{
+    if (GameState::DragActive)
+        SetScreenCursor(heldFits() ? CursorHand : CursorArrow);
+    else
+        SetTableCursor(handOver() ? CursorHand : CursorArrow);
+}
+
 void SetStockHint(bool shown)
 {
     if (auto* t = TableImage())

@@ -35,6 +35,10 @@ void SaveScreenCursor();
 void RestoreScreenCursor();
 // The table image's own cursor (the hand or the arrow).
 void SetTableCursor(int shape);
+// The cursor of a pointer move: while cards are held, the screen cursor shows the hand
+// where `heldFits` says they may be dropped; otherwise the table shows the hand where
+// `handOver` says a press would act. Only the test that applies is asked.
+void ShowMoveCursor(const std::function<bool()>& heldFits, const std::function<bool()>& handOver);
 
 // Name of the table image's property that holds the stock's hint text (kept there by
 // the games with a stock; the hint itself stays off until the pointer is over it).

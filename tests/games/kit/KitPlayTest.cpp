@@ -572,3 +572,32 @@ TEST_F(KitPlayDealing, ADryTableSoundsAfterAnyActionWhenAsked)
 }
 
 } // namespace
+
+TEST_F(KitPlay, MoveCursorAsksOnlyTheTestThatApplies)
+{
+    Game(2);
+    struct Case {
+        bool dragging, fits, handOver;
+        int screen;         // the screen cursor after the move (while dragging)
+        bool tableHand;     // the table's own cursor shows the hand (no drag)
+    } cases[] = {
+        {true, true, false, Kit::CursorHand, false},
+        {true, false, true, Kit::CursorArrow, false},
+        {false, true, true, Kit::CursorDefault, true},
+        {false, true, false, Kit::CursorDefault, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dragging << c.fits << c.handOver);
+        Kit::SetScreenCursor(Kit::CursorDefault);
+        DragActive = c.dragging ? 1 : 0;
+        int asked = 0;
+        Kit::ShowMoveCursor([&] { ++asked; return c.fits; }, [&] { asked += 10; return c.handOver; });
+        EXPECT_EQ(asked, c.dragging ? 1 : 10);
+        if (c.dragging)
+            EXPECT_EQ(Kit::ScreenCursor(), c.screen);
+        else
+            EXPECT_EQ(Form1->ImageStol->cursor().shape() == Kit::CursorOf(Kit::CursorHand).shape(), c.tableHand);
+    }
+    DragActive = 0;
+    Kit::SetScreenCursor(Kit::CursorDefault);
+}
