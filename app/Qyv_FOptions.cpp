@@ -994,7 +994,13 @@ void CreateOptionsDialog()
     if (FormOptions)
         return;
     FormOptions = new TFormOptions(Form1);
-    FillOptionControls();
+    {
+        // The boxes only take the settings' own state here: their handlers would restart
+        // the menu's animations and re-apply the cursors for nothing.
+        const QSignalBlocker sound(FormOptions->CheckBox1), gifs(FormOptions->CheckBox3),
+            cursors(FormOptions->CheckBoxCur);
+        FillOptionControls();
+    }
     Language::ApplyLanguage();
 }
 

@@ -221,7 +221,7 @@ void TForm1::runStartupSequence()
     CardPictures::LoadCardBacks();
     CardPictures::LoadTableBackground();
 
-    Options::CreateOptionsDialog();
+    // The options dialog is made when it is first opened: most sessions never open it.
     Options::ApplyCursorSet(false);
     Language::SetLanguage(Texts::LanguageIndex);
     Timer1->setInterval(10);

@@ -2,7 +2,6 @@
 
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QResource>
 #include <QtEndian>
@@ -15,24 +14,44 @@ namespace {
 
 // Lower-case base name (with ".type" when `typed`) -> resource path, for every file
 // below `root`; the first of equal keys wins.
+void addToIndex(QHash<QString, QString>& index, const QString& path, bool typed)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString file = path.mid(slash + 1);
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? file : file.left(dot);
+    const QString key = (typed ? base + QLatin1Char('.') + (dot < 0 ? QString() : file.mid(dot + 1)) : base).toLower();
+    if (!index.contains(key))
+        index.insert(key, path);
+}
+
 QHash<QString, QString> indexFolder(const QString& root, bool typed = false)
 {
     QHash<QString, QString> index;
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info(path);
-        const QString key =
-            (typed ? info.completeBaseName() + QLatin1Char('.') + info.suffix() : info.completeBaseName()).toLower();
-        if (!index.contains(key))
-            index.insert(key, path);
-    }
+    while (it.hasNext())
+        addToIndex(index, it.next(), typed);
+    return index;
+}
+
+// The built-in entries by the name list the build writes beside them; walking the
+// tree instead opens every entry, which reads (and keeps resident) all of their data.
+QHash<QString, QString> indexBuiltIn(bool typed)
+{
+    QFile list(QStringLiteral(":/res-names/names.txt"));
+    if (!list.open(QIODevice::ReadOnly))
+        return indexFolder(QStringLiteral(":/res"), typed);
+    QHash<QString, QString> index;
+    const QList<QByteArray> lines = list.readAll().split('\n');
+    for (const QByteArray& line : lines)
+        if (!line.trimmed().isEmpty())
+            addToIndex(index, QStringLiteral(":/res/") + QString::fromUtf8(line.trimmed()), typed);
     return index;
 }
 
 const QHash<QString, QString>& builtInIndex()
 {
-    static const QHash<QString, QString> index = indexFolder(QStringLiteral(":/res"));
+    static const QHash<QString, QString> index = indexBuiltIn(false);
     return index;
 }
 
@@ -78,7 +97,7 @@ QImage image(const QString& name)
 
 QString pathOfType(const QString& name, const QString& type)
 {
-    static const QHash<QString, QString> index = indexFolder(QStringLiteral(":/res"), true);
+    static const QHash<QString, QString> index = indexBuiltIn(true);
     if (name.isEmpty() || type.isEmpty())
         return {};
     return index.value((name + QLatin1Char('.') + type).toLower());

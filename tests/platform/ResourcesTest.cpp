@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHash>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QProcess>
@@ -33,6 +36,29 @@ TEST(BuiltInResources, MissingNamesGiveNothing)
         EXPECT_TRUE(find(name).isEmpty());
         EXPECT_TRUE(image(name).isNull());
     }
+}
+
+TEST(BuiltInResources, EveryEntryOfTheTreeIsFoundWhereAWalkFindsIt)
+{
+    // The index comes from the build's name list, not from walking the tree: the two
+    // must agree on every entry, with and without its type. A name some folders share
+    // (a help page per language) finds one of them.
+    QHash<QString, QStringList> byName, byNameAndType;
+    QDirIterator it(QStringLiteral(":/res"), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        byName[info.completeBaseName()].append(path);
+        byNameAndType[info.completeBaseName() + QLatin1Char('.') + info.suffix()].append(path);
+    }
+    EXPECT_GT(byNameAndType.size(), 100);
+    for (auto i = byNameAndType.cbegin(); i != byNameAndType.cend(); ++i) {
+        const QFileInfo info(i.key());
+        const QString found = pathOfType(info.completeBaseName(), info.suffix());
+        EXPECT_TRUE(i.value().contains(found)) << i.key().toStdString() << " found " << found.toStdString();
+    }
+    for (auto i = byName.cbegin(); i != byName.cend(); ++i)
+        EXPECT_TRUE(i.value().contains(pathOf(i.key()))) << i.key().toStdString();
 }
 
 namespace {
