@@ -476,6 +476,7 @@ void TFormOptions::FormShow()
     SetIndexQuietly(ComboBoxBG2, Settings::BackgroundColorIndex);
 
     ShowOptionsAnimation();
+    CardPictures::EnsureCardPictures();
     DrawFacePreview();
     DrawBackPreview();
     DrawLogo();

@@ -217,8 +217,8 @@ void TForm1::runStartupSequence()
     Online::UserFilePresent = false;
     automaticLogin();
 
-    CardPictures::LoadCardFaces();
-    CardPictures::LoadCardBacks();
+    // Faces and backs are decoded by the first deal (or the options' previews).
+    CardPictures::PrepareCardPictures();
     CardPictures::LoadTableBackground();
 
     // The options dialog is made when it is first opened: most sessions never open it.

@@ -126,10 +126,16 @@ void ApplyWindowSize(TTableSurface& form)
     StartScreen::ShowMainMenu(0, 0);
 
     SetCardSize();
-    if (!CardPictures::LoadCardFaces())
-        Settings::FaceDeckNo = 0;
-    if (!CardPictures::LoadCardBacks())
-        Settings::BackDeckNo = 0;
+    if (CardPictures::CardPicturesPending()) {
+        // Nothing has shown a card yet: check the decks, decode them when first shown.
+        if (!CardPictures::PrepareCardPictures())
+            Settings::FaceDeckNo = 0;
+    } else {
+        if (!CardPictures::LoadCardFaces())
+            Settings::FaceDeckNo = 0;
+        if (!CardPictures::LoadCardBacks())
+            Settings::BackDeckNo = 0;
+    }
     CardPictures::NarrowCardPad = (Settings::FaceDeckNo <= 27 || Settings::WindowSize == 1) ? 0 : 5;
 }
 

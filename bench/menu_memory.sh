@@ -1,11 +1,13 @@
 #!/bin/bash
-# Resident memory of the real program at its game menu: starts it under a private Xvfb
-# in a fresh program folder, waits, and reads VmRSS from /proc/<pid>/status.
+# Resident memory of the real program: starts it under a private Xvfb in a fresh program
+# folder, reads VmRSS from /proc/<pid>/status after the wait on its opening picture, then
+# clicks the picture away and reads it again at the game menu after the same wait.
 #
 #   bench/menu_memory.sh [build-dir] [seconds]
 #
-# Prints one line per language (English, Russian, Japanese): total resident memory and
-# its anonymous and file-backed parts. Needs xvfb; the program is the build's bin/vardelin.
+# Prints two lines per language (English, Russian, Japanese): total resident memory and
+# its anonymous and file-backed parts. Needs xvfb and xdotool; the program is the build's
+# bin/vardelin.
 set -euo pipefail
 
 build=${1:-build}
@@ -43,6 +45,13 @@ mkdir -p "$folder"
 cp "$bin" "$folder/vardelin"
 cp "$src/resources/shipped/"* "$folder/"
 
+measure() {
+    awk -v label="$1" '
+        /^VmRSS:/ { rss = $2 } /^RssAnon:/ { anon = $2 } /^RssFile:/ { file = $2 }
+        END { printf "%-16s %6.1f MB resident (anonymous %.1f MB, files %.1f MB)\n",
+              label, rss / 1024, anon / 1024, file / 1024 }' "/proc/$app_pid/status"
+}
+
 run() { # run <label>: start, wait, measure (unless the label is empty), stop
     (cd "$folder" && exec ./vardelin >/dev/null 2>&1) &
     app_pid=$!
@@ -52,10 +61,11 @@ run() { # run <label>: start, wait, measure (unless the label is empty), stop
         app_pid=
         return 1
     fi
-    [ -n "$1" ] && awk -v label="$1" '
-        /^VmRSS:/ { rss = $2 } /^RssAnon:/ { anon = $2 } /^RssFile:/ { file = $2 }
-        END { printf "%-9s %6.1f MB resident (anonymous %.1f MB, files %.1f MB)\n",
-              label, rss / 1024, anon / 1024, file / 1024 }' "/proc/$app_pid/status"
+    [ -n "$1" ] && measure "$1, start"
+    # The window opens at the screen's top-left corner; a click on it opens the menu.
+    xdotool mousemove 380 250 click 1
+    sleep "$wait_s"
+    [ -n "$1" ] && measure "$1, menu"
     kill "$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
     app_pid=

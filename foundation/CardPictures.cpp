@@ -41,6 +41,10 @@ constexpr int ClassicW = 69;
 constexpr int ClassicH = 94;
 
 std::function<void(const QString&, const QString&)> g_requestListener;
+// Set while the start checks the decks: their libraries are opened and the settings
+// put right, but faces and backs wait for the first table or preview that shows them.
+bool g_checkOnly = false;
+bool g_picturesPending = false;
 
 bool classicDrawing()
 {
@@ -282,7 +286,7 @@ bool LoadCardFaces()
     Settings::FaceDeckNo = deck;
     const bool classic = classicDrawing();
 
-    for (int index = 1; index <= 52; ++index) {
+    for (int index = 1; index <= 52 && !g_checkOnly; ++index) {
         QImage picture = module.image(FaceResourceName(index, deck, !classic));
         if (picture.isNull() && module.lib) {
             // A library that lacks a picture: the built-in card of the same place.
@@ -320,7 +324,29 @@ bool LoadCardFaces()
         GameState::CardWidth = WideCardFaces ? 146 : 126;
 
     LoadCardBacks();
+    if (!g_checkOnly)
+        g_picturesPending = false;
     return result;
+}
+
+bool PrepareCardPictures()
+{
+    g_checkOnly = true;
+    const bool faces = LoadCardFaces();
+    g_checkOnly = false;
+    g_picturesPending = true;
+    return faces;
+}
+
+void EnsureCardPictures()
+{
+    if (g_picturesPending)
+        LoadCardFaces();
+}
+
+bool CardPicturesPending()
+{
+    return g_picturesPending;
 }
 
 bool LoadCardBacks()
@@ -356,7 +382,7 @@ bool LoadCardBacks()
     // built-in wide backs, scaled to their width when drawn.
     const bool wideNames = WideCardFaces || !module.lib;
     const int count = BackCount(set);
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count && !g_checkOnly; ++i) {
         QImage picture = module.image(BackResourceName(i, set, !classic, wideNames));
         if (picture.isNull() && module.lib && i <= 7) {
             Module own;

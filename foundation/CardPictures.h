@@ -41,6 +41,14 @@ inline platform::TColor TableColor = platform::clGreen;
 // Fill the stores for FaceDeckNo (and then the backs); false when the deck's library was
 // missing or the number was out of range and the built-in deck was loaded instead.
 bool LoadCardFaces();
+// The start's step: what LoadCardFaces does (libraries opened and checked, settings
+// put right, sizes and suit signs set) without decoding faces and backs, which wait for
+// EnsureCardPictures or the next LoadCardFaces.
+bool PrepareCardPictures();
+// Loads the faces and backs when PrepareCardPictures left them for later.
+void EnsureCardPictures();
+// True from PrepareCardPictures until faces and backs are loaded.
+bool CardPicturesPending();
 // Fill the backs for BackDeckNo; false when the library was missing.
 bool LoadCardBacks();
 // Fill TableBackground for BackgroundNo / BackgroundColorIndex; false when the

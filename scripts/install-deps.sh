@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-liberation fonts-noto-core fonts-noto-cjk fonts-comic-neue
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

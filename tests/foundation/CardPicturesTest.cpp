@@ -193,6 +193,37 @@ TEST_F(CardPicturesTest, MissingLibraryWithAnotherBackSetReportsTwiceAndResetsBo
     EXPECT_EQ(requestedFrom(QString()).count(QStringLiteral("Ob07Su")), 1u);
 }
 
+TEST_F(CardPicturesTest, TheStartChecksTheDecksAndLeavesFacesAndBacksForTheirFirstShowing)
+{
+    // The start says what a full load would say and puts the settings right the same way,
+    // but reads no face or back until one is to be shown.
+    Settings::FaceDeckNo = 35;
+    Settings::BackDeckNo = 3;
+    for (QImage& face : FaceImages)
+        face = QImage();
+    for (platform::Canvas& face : FaceBitmaps)
+        face = platform::Canvas();
+    EXPECT_FALSE(PrepareCardPictures());
+    ASSERT_EQ(presenter.messages.size(), 2u);
+    EXPECT_EQ(Settings::FaceDeckNo, 0);
+    EXPECT_EQ(Settings::BackDeckNo, 0);
+    EXPECT_EQ(GameState::CardWidth, 71);
+    EXPECT_FALSE(SuitPngs[4].isNull());
+    EXPECT_EQ(requestedFrom(QString()).count(QStringLiteral("Pi5A")), 0u);
+    EXPECT_EQ(requestedFrom(QString()).count(QStringLiteral("Ob07Su")), 0u);
+    EXPECT_TRUE(FaceBitmaps[52].image().isNull());
+
+    EnsureCardPictures();
+    EXPECT_EQ(presenter.messages.size(), 2u);
+    EXPECT_EQ(requestedFrom(QString()).count(QStringLiteral("Pi5A")), 1u);
+    EXPECT_EQ(requestedFrom(QString()).count(QStringLiteral("Ob07Su")), 1u);
+    EXPECT_FALSE(FaceBitmaps[52].image().isNull());
+    // Once shown, they stay: a second call reads nothing.
+    requests.clear();
+    EnsureCardPictures();
+    EXPECT_TRUE(requests.empty());
+}
+
 TEST_F(CardPicturesTest, DeckNumberAboveTheTablesLoadsTheBuiltInDeckSilently)
 {
     Settings::FaceDeckNo = 48;
