@@ -154,15 +154,21 @@ void BM_Group5FortyThievesDrop(benchmark::State& state)
 }
 BENCHMARK(BM_Group5FortyThievesDrop)->Unit(benchmark::kMicrosecond);
 
+// The current game dealt from a fixed seed in drag mode, the round being played.
+void DealInDragMode()
+{
+    Settings::MoveMode = 2;
+    SetShuffleSeedForTest(44);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+}
+
 // A Busy Aces card dragged between two empty piles at 1520 x 1000: the drop, the pile
 // repainted, the info panel and the end test. Only the release is timed.
 void BM_Group5BusyAcesDrop(benchmark::State& state)
 {
     auto window = Table(Group5::BusyAces, 1520, 1000, 2.0);
-    Settings::MoveMode = 2;
-    SetShuffleSeedForTest(44);
-    Group5::DealRound5(true);
-    RoundPhase = 2;
+    DealInDragMode();
     for (int place = 1; place <= 2; ++place) {
         PileCards2[1][place][1] = cards::Empty;
         PileValues2[1][place][1] = cards::EmptyValue;
@@ -265,10 +271,7 @@ void Put5(int c, const char* utf8, int value)
 // with a black jack on the first.
 void DaemonTwoKings()
 {
-    Settings::MoveMode = 2;
-    SetShuffleSeedForTest(44);
-    Group5::DealRound5(true);
-    RoundPhase = 2;
+    DealInDragMode();
     for (int c = 1; c <= 4; ++c) {
         for (int k = 1; k <= 13; ++k) {
             PileCards[c][k] = cards::Empty;
@@ -309,16 +312,23 @@ void BM_Group5DaemonRunDrop(benchmark::State& state)
 }
 BENCHMARK(BM_Group5DaemonRunDrop)->Unit(benchmark::kMicrosecond);
 
+// bench::TimeRunLifts, then the table left: no sprite, click mode, no window.
+template <class Press, class Release>
+void TimeRunLiftsAndLeave(benchmark::State& state, QPoint at, Press press, Release release)
+{
+    bench::TimeRunLifts(state, at, press, release);
+    Sprite::FreeSprite();
+    Settings::MoveMode = 0;
+    Form1 = nullptr;
+}
+
 // The press that lifts Daemon's two-card run under the drag sprite at 1520 x 1000.
 void BM_Group5DaemonPressLiftsRun1520(benchmark::State& state)
 {
     auto window = Table(Group5::Daemon, 1520, 1000, 2.0);
     DaemonTwoKings();
     const QPoint at(ColumnX[1] + CardWidth / 2, ColumnTop + DemonReserveStep + 5);
-    bench::TimeRunLifts(state, at, Group5::DemonMouseDown, Group5::DemonMouseUp);
-    Sprite::FreeSprite();
-    Settings::MoveMode = 0;
-    Form1 = nullptr;
+    TimeRunLiftsAndLeave(state, at, Group5::DemonMouseDown, Group5::DemonMouseUp);
 }
 BENCHMARK(BM_Group5DaemonPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 
@@ -328,10 +338,7 @@ BENCHMARK(BM_Group5DaemonPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 void BM_Group5MissPressLiftsRun1520(benchmark::State& state)
 {
     auto window = Table(Group5::Miss, 1520, 1000, 2.0);
-    Settings::MoveMode = 2;
-    SetShuffleSeedForTest(44);
-    Group5::DealRound5(true);
-    RoundPhase = 2;
+    DealInDragMode();
     for (int k = 1; k <= 104; ++k) {
         PileCards[1][k] = cards::Empty;
         PileValues[1][k] = cards::EmptyValue;
@@ -342,13 +349,10 @@ void BM_Group5MissPressLiftsRun1520(benchmark::State& state)
     Put5(1, "Вп", 10);
     Put5(1, "1ч", 9);
     Group5::RedrawColumn5(1, 0);
-    const QPoint at(PosX[1] + CardWidth / 2, PosY[1] + 2);
-    bench::TimeRunLifts(state, at, Group5::MissMouseDown, Group5::MissMouseUp);
+    TimeRunLiftsAndLeave(state, QPoint(PosX[1] + CardWidth / 2, PosY[1] + 2), Group5::MissMouseDown,
+                         Group5::MissMouseUp);
     if (PileCounts[1] != 5)
         state.SkipWithError("the run did not come back");
-    Sprite::FreeSprite();
-    Settings::MoveMode = 0;
-    Form1 = nullptr;
 }
 BENCHMARK(BM_Group5MissPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 
