@@ -59,7 +59,8 @@ void takeTiles(const QRect& area)
 {
     if (!g_lazy.active)
         return;
-    const QRect r = area.intersected(QRect(0, 0, SpriteBackground.width(), SpriteBackground.height()));
+    const QRect r = area.intersected(QRect(0, 0, std::min(SpriteBackground.width(), g_lazy.columns * TileSize),
+                                           std::min(SpriteBackground.height(), g_lazy.rows * TileSize)));
     if (r.isEmpty())
         return;
     const Canvas* source = Form1 && Form1->ImageStol ? &Form1->ImageStol->canvas() : nullptr;
