@@ -1,7 +1,8 @@
 #pragma once
 // A bare table surface of 1520 x 1000 (window size 5) laid out for a game: the card
 // pictures and the table background loaded, sound off, the table image sized. Form1
-// points at it while the returned window lives.
+// points at it while the returned window lives. And the timing of a press that lifts a
+// run under the drag sprite.
 #include "bench/BenchApplication.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
@@ -9,6 +10,8 @@
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
 #include "platform/PictureControl.h"
+
+#include <benchmark/benchmark.h>
 
 #include <memory>
 
@@ -34,6 +37,27 @@ inline std::unique_ptr<TTableSurface> Table1520(int game, int group, int moveMod
     LayoutTable();
     Form1->ImageStol->setPictureSize(1520, 1000);
     return window;
+}
+
+// Times presses at `at` through a module's press handler, each of which must lift a
+// run of two cards or more into the hand; the release at the same point, not timed,
+// puts the run back for the next press.
+template <class Press, class Release>
+void TimeRunLifts(benchmark::State& state, QPoint at, Press press, Release release)
+{
+    for (auto _ : state) {
+        press(platform::mbLeft, 0, at.x(), at.y());
+        state.PauseTiming();
+        const bool lifted = GameState::DragActive && GameState::DragRun.K >= 2;
+        release(platform::mbLeft, 0, at.x(), at.y());
+        state.ResumeTiming();
+        if (!lifted) {
+            state.SkipWithError("the press lifted no run");
+            break;
+        }
+    }
+    if (GameState::DragActive)
+        state.SkipWithError("the run was not put back");
 }
 
 } // namespace bench

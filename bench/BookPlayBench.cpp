@@ -1,8 +1,9 @@
 // Costs of playing Book through its module at the largest table (1520 x 1000): the
 // release that drops a three-card run on another row (drop, repaint of the row, the
-// turned-cards panel, the info panel and the end test), and the engine's hit test and
-// end test on a full table.
+// turned-cards panel, the info panel and the end test), the press that lifts that run,
+// and the engine's hit test and end test on a full table.
 #include "bench/BenchApplication.h"
+#include "bench/BenchTable.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
@@ -99,6 +100,16 @@ void BM_BookReleaseMovesRun1520(benchmark::State& state)
         state.SkipWithError("the run did not move");
 }
 BENCHMARK(BM_BookReleaseMovesRun1520)->Unit(benchmark::kMicrosecond);
+
+// The press that lifts the three-card run of row 2 under the drag sprite.
+void BM_BookPressLiftsRun1520(benchmark::State& state)
+{
+    BookTable table;
+    bench::TimeRunLifts(state, BookTable::runStart(2), Group4::BookMouseDown, Group4::BookMouseUp);
+    if (Group4::LastCardIndex4(PileCards[2]) != 4)
+        state.SkipWithError("the run did not come back");
+}
+BENCHMARK(BM_BookPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 
 // Every row holding sixteen cards: the longest scan of the hit test and the end test.
 void BM_BookHitTestAndCountMovesFullTable(benchmark::State& state)

@@ -1,8 +1,10 @@
 // Costs of playing a group-1 game through its module: the mouse release that drops a
 // run on another pile (drop, both piles and the info panel repainted, the end test) on
-// the largest Vardelin-Duo table, and the press that lifts it under the drag sprite.
+// the largest Vardelin-Duo table, and the press that lifts it under the drag sprite, in
+// every group-1 module that lifts runs.
 // Deals and the end test alone are in group1_bench.cpp.
 #include "bench/BenchApplication.h"
+#include "bench/BenchTable.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
@@ -12,6 +14,8 @@
 #include "foundation/TableSurface.h"
 #include "games/group1/Group1Kit.h"
 #include "games/group1/Qyv_01_Vardelin.h"
+#include "games/group1/Qyv_03_Yukon.h"
+#include "games/group1/Qyv_05_Scorpion.h"
 #include "games/group1/Qyv_07_Spider.h"
 #include "games/group1/Qyv_Help2_1.h"
 #include "platform/PictureControl.h"
@@ -36,13 +40,17 @@ Byte ValueOf(char rank)
     return static_cast<Byte>(order == 12 ? 0 : order + 1);
 }
 
-// Vardelin-Duo at 1520 x 1000, dealt, the stock turned onto the waste (so every
-// release runs the end test), and two piles that pass a four-card run to and fro:
-// pile 1 ends in the ten of spades, pile 2 in the ten of clubs with the run on it.
+// A group-1 game at 1520 x 1000 (Vardelin-Duo unless told), dealt, the stock turned
+// onto the waste (so every release runs the end test), and two piles that pass a
+// four-card run to and fro: pile 1 ends in the ten of spades, pile 2 in `run`, a ten
+// with the run on it (by default the ten of clubs and a run of alternate colours).
 struct RunTable {
     std::unique_ptr<TTableSurface> window;
 
-    RunTable()
+    explicit RunTable(int game = Group1::VardelinDuo,
+                      std::initializer_list<TCardCode> run = {Code('1', cards::SuitClubs), Code('9', cards::SuitHearts),
+                                                              Code('8', cards::SuitSpades), Code('7', cards::SuitHearts),
+                                                              Code('6', cards::SuitSpades)})
     {
         bench::ensureApplication();
         Settings::SoundOn = false;
@@ -50,7 +58,7 @@ struct RunTable {
         Settings::WindowSize = 5;
         Settings::FaceDeckNo = 0;
         Settings::BackDeckNo = 0;
-        CurrentGameId = Group1::VardelinDuo;
+        CurrentGameId = game;
         ApplyZoomForTest(1520, 1000, 2.0, true);
         LayoutTable();
         CardPictures::LoadCardFaces();
@@ -73,8 +81,7 @@ struct RunTable {
         GameOver = 0;
 
         setPile(1, {Code('1', cards::SuitSpades)});
-        setPile(2, {Code('1', cards::SuitClubs), Code('9', cards::SuitHearts), Code('8', cards::SuitSpades),
-                    Code('7', cards::SuitHearts), Code('6', cards::SuitSpades)});
+        setPile(2, run);
         Form1->ImageStol->canvas().draw(0, 0, CardPictures::TableBackground);
         for (int p = 1; p <= LayoutPileCount; ++p)
             Group1::RedrawColumn1(p, 0);
@@ -146,17 +153,41 @@ BENCHMARK(BM_Group1ReleaseMovesRun1520)->Unit(benchmark::kMicrosecond);
 void BM_Group1PressLiftsRun1520(benchmark::State& state)
 {
     RunTable table;
-    for (auto _ : state) {
-        const QPoint a = RunTable::runStart(2);
-        Group1::VardelinMouseDown(platform::mbLeft, 0, a.x(), a.y());
-        state.PauseTiming();
-        Group1::VardelinMouseUp(platform::mbLeft, 0, a.x(), a.y());
-        state.ResumeTiming();
-    }
+    bench::TimeRunLifts(state, RunTable::runStart(2), Group1::VardelinMouseDown, Group1::VardelinMouseUp);
     if (PileCardCount[2] != 8)
         state.SkipWithError("the run did not come back");
 }
 BENCHMARK(BM_Group1PressLiftsRun1520)->Unit(benchmark::kMicrosecond);
+
+// The same press in the other group-1 modules that lift a run: a run of one suit, which
+// each of them lifts.
+template <class Press, class Release>
+void PressLiftsOneSuitRun(benchmark::State& state, int game, Press press, Release release)
+{
+    RunTable table(game, {Code('1', cards::SuitHearts), Code('9', cards::SuitHearts), Code('8', cards::SuitHearts),
+                          Code('7', cards::SuitHearts), Code('6', cards::SuitHearts)});
+    bench::TimeRunLifts(state, RunTable::runStart(2), press, release);
+    if (PileCardCount[2] != 8)
+        state.SkipWithError("the run did not come back");
+}
+
+void BM_YukonPressLiftsRun1520(benchmark::State& state)
+{
+    PressLiftsOneSuitRun(state, Group1::YukonSolo, Group1::YukonMouseDown, Group1::YukonMouseUp);
+}
+BENCHMARK(BM_YukonPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
+
+void BM_ScorpionPressLiftsRun1520(benchmark::State& state)
+{
+    PressLiftsOneSuitRun(state, Group1::ScorpionSolo, Group1::ScorpionMouseDown, Group1::ScorpionMouseUp);
+}
+BENCHMARK(BM_ScorpionPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
+
+void BM_SpiderPressLiftsRun1520(benchmark::State& state)
+{
+    PressLiftsOneSuitRun(state, Group1::SpiderSolo, Group1::SpiderMouseDown, Group1::SpiderMouseUp);
+}
+BENCHMARK(BM_SpiderPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 
 // One step of a drag: the sprite moved a few pixels and the module's move handler (the
 // drag cursor over the piles), as the table's dispatch does it.

@@ -1,12 +1,15 @@
 // Costs of the group-5 engine and of its games: the deal of each game with its painting,
-// the move count on a full 40 Thieves table and on long Miss Milligan columns, and a 40
-// Thieves release that drops a card at the largest table.
+// the move count on a full 40 Thieves table and on long Miss Milligan columns, a 40
+// Thieves release that drops a card at the largest table, and the Daemon and Miss
+// Milligan presses that lift a run.
 #include "bench/BenchApplication.h"
+#include "bench/BenchTable.h"
 #include "foundation/CardPictures.h"
 #include "foundation/GameState.h"
 #include "foundation/Layout.h"
 #include "foundation/Settings.h"
 #include "foundation/Shuffle.h"
+#include "foundation/Sprite.h"
 #include "foundation/TableSurface.h"
 #include "app/RoundEnd.h"
 #include "games/group5/Qyv_44_BAces.h"
@@ -151,15 +154,21 @@ void BM_Group5FortyThievesDrop(benchmark::State& state)
 }
 BENCHMARK(BM_Group5FortyThievesDrop)->Unit(benchmark::kMicrosecond);
 
+// The current game dealt from a fixed seed in drag mode, the round being played.
+void DealInDragMode()
+{
+    Settings::MoveMode = 2;
+    SetShuffleSeedForTest(44);
+    Group5::DealRound5(true);
+    RoundPhase = 2;
+}
+
 // A Busy Aces card dragged between two empty piles at 1520 x 1000: the drop, the pile
 // repainted, the info panel and the end test. Only the release is timed.
 void BM_Group5BusyAcesDrop(benchmark::State& state)
 {
     auto window = Table(Group5::BusyAces, 1520, 1000, 2.0);
-    Settings::MoveMode = 2;
-    SetShuffleSeedForTest(44);
-    Group5::DealRound5(true);
-    RoundPhase = 2;
+    DealInDragMode();
     for (int place = 1; place <= 2; ++place) {
         PileCards2[1][place][1] = cards::Empty;
         PileValues2[1][place][1] = cards::EmptyValue;
@@ -250,16 +259,19 @@ void BM_Group5UnclePelkColumnMove(benchmark::State& state)
 }
 BENCHMARK(BM_Group5UnclePelkColumnMove)->Unit(benchmark::kMicrosecond);
 
-// A Daemon release that drops a two-card run from one column onto another at 1520 x
-// 1000: both columns and the reserve repainted, the auto-fill and the end test. The run
-// goes to and fro between the two kings; only the release is timed.
-void BM_Group5DaemonRunDrop(benchmark::State& state)
+// A card laid on top of column c.
+void Put5(int c, const char* utf8, int value)
 {
-    auto window = Table(Group5::Daemon, 1520, 1000, 2.0);
-    Settings::MoveMode = 2;
-    SetShuffleSeedForTest(44);
-    Group5::DealRound5(true);
-    RoundPhase = 2;
+    PileCards[c][PileCounts[c]] = TCardCode::fromString(QString::fromUtf8(utf8));
+    PileValues[c][PileCounts[c]] = static_cast<Byte>(value);
+    ++PileCounts[c];
+}
+
+// Daemon dealt, with the kings of spades and clubs on columns 1 and 2 and a red queen
+// with a black jack on the first.
+void DaemonTwoKings()
+{
+    DealInDragMode();
     for (int c = 1; c <= 4; ++c) {
         for (int k = 1; k <= 13; ++k) {
             PileCards[c][k] = cards::Empty;
@@ -267,19 +279,22 @@ void BM_Group5DaemonRunDrop(benchmark::State& state)
         }
         PileCounts[c] = 1;
     }
-    // Kings of spades and clubs on 1 and 2, a red queen with a black jack on the first.
-    const auto put = [](int c, const char* utf8, int value) {
-        PileCards[c][PileCounts[c]] = TCardCode::fromString(QString::fromUtf8(utf8));
-        PileValues[c][PileCounts[c]] = static_cast<Byte>(value);
-        ++PileCounts[c];
-    };
-    put(1, "Кп", 12);
-    put(2, "Кк", 12);
-    put(1, "Дч", 11);
-    put(1, "Вк", 10);
-    put(4, "9п", 8);
+    Put5(1, "Кп", 12);
+    Put5(2, "Кк", 12);
+    Put5(1, "Дч", 11);
+    Put5(1, "Вк", 10);
+    Put5(4, "9п", 8);
     for (int c = 1; c <= 4; ++c)
         Group5::RedrawColumn5(c, 0);
+}
+
+// A Daemon release that drops a two-card run from one column onto another at 1520 x
+// 1000: both columns and the reserve repainted, the auto-fill and the end test. The run
+// goes to and fro between the two kings; only the release is timed.
+void BM_Group5DaemonRunDrop(benchmark::State& state)
+{
+    auto window = Table(Group5::Daemon, 1520, 1000, 2.0);
+    DaemonTwoKings();
     int from = 1;
     for (auto _ : state) {
         state.PauseTiming();
@@ -296,6 +311,50 @@ void BM_Group5DaemonRunDrop(benchmark::State& state)
     Form1 = nullptr;
 }
 BENCHMARK(BM_Group5DaemonRunDrop)->Unit(benchmark::kMicrosecond);
+
+// bench::TimeRunLifts, then the table left: no sprite, click mode, no window.
+template <class Press, class Release>
+void TimeRunLiftsAndLeave(benchmark::State& state, QPoint at, Press press, Release release)
+{
+    bench::TimeRunLifts(state, at, press, release);
+    Sprite::FreeSprite();
+    Settings::MoveMode = 0;
+    Form1 = nullptr;
+}
+
+// The press that lifts Daemon's two-card run under the drag sprite at 1520 x 1000.
+void BM_Group5DaemonPressLiftsRun1520(benchmark::State& state)
+{
+    auto window = Table(Group5::Daemon, 1520, 1000, 2.0);
+    DaemonTwoKings();
+    const QPoint at(ColumnX[1] + CardWidth / 2, ColumnTop + DemonReserveStep + 5);
+    TimeRunLiftsAndLeave(state, at, Group5::DemonMouseDown, Group5::DemonMouseUp);
+}
+BENCHMARK(BM_Group5DaemonPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
+
+// The press that lifts a four-card run of Miss Milligan under the drag sprite at 1520 x
+// 1000: column 1 holds a king of spades, a queen of hearts, a jack of spades and a ten
+// of hearts.
+void BM_Group5MissPressLiftsRun1520(benchmark::State& state)
+{
+    auto window = Table(Group5::Miss, 1520, 1000, 2.0);
+    DealInDragMode();
+    for (int k = 1; k <= 104; ++k) {
+        PileCards[1][k] = cards::Empty;
+        PileValues[1][k] = cards::EmptyValue;
+    }
+    PileCounts[1] = 1;
+    Put5(1, "Кп", 12);
+    Put5(1, "Дч", 11);
+    Put5(1, "Вп", 10);
+    Put5(1, "1ч", 9);
+    Group5::RedrawColumn5(1, 0);
+    TimeRunLiftsAndLeave(state, QPoint(PosX[1] + CardWidth / 2, PosY[1] + 2), Group5::MissMouseDown,
+                         Group5::MissMouseUp);
+    if (PileCounts[1] != 5)
+        state.SkipWithError("the run did not come back");
+}
+BENCHMARK(BM_Group5MissPressLiftsRun1520)->Unit(benchmark::kMicrosecond);
 
 // One frame of Crescent's rotation at 1520 x 1000, every frame drawn: the time of a
 // whole rotation of a left pile, an upright one and a right one over their frames.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace Sprite {
 
@@ -37,6 +38,57 @@ Canvas tablePicture(QImage& spare, int w, int h)
         c = Canvas(w, h);
     }
     return c;
+}
+
+// The drag's lazily taken table: which tiles of SpriteBackground and SpriteWork hold
+// the table image yet. Inactive (every pixel held) outside a drag.
+constexpr int TileSize = 64;
+
+struct TLazyTable {
+    bool active = false;
+    int columns = 0;
+    int rows = 0;
+    std::vector<bool> taken;
+};
+
+TLazyTable g_lazy;
+
+// Copies the tiles that `area` touches and that are not taken yet from the table image
+// into SpriteBackground and SpriteWork, white where the table image is smaller.
+void takeTiles(const QRect& area)
+{
+    if (!g_lazy.active)
+        return;
+    const QRect r = area.intersected(QRect(0, 0, std::min(SpriteBackground.width(), g_lazy.columns * TileSize),
+                                           std::min(SpriteBackground.height(), g_lazy.rows * TileSize)));
+    if (r.isEmpty())
+        return;
+    const Canvas* source = Form1 && Form1->ImageStol ? &Form1->ImageStol->canvas() : nullptr;
+    for (int ty = r.top() / TileSize; ty <= r.bottom() / TileSize; ++ty) {
+        for (int tx = r.left() / TileSize; tx <= r.right() / TileSize; ++tx) {
+            const std::size_t i = std::size_t(ty) * std::size_t(g_lazy.columns) + std::size_t(tx);
+            if (g_lazy.taken[i])
+                continue;
+            g_lazy.taken[i] = true;
+            const int x = tx * TileSize;
+            const int y = ty * TileSize;
+            const int right = std::min(x + TileSize, SpriteBackground.width());
+            const int bottom = std::min(y + TileSize, SpriteBackground.height());
+            if (!source || source->width() < right || source->height() < bottom) {
+                SpriteBackground.brush.color = platform::clWhite;
+                SpriteBackground.fillRect(x, y, right, bottom);
+            }
+            if (source)
+                SpriteBackground.bitBlt(x, y, right - x, bottom - y, *source, x, y, RasterOp::SrcCopy);
+            SpriteWork.bitBlt(x, y, right - x, bottom - y, SpriteBackground, x, y, RasterOp::SrcCopy);
+        }
+    }
+}
+
+void takeTiles(const QRegion& area)
+{
+    for (const QRect& r : area)
+        takeTiles(r);
 }
 
 constexpr int ClassicW = 69;
@@ -173,6 +225,12 @@ void SpriteMoveTo(int x, int y, int target)
     const QRect old(s.FLeft, s.FTop, s.FWidth, s.FHeight);
     s.FLeft = x;
     s.FTop = y;
+    QRegion update(old.adjusted(-2, -2, 2, 2));
+    // After a jump of more than two pixels the new place lies partly outside the widened
+    // old rectangle: show it too, or the sprite would appear cut.
+    if (std::abs(x - old.x()) > 2 || std::abs(y - old.y()) > 2)
+        update += QRect(x, y, s.FWidth, s.FHeight).adjusted(-2, -2, 2, 2);
+    takeTiles(update);
     SpriteWork.bitBlt(old.x(), old.y(), old.width(), old.height(), SpriteBackground, old.x(), old.y(),
                       RasterOp::SrcCopy);
     if (s.Classic) {
@@ -183,11 +241,6 @@ void SpriteMoveTo(int x, int y, int target)
         s.ImBMP1.drawTransparent(0, 0, s.ImBMP2, SpriteKeyColor);
         SpriteWork.bitBlt(x, y, s.FWidth, s.FHeight, s.ImBMP1, 0, 0, RasterOp::SrcCopy);
     }
-    QRegion update(old.adjusted(-2, -2, 2, 2));
-    // After a jump of more than two pixels the new place lies partly outside the widened
-    // old rectangle: show it too, or the sprite would appear cut.
-    if (std::abs(x - old.x()) > 2 || std::abs(y - old.y()) > 2)
-        update += QRect(x, y, s.FWidth, s.FHeight).adjusted(-2, -2, 2, 2);
     copyToTarget(update, target);
 }
 
@@ -196,9 +249,11 @@ void SpriteHide(int /*x*/, int /*y*/, int target)
     if (!CurrentSprite)
         return;
     const TSprite& s = *CurrentSprite;
+    const QRect shown(s.FLeft - 2, s.FTop - 2, s.FWidth + 2, s.FHeight + 2);
+    takeTiles(shown.united(QRect(s.FLeft, s.FTop, s.FWidth, s.FHeight)));
     SpriteWork.bitBlt(s.FLeft, s.FTop, s.FWidth, s.FHeight, SpriteBackground, s.FLeft, s.FTop,
                       RasterOp::SrcCopy);
-    copyToTarget(QRegion(s.FLeft - 2, s.FTop - 2, s.FWidth + 2, s.FHeight + 2), target == 0 ? 0 : 1);
+    copyToTarget(QRegion(shown), target == 0 ? 0 : 1);
 }
 
 void SpriteFly(int x1, int y1, int x2, int y2, int speed, const TCardCode& code, int count)
@@ -296,6 +351,7 @@ void TakeTableForSprite(const platform::Canvas& source)
 {
     const int tw = Scaling::TableWidth;
     const int th = Scaling::TableHeight;
+    g_lazy = TLazyTable{};
     SpriteBackground = tablePicture(g_spareBackground, tw, th);
     SpriteWork = tablePicture(g_spareWork, tw, th);
     if (source.width() < tw || source.height() < th) {
@@ -306,6 +362,18 @@ void TakeTableForSprite(const platform::Canvas& source)
     SpriteWork.bitBlt(0, 0, tw, th, SpriteBackground, 0, 0, RasterOp::SrcCopy);
 }
 
+void TakeTableForDrag()
+{
+    const int tw = Scaling::TableWidth;
+    const int th = Scaling::TableHeight;
+    SpriteBackground = tablePicture(g_spareBackground, tw, th);
+    SpriteWork = tablePicture(g_spareWork, tw, th);
+    g_lazy.active = true;
+    g_lazy.columns = (tw + TileSize - 1) / TileSize;
+    g_lazy.rows = (th + TileSize - 1) / TileSize;
+    g_lazy.taken.assign(std::size_t(g_lazy.columns) * std::size_t(g_lazy.rows), false);
+}
+
 void FreeSprite()
 {
     CurrentSprite.reset();
@@ -314,6 +382,7 @@ void FreeSprite()
 
 void FreeSpriteTables()
 {
+    g_lazy = TLazyTable{};
     g_spareBackground = SpriteBackground.image();
     g_spareWork = SpriteWork.image();
     SpriteBackground = Canvas();

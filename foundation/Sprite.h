@@ -64,6 +64,12 @@ void TakeTableForSprite();
 void TakeTableForSprite(const platform::Canvas& source);
 void FreeSprite();
 void FreeSpriteTables();
+// The drag's take of the table image: the same two pictures, filled a tile at a time
+// just before the sprite first covers or shows that tile, so a press copies only what
+// the sprite reaches. Until FreeSprite, nothing but the sprite may draw on the table
+// image outside the tiles already taken, and SpriteBackground and SpriteWork hold the
+// table only inside them.
+void TakeTableForDrag();
 
 // Shows `region` of `source` on the main window's canvas. The table image lies above
 // that canvas, so while it is shown the same pixels go onto its picture too (they are

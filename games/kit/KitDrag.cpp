@@ -66,7 +66,7 @@ void ShowSprite(const TLiftFrame& frame, const TCardCode& code, int X, int Y, bo
     }
     if (takeFromTable)
         takeFromTable();
-    Sprite::TakeTableForSprite();
+    Sprite::TakeTableForDrag();
     Sprite::SpriteMoveTo(X - DragOffsetX, Y - DragOffsetY, 1);
 }
 

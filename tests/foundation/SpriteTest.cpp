@@ -325,4 +325,67 @@ TEST_F(SpriteOnWindowTest, DragSpriteTakesItsPictureFromTheTable)
     EXPECT_TRUE(SpriteWork.isEmpty());
 }
 
+TEST_F(SpriteOnWindowTest, DragTakingTheTableByTilesShowsWhatAWholeCopyShows)
+{
+    // Every pixel of the table differs from its neighbours; the path crosses tile edges,
+    // jumps, leaves the table on every side and comes back over places already shown.
+    Canvas& table = Form1->ImageStol->canvas();
+    auto pattern = [&](int shift) {
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 300; ++x)
+                table.setPixel(x, y, TColor(((x + shift) * 7 % 256) | (y * 5 % 256) << 8 | ((x + y) % 256) << 16));
+        return table.image().copy();
+    };
+    const QPoint path[] = {{41, 30}, {43, 28}, {60, 64}, {62, 66}, {250, 150}, {-40, -50}, {-38, -48},
+                           {280, -30}, {-20, 170}, {120, 100}, {122, 101}, {41, 30}};
+    QImage transparentCorner(40, 50, QImage::Format_ARGB32_Premultiplied);
+    transparentCorner.fill(platform::toQRgb(FacePaint));
+    transparentCorner.setPixel(0, 0, 0);
+    GameState::TSpr run;
+    run.K = 2;
+    run.C[1] = AceOfSpades;
+    run.C[2] = TwoOfHearts;
+    run.H = 20;
+    run.G = 3;
+    for (const bool classic : {true, false}) {
+        SCOPED_TRACE(classic ? "classic" : "scaled");
+        if (classic) {
+            useClassic();
+        } else {
+            useScaled(40, 50);
+            CardPictures::FaceImages[52] = transparentCorner;
+            CardPictures::FaceImages[1] = transparentCorner;
+        }
+        // The frames a drag shows on the table image, taking the table whole or by tiles.
+        auto drag = [&](const QImage& original, bool byTiles) {
+            table.image() = original.copy();
+            CurrentSprite = std::make_unique<TSprite>(40, 30, 111, 126, TCardCode("--"), true, 0, run);
+            if (byTiles)
+                TakeTableForDrag();
+            else
+                TakeTableForSprite();
+            std::vector<QImage> frames;
+            for (const QPoint& p : path) {
+                SpriteMoveTo(p.x(), p.y(), 1);
+                frames.push_back(table.image().copy());
+            }
+            SpriteHide(0, 0, 1);
+            frames.push_back(table.image().copy());
+            FreeSprite();
+            return frames;
+        };
+        // Twice on different tables: the second drag by tiles starts on the pictures the
+        // drags before left behind.
+        for (int round = 1; round <= 2; ++round) {
+            const QImage original = pattern(round * 50);
+            const std::vector<QImage> tiles = drag(original, true);
+            const std::vector<QImage> whole = drag(original, false);
+            ASSERT_EQ(tiles.size(), whole.size());
+            for (std::size_t i = 0; i < tiles.size(); ++i)
+                EXPECT_TRUE(tiles[i] == whole[i]) << "round " << round << ", step " << i;
+            EXPECT_TRUE(tiles.back() == original) << "round " << round;
+        }
+    }
+}
+
 } // namespace

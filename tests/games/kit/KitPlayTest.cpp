@@ -15,6 +15,7 @@
 #include "games/kit/KitTable.h"
 
 #include <tuple>
+#include <vector>
 
 using namespace GameState;
 
@@ -343,6 +344,58 @@ TEST_F(KitPlay, CardDragSpriteShowsItsOwnCardWhateverTheTableShows)
         Kit::RemoveDragSprite();
         DragActive = 0;
         Kit::ClearHeld();
+    }
+}
+
+TEST_F(KitPlay, DraggedCardLeavesTheTableAsAFreshRedrawShowsIt)
+{
+    // Every pixel of the ground differs from its neighbours, so a wrong restore shows.
+    for (const auto& [width, height, zoom] : {std::tuple{760, 500, 1.0}, std::tuple{1520, 1000, 2.0}}) {
+        SCOPED_TRACE(zoom);
+        Game(2, 0, width, height, zoom);
+        QImage ground(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                ground.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x + y) % 256));
+        CardPictures::TableBackground = ground;
+        KitGame::Paint();
+        // What a fresh redraw of the table state shows, the table image left as it was.
+        auto fresh = [] {
+            QImage& shown = Form1->ImageStol->canvas().image();
+            const QImage kept = shown.copy();
+            KitGame::Paint();
+            QImage painted = shown.copy();
+            shown = kept;
+            return painted;
+        };
+        // Two drags, the first one onto the foundation: the second one runs on the pictures
+        // the first one left behind, which no longer match the table.
+        const std::vector<std::vector<QPoint>> paths = {
+            {{3, -2}, {1, 1}, {130, 40}, {2, 2}, {-400, 160}, {9000, 9000}, {-9000, -9000}},
+            {{-1, 0}, {250, -180}, {-3, 2}, {60, 300}, {1, -1}},
+        };
+        for (const auto& path : paths) {
+            const bool first = &path == &paths.front();
+            const QPoint from = PileTop();
+            Press(from);
+            ASSERT_TRUE(Sprite::CurrentSprite);
+            QPoint at = from;
+            for (const QPoint& step : path) {
+                at += step;
+                Move(at);
+                const Sprite::TSprite& s = *Sprite::CurrentSprite;
+                // Outside the sprite the table shows what its state draws.
+                QImage expected = fresh();
+                const QRect sprite(s.FLeft, s.FTop, s.FWidth, s.FHeight);
+                for (int y = std::max(0, sprite.top()); y <= std::min(height - 1, sprite.bottom()); ++y)
+                    for (int x = std::max(0, sprite.left()); x <= std::min(width - 1, sprite.right()); ++x)
+                        expected.setPixel(x, y, Shown().pixel(x, y));
+                ASSERT_EQ(Text(Difference(Shown(), expected)), "none") << at.x() << "," << at.y();
+            }
+            Release(first ? FoundationPoint() : from);
+            EXPECT_EQ(KitGame::PileCount(), 12);
+            EXPECT_EQ(Text(Difference(Shown(), fresh())), "none");
+        }
     }
 }
 
