@@ -62,8 +62,10 @@ run() { # run <label>: start, wait, measure (unless the label is empty), stop
         return 1
     fi
     [ -n "$1" ] && measure "$1, start"
-    # The window opens at the screen's top-left corner; a click on it opens the menu.
-    xdotool mousemove 380 250 click 1
+    # A click on the opening picture opens the menu.
+    local window
+    window=$(xdotool search --onlyvisible --pid "$app_pid" | head -n 1)
+    xdotool mousemove --window "$window" 380 250 click 1
     sleep "$wait_s"
     [ -n "$1" ] && measure "$1, menu"
     kill "$app_pid" 2>/dev/null || true

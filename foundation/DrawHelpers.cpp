@@ -1,5 +1,7 @@
 #include "foundation/DrawHelpers.h"
 
+#include <QFontMetrics>
+
 #include "foundation/CardPictures.h"
 
 #include "platform/ProgramFolder.h"
@@ -106,9 +108,28 @@ void DrawShadowText(const QString& Text, int X, int Y, int MinBoxWidth, int BoxH
     // X): a label drawn over its own remains thickens with every repaint.
     const int width = std::max(MinBoxWidth, Canvas.textWidth(Text) + 2);
     const QImage& bg = CardPictures::TableBackground;
-    const int bx = LeftAligned ? X - 1 : X - width - 1;
+    int bx = LeftAligned ? X - 1 : X - width - 1;
     const int by = LeftAligned ? Y : Y - 1;
-    const int bw = LeftAligned ? width + 1 : width + 3;
+    int bw = LeftAligned ? width + 1 : width + 3;
+    {
+        // Large italic digits lean past their advance: the box also takes in the ink of
+        // this text and of any digit at the edge (both passes, a pixel of smoothing), or a
+        // value leaves a stroke of the one it replaces beside it.
+        const QFontMetrics fm(platform::qFontFor(Canvas.font));
+        const QRect ink = fm.boundingRect(Text).united(fm.tightBoundingRect(Text));
+        int digitLean = 0;
+        for (char d = '0'; d <= '9'; ++d)
+            digitLean = std::max({digitLean, -fm.rightBearing(QLatin1Char(d)), -fm.leftBearing(QLatin1Char(d))});
+        const int advance = Canvas.textWidth(Text);
+        const int origin = LeftAligned ? X : X - 1 - advance;
+        const int inkLeft = std::min(origin + ink.left(), origin - digitLean) - 1;
+        const int inkRight = std::max(origin + ink.right(), origin + advance + digitLean) + 2;
+        if (inkLeft < bx) {
+            bw += bx - inkLeft;
+            bx = inkLeft;
+        }
+        bw = std::max(bw, inkRight - bx + 1);
+    }
     if (!bg.isNull() && bw > 0 && BoxHeight > 0)
         Canvas.draw(bx, by, bg.copy(bx, by, bw, BoxHeight));
     for (int pass = 0; pass < 2; ++pass) {

@@ -4,6 +4,7 @@
 
 #include "foundation/CardDrawing.h"
 #include "foundation/CardPictures.h"
+#include "foundation/DrawHelpers.h"
 #include "foundation/Layout.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Scaling.h"
@@ -374,3 +375,37 @@ TEST_F(EnginePaint, SpiderVariantsCountWholeRunsOnce)
 }
 
 } // namespace
+
+TEST_F(EnginePaint, AValueRepaintedWithAnotherLeavesNothingOfTheOld)
+{
+    // Italic digits lean past their advance on the right; at the largest window size a
+    // changed score kept a stroke of the old one there. Font and box grow together with
+    // the window, as the info panel sets them.
+    for (const int scale : {1, 2}) {
+        const int box = 54 * scale;
+        const auto show = [box](const char* value) {
+            DrawHelpers::DrawShadowText(QString::fromLatin1(value), 400, 300, box, box / 2, 0x800000,
+                                        0xFF9696, false, Form1->ImageStol->canvas());
+        };
+        const auto setFont = [scale] {
+            platform::Canvas& c = Form1->ImageStol->canvas();
+            c.font.name = Settings::FontTimesName;
+            c.font.height = Scaling::FontHeightFor(26 * scale, QStringLiteral("times"));
+            c.font.italic = true;
+            c.font.bold = false;
+        };
+        Table(VardelinDuo);
+        setFont();
+        const QImage ground = Shown();
+        show("208");
+        const QImage fresh = Shown();
+        Table(VardelinDuo);
+        setFont();
+        for (const char* value : {"207", "999", "1", "77", "208"})
+            show(value);
+        const QRect diff = ChangedBox(fresh, Shown());
+        EXPECT_TRUE(diff.isEmpty()) << "scale " << scale << " at " << diff.x() << "," << diff.y() << " "
+                                    << diff.width() << "x" << diff.height();
+        EXPECT_FALSE(ChangedBox(ground, fresh).isEmpty());
+    }
+}
