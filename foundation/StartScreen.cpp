@@ -364,11 +364,10 @@ void ShowMainMenu(int Mode, int SubMode)
             const QRect s = screen->geometry();
             f.move(RoundHalfEven((s.width() - f.width()) / 2.0), RoundHalfEven((s.height() - f.height()) / 2.0));
         }
+        // The opening picture is not shown again (a new one is sized when it is):
+        // its window-sized canvas is let go.
         f.Image1->hide();
-        Canvas& intro = f.Image1->canvas();
-        intro.brush.color = kTableGreen;
-        intro.pen.color = kTableGreen;
-        intro.fillRect(0, 0, 760, 500);
+        f.Image1->setPictureSize(0, 0);
         // A flight of the last round painted onto this canvas: the menu always starts clean.
         Canvas& form = f.FormCanvas();
         form.setSize(f.ClientWidth(), f.ClientHeight());

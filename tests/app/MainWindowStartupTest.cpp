@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -86,6 +87,10 @@ TEST_F(MainWindowStartup, ReachesTheIntroAndAClickOpensTheMenuWithEmptyMembers)
     EXPECT_FALSE(GameState::IntroActive);
     EXPECT_TRUE(GameState::MenuActive);
     EXPECT_FALSE(form->Image1->isVisible());
+    // The opening picture holds no memory once the menu shows; a new one gets its size.
+    EXPECT_TRUE(std::as_const(*form->Image1).canvas().isEmpty());
+    StartScreen::ShowSplash(0, QStringLiteral("V"));
+    EXPECT_EQ(form->Image1->canvas().image().size(), QSize(760, 500));
     const QString empty = QString(20, '#') + QString(7, ' ') + "###" + QString(7, ' ') + "######";
     for (TQyvCardsButton* b : {form->Button1, form->Button2, form->Button3, form->Button4, form->Button5}) {
         EXPECT_TRUE(b->isVisible());
