@@ -18,6 +18,7 @@
 #include "foundation/StartScreen.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/Canvas.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -613,15 +614,14 @@ void TFormOptions::CheckBox3Click()
     ShowOptionsAnimation();
     if (!Form1)
         return;
-    for (QLabel* l : {Form1->RxGIFAnL, Form1->RxGIFAnR}) {
-        QMovie* m = l ? l->movie() : nullptr;
-        if (!m)
+    for (platform::AnimatedPicture* gif : {Form1->RxGIFAnL, Form1->RxGIFAnR}) {
+        if (!gif || !gif->isLoaded())
             continue;
-        m->jumpToFrame(0);
+        gif->jumpToFrame(0);
         if (Settings::GifAnimationOn)
-            m->start();
+            gif->start();
         else
-            m->stop();
+            gif->stop();
     }
 }
 

@@ -15,15 +15,14 @@
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/Cp1251.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Resources.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QLabel>
-#include <QMovie>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -72,22 +71,17 @@ void placeCaption(platform::PictureControl& image, const QString& resource, int 
     image.show();
 }
 
-// Starts (or holds on frame 0) one of the two animated menu decorations.
-void showMenuAnimation(QLabel& label, const QString& resource)
+// Starts (or holds on frame 0) one of the two animated menu decorations. The GIF is
+// decoded the first time the menu shows it and kept for every later menu.
+void showMenuAnimation(platform::AnimatedPicture& gif, const QString& resource)
 {
-    QMovie* movie = label.movie();
-    if (!movie) {
-        auto* buffer = new QBuffer(&label);
-        buffer->setData(platform::resources::find(resource));
-        buffer->open(QIODevice::ReadOnly);
-        movie = new QMovie(buffer, QByteArray(), &label);
-        label.setMovie(movie);
-    }
-    movie->stop();
-    movie->jumpToFrame(0);
+    if (!gif.isLoaded())
+        gif.load(platform::resources::find(resource));
+    gif.stop();
+    gif.jumpToFrame(0);
     if (Settings::GifAnimationOn)
-        movie->start();
-    label.show();
+        gif.start();
+    gif.show();
 }
 
 // The nine lines of the current game's block of the club file; empty when unreadable.
@@ -186,29 +180,75 @@ void fillMembers()
         panels[k - 6]->setText(columns(PlayerLines2[k], 1, 20) + QStringLiteral("  ") + columns(PlayerLines2[k], 21, 26));
 }
 
-// One flame picture: the table background under the flame's place, then the frame.
-QImage flameBitmap(int windowX, int windowY, int frame)
+// The candle flames tick fifty times a second. What they draw is kept between ticks: the
+// fourteen flame frames, decoded once, and the table under each of the six flame places,
+// taken again only when a candle moves or the background changes. A tick lays a frame
+// on its patch of table and repaints only the flame's own rectangle.
+constexpr int kFlameWidth = 15;
+constexpr int kFlameHeight = 35;
+
+const QImage& fireFrame(int frame)
 {
-    Canvas bmp(15, 35, kTableGreen);
-    if (Settings::BackgroundNo != 0 && !CardPictures::TableBackground.isNull())
-        bmp.draw(-windowX, -windowY, CardPictures::TableBackground);
-    const QImage fire = platform::resources::image(QStringLiteral("Fire%1").arg(frame, 2, 10, QLatin1Char('0')));
-    if (!fire.isNull())
-        bmp.draw(0, 0, fire);
-    return bmp.image();
+    static QImage frames[14];
+    QImage& f = frames[frame - 1];
+    if (f.isNull())
+        f = platform::resources::image(QStringLiteral("Fire%1").arg(frame, 2, 10, QLatin1Char('0')))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return f;
+}
+
+// The table under a flame at window point (x, y): the background picture, or the plain
+// table colour.
+const QImage& flameGround(int place, int windowX, int windowY)
+{
+    struct Ground {
+        QPoint at;
+        int backgroundNo = -1;
+        qint64 backgroundKey = 0;
+        QImage picture;
+    };
+    static Ground grounds[6];
+    Ground& g = grounds[place];
+    const bool drawn = Settings::BackgroundNo != 0 && !CardPictures::TableBackground.isNull();
+    const qint64 key = drawn ? CardPictures::TableBackground.cacheKey() : 0;
+    if (g.picture.isNull() || g.at != QPoint(windowX, windowY) || g.backgroundNo != Settings::BackgroundNo ||
+        g.backgroundKey != key) {
+        Canvas bmp(kFlameWidth, kFlameHeight, kTableGreen);
+        if (drawn)
+            bmp.draw(-windowX, -windowY, CardPictures::TableBackground);
+        g = {QPoint(windowX, windowY), Settings::BackgroundNo, key, bmp.image()};
+    }
+    return g.picture;
+}
+
+// Nothing is seen of a hidden or minimised window, so its flames stand still.
+bool candlesSeen(const TTableSurface& f)
+{
+    return f.isVisible() && !f.isMinimized() && f.ImageSvLeft->isVisible() && f.ImageSvRight->isVisible();
 }
 
 void candleStep()
 {
     TTableSurface& f = *Form1;
+    if (!candlesSeen(f))
+        return;
     const int n = CandleFrame;
     const QPoint places[3] = {{4, 6}, {42, 23}, {81, 6}};
+    int place = 0;
     for (platform::PictureControl* candle : {f.ImageSvLeft, f.ImageSvRight}) {
-        for (int i = 0; i < 3; ++i) {
+        // The flames stand on the candle picture itself, which lies over the form. They
+        // change the picture without the whole-picture repaint that a canvas drawing asks for.
+        QImage& picture = candle->canvas().image();
+        if (picture.isNull())
+            continue;
+        QPainter p(&picture);
+        for (int i = 0; i < 3; ++i, ++place) {
             const int frame = (i == 1) ? (n + 7) % 14 + 1 : n + 1;
-            const QImage bmp = flameBitmap(candle->x() + places[i].x(), candle->y() + places[i].y(), frame);
-            // The flames stand on the candle picture itself, which lies over the form.
-            candle->canvas().draw(places[i].x(), places[i].y(), bmp);
+            const QRect r(places[i], QSize(kFlameWidth, kFlameHeight));
+            p.drawImage(r.topLeft(), flameGround(place, candle->x() + r.x(), candle->y() + r.y()));
+            if (const QImage& fire = fireFrame(frame); !fire.isNull())
+                p.drawImage(r.topLeft(), fire);
+            candle->invalidate(r);
         }
     }
     CandleFrame = (n >= 13) ? 0 : n + 1;
