@@ -52,7 +52,8 @@ struct MenuWindow {
         form.FormFirstShow();
         Settings::SoundOn = false;
         form.Image1Click();
-        runEventLoopFor(200);
+        // At rest: the first round of candle flames and picture frames is behind.
+        runEventLoopFor(1000);
     }
     ~MenuWindow()
     {

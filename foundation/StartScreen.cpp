@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QScreen>
+#include <cstring>
 #include <QTimer>
 
 namespace StartScreen {
@@ -75,8 +76,11 @@ void placeCaption(platform::PictureControl& image, const QString& resource, int 
 // decoded the first time the menu shows it and kept for every later menu.
 void showMenuAnimation(platform::AnimatedPicture& gif, const QString& resource)
 {
-    if (!gif.isLoaded())
+    if (!gif.isLoaded()) {
         gif.load(platform::resources::find(resource));
+        // The menu timer ticks anyway; the pictures take their frames on its ticks.
+        gif.followTicks(Form1->Timer1);
+    }
     gif.stop();
     gif.jumpToFrame(0);
     if (Settings::GifAnimationOn)
@@ -180,45 +184,53 @@ void fillMembers()
         panels[k - 6]->setText(columns(PlayerLines2[k], 1, 20) + QStringLiteral("  ") + columns(PlayerLines2[k], 21, 26));
 }
 
-// The candle flames tick fifty times a second. What they draw is kept between ticks: the
-// fourteen flame frames, decoded once, and the table under each of the six flame places,
-// taken again only when a candle moves or the background changes. A tick lays a frame
-// on its patch of table and repaints only the flame's own rectangle.
+// The candle flames tick fifty times a second. Each of the six flame places shows the
+// table under it with one of fourteen fire frames on it; a flame is composed the first
+// time it is shown and kept while the candles stand where they are on the same
+// background, so a tick only copies kept flames and repaints their own rectangles.
 constexpr int kFlameWidth = 15;
 constexpr int kFlameHeight = 35;
 
-const QImage& fireFrame(int frame)
+const QImage& flame(int place, int windowX, int windowY, int frame)
 {
-    static QImage frames[14];
-    QImage& f = frames[frame - 1];
-    if (f.isNull())
-        f = platform::resources::image(QStringLiteral("Fire%1").arg(frame, 2, 10, QLatin1Char('0')))
-                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    return f;
-}
-
-// The table under a flame at window point (x, y): the background picture, or the plain
-// table colour.
-const QImage& flameGround(int place, int windowX, int windowY)
-{
-    struct Ground {
+    struct Place {
         QPoint at;
         int backgroundNo = -1;
         qint64 backgroundKey = 0;
-        QImage picture;
+        QImage frames[14];
     };
-    static Ground grounds[6];
-    Ground& g = grounds[place];
+    static Place places[6];
+    Place& p = places[place];
     const bool drawn = Settings::BackgroundNo != 0 && !CardPictures::TableBackground.isNull();
     const qint64 key = drawn ? CardPictures::TableBackground.cacheKey() : 0;
-    if (g.picture.isNull() || g.at != QPoint(windowX, windowY) || g.backgroundNo != Settings::BackgroundNo ||
-        g.backgroundKey != key) {
+    if (p.at != QPoint(windowX, windowY) || p.backgroundNo != Settings::BackgroundNo || p.backgroundKey != key)
+        p = {QPoint(windowX, windowY), Settings::BackgroundNo, key, {}};
+    QImage& f = p.frames[frame - 1];
+    if (f.isNull()) {
         Canvas bmp(kFlameWidth, kFlameHeight, kTableGreen);
         if (drawn)
             bmp.draw(-windowX, -windowY, CardPictures::TableBackground);
-        g = {QPoint(windowX, windowY), Settings::BackgroundNo, key, bmp.image()};
+        const QImage fire = platform::resources::image(QStringLiteral("Fire%1").arg(frame, 2, 10, QLatin1Char('0')));
+        if (!fire.isNull())
+            bmp.draw(0, 0, fire);
+        f = bmp.image();
     }
-    return g.picture;
+    return f;
+}
+
+// Copies a kept flame into the candle picture, row by row.
+void putFlame(QImage& picture, const QPoint& at, const QImage& flame)
+{
+    const QRect r(at, flame.size());
+    if (picture.format() != flame.format() || !picture.rect().contains(r)) {
+        QPainter(&picture).drawImage(at, flame);
+        return;
+    }
+    // One write access for all rows: each scanLine() would check the picture's sharing anew.
+    uchar* const top = picture.bits() + qsizetype(at.y()) * picture.bytesPerLine() + qsizetype(at.x()) * 4;
+    const qsizetype bytes = qsizetype(flame.width()) * 4;
+    for (int y = 0; y < flame.height(); ++y)
+        std::memcpy(top + qsizetype(y) * picture.bytesPerLine(), flame.constScanLine(y), bytes);
 }
 
 // Nothing is seen of a hidden or minimised window, so its flames stand still.
@@ -239,17 +251,16 @@ void candleStep()
         // The flames stand on the candle picture itself, which lies over the form. They
         // change the picture without the whole-picture repaint that a canvas drawing asks for.
         QImage& picture = candle->canvas().image();
-        if (picture.isNull())
-            continue;
-        QPainter p(&picture);
+        QRegion flames;
         for (int i = 0; i < 3; ++i, ++place) {
+            if (picture.isNull())
+                continue;
             const int frame = (i == 1) ? (n + 7) % 14 + 1 : n + 1;
-            const QRect r(places[i], QSize(kFlameWidth, kFlameHeight));
-            p.drawImage(r.topLeft(), flameGround(place, candle->x() + r.x(), candle->y() + r.y()));
-            if (const QImage& fire = fireFrame(frame); !fire.isNull())
-                p.drawImage(r.topLeft(), fire);
-            candle->invalidate(r);
+            const QPoint at = places[i];
+            putFlame(picture, at, flame(place, candle->x() + at.x(), candle->y() + at.y(), frame));
+            flames += QRect(at, QSize(kFlameWidth, kFlameHeight));
         }
+        candle->invalidate(flames);
     }
     CandleFrame = (n >= 13) ? 0 : n + 1;
 }

@@ -117,6 +117,7 @@ void AnimatedPicture::jumpToFrame(int n)
     }
     p.end();
     update(changed);
+    ticked_ = 0;
     if (timer_.isActive())
         scheduleNext();
 }
@@ -144,7 +145,8 @@ void AnimatedPicture::start()
         return;
     running_ = true;
     passesLeft_ = loopCount_;
-    if (isVisible() && !(window() && window()->isMinimized()))
+    ticked_ = 0;
+    if (seen_ && !clock_)
         scheduleNext();
 }
 
@@ -154,10 +156,44 @@ void AnimatedPicture::stop()
     timer_.stop();
 }
 
-void AnimatedPicture::scheduleNext()
+void AnimatedPicture::followTicks(QTimer* clock)
+{
+    if (clock_)
+        disconnect(clock_, nullptr, this, nullptr);
+    clock_ = clock;
+    timer_.stop();
+    ticked_ = 0;
+    if (clock_)
+        connect(clock_, &QTimer::timeout, this, [this] { clockTicked(); });
+    else if (running_ && seen_)
+        scheduleNext();
+}
+
+int AnimatedPicture::delayOf(int frame) const
 {
     // A frame without a delay still gives the event loop its turn.
-    timer_.start(std::max(frames_[current_].delay, 10));
+    return std::max(frames_[frame].delay, 10);
+}
+
+void AnimatedPicture::scheduleNext()
+{
+    timer_.start(delayOf(current_));
+}
+
+void AnimatedPicture::clockTicked()
+{
+    if (!running_ || !seen_ || frames_.isEmpty())
+        return;
+    ticked_ += clock_->interval();
+    // At most one round of frames per tick, however long the tick was.
+    for (int shown = 0; running_ && ticked_ >= delayOf(current_) && shown < frameCount(); ++shown) {
+        ticked_ -= delayOf(current_);
+        advance();
+    }
+    if (!running_)
+        ticked_ = 0;
+    else
+        ticked_ = std::min(ticked_, delayOf(current_));
 }
 
 void AnimatedPicture::advance()
@@ -173,7 +209,8 @@ void AnimatedPicture::advance()
             --passesLeft_;
     }
     step();
-    scheduleNext();
+    if (!clock_)
+        scheduleNext();
 }
 
 void AnimatedPicture::paintEvent(QPaintEvent* e)
@@ -190,7 +227,8 @@ void AnimatedPicture::paintEvent(QPaintEvent* e)
 void AnimatedPicture::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
-    if (running_ && !timer_.isActive())
+    seen_ = true;
+    if (running_ && !clock_ && !timer_.isActive())
         scheduleNext();
 }
 
@@ -198,6 +236,7 @@ void AnimatedPicture::hideEvent(QHideEvent* e)
 {
     // Also sent when the window is minimised: nothing is seen, so nothing steps.
     QWidget::hideEvent(e);
+    seen_ = false;
     timer_.stop();
 }
 

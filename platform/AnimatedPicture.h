@@ -6,6 +6,7 @@
 // follow each other after the delays the GIF gives them, as often as its loop count says.
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
@@ -39,7 +40,14 @@ public:
     void stop();
     bool running() const { return running_; }
     // True while the animation is started but hidden, so nothing steps.
-    bool resting() const { return running_ && !timer_.isActive(); }
+    bool resting() const { return running_ && !seen_; }
+
+    // Steps on the ticks of a timer the window runs anyway instead of waking the program
+    // with a timer of its own: each tick counts the timer's interval towards the shown
+    // frame's delay, and the next frame shows once the delay is reached. Delays that are
+    // whole numbers of ticks keep their pace exactly; longer ticks show the frames that
+    // fell due, so the animation keeps its pace on average.
+    void followTicks(QTimer* clock);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -52,10 +60,11 @@ private:
         QImage patch; // the frame's pixels in that rectangle
         int delay = 0;
     };
-    bool canStep() const;
     void scheduleNext();
     void advance();
+    void clockTicked();
     void clearFrames();
+    int delayOf(int frame) const;
 
     QList<Frame> frames_;
     QImage first_;
@@ -64,7 +73,10 @@ private:
     int loopCount_ = -1; // further passes after the first; -1 for ever
     int passesLeft_ = -1;
     bool running_ = false;
+    bool seen_ = false;      // shown, and not hidden by its window being minimised
     QTimer timer_;
+    QPointer<QTimer> clock_;
+    int ticked_ = 0;         // time counted by the clock since the shown frame came
 };
 
 } // namespace platform

@@ -113,6 +113,11 @@ void PictureControl::invalidate(const QRect& r)
     update(r);
 }
 
+void PictureControl::invalidate(const QRegion& r)
+{
+    update(r);
+}
+
 void PictureControl::invalidate()
 {
     update();
