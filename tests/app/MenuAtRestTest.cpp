@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QEventLoop>
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
@@ -182,6 +183,28 @@ TEST_F(MenuAtRest, EveryFrameOfTheMenuPicturesShowsAsTheGifHasIt)
         EXPECT_EQ(gif->picture(), frames[5]);
         gif->jumpToFrame(0);
         EXPECT_EQ(gif->picture(), frames[0]);
+    }
+}
+
+TEST_F(MenuAtRest, ThePicturesShowANewFrameOnEveryFourthMenuTick)
+{
+    // The menu timer ticks every 20 ms and the pictures' frames last 80 ms each.
+    ASSERT_EQ(form->Timer1->interval(), 20);
+    for (platform::AnimatedPicture* gif : {form->RxGIFAnL, form->RxGIFAnR})
+        gif->jumpToFrame(0);
+    QList<int> framesAtTick;
+    QEventLoop loop;
+    QObject::connect(form->Timer1, &QTimer::timeout, &loop, [&] {
+        framesAtTick.push_back(form->RxGIFAnL->currentFrame() * 100 + form->RxGIFAnR->currentFrame());
+        if (framesAtTick.size() == 12)
+            loop.quit();
+    });
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(framesAtTick.size(), 12);
+    for (int tick = 1; tick <= 12; ++tick) {
+        const int frame = tick / 4;
+        EXPECT_EQ(framesAtTick[tick - 1], frame * 100 + frame) << "tick " << tick;
     }
 }
 
