@@ -214,6 +214,7 @@ void TFormOptions::createControls()
     ImageDiv = platform::newPictureAt(this, 5, 60, 590, 6);
     ImageLogo = platform::newPictureAt(this, 450, 70, 145, 145);
     RxGIFAn1 = new QLabel(this);
+    platform::restMovieWhileHidden(*RxGIFAn1); // a closed window animates nothing
     RxGIFAn1->setGeometry(455, 215, 140, 200);
     RxGIFAn1->setAlignment(Qt::AlignCenter);
     Button1 = CardsButton(this, 455, 420, 140, QStringLiteral("OK"));

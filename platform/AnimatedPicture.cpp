@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QLabel>
+#include <QMovie>
+#include <QPointer>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cstring>
@@ -45,7 +48,39 @@ QImage compact(const QImage& patch)
     return patch;
 }
 
+class MovieRest : public QObject {
+public:
+    explicit MovieRest(QLabel* label) : QObject(label), label_(label) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        QMovie* movie = label_->movie();
+        if (e->type() == QEvent::Hide) {
+            if (movie && movie->state() == QMovie::Running) {
+                movie->setPaused(true);
+                paused_ = movie;
+            }
+        } else if (e->type() == QEvent::Show) {
+            if (movie && movie == paused_ && movie->state() == QMovie::Paused)
+                movie->setPaused(false);
+            paused_ = nullptr;
+        }
+        return false;
+    }
+
+private:
+    QLabel* label_;
+    QPointer<QMovie> paused_;
+};
+
 } // namespace
+
+void restMovieWhileHidden(QLabel& label)
+{
+    if (!label.findChild<MovieRest*>(QString(), Qt::FindDirectChildrenOnly))
+        new MovieRest(&label);
+}
 
 AnimatedPicture::AnimatedPicture(QWidget* parent) : QWidget(parent)
 {

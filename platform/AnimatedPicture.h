@@ -11,7 +11,14 @@
 #include <QTimer>
 #include <QWidget>
 
+class QLabel;
+
 namespace platform {
+
+// A label that shows a QMovie: the movie pauses while the label is hidden (its dialog
+// closed, its window minimised) and goes on when the label shows again. A movie that was
+// not running when the label hid stays as it was.
+void restMovieWhileHidden(QLabel& label);
 
 class AnimatedPicture : public QWidget {
     Q_OBJECT

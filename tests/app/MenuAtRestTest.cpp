@@ -20,6 +20,8 @@
 #include <QBuffer>
 #include <QEventLoop>
 #include <QImageReader>
+#include <QLabel>
+#include <QMovie>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -247,6 +249,31 @@ TEST_F(MenuAtRest, AHiddenOrMinimisedWindowAnimatesNothingUntilItShowsAgain)
         form->Timer1Timer();
         EXPECT_EQ(StartScreen::CandleFrame, (frame + 1) % 14);
     }
+}
+
+TEST_F(MenuAtRest, AClosedWindowsMovieRestsAndGoesOnWhenItOpensAgain)
+{
+    QWidget window;
+    auto* label = new QLabel(&window);
+    QBuffer data;
+    data.setData(platform::resources::find(QStringLiteral("GMenuL")));
+    data.open(QIODevice::ReadOnly);
+    QMovie movie(&data);
+    label->setMovie(&movie);
+    platform::restMovieWhileHidden(*label);
+    window.show();
+    movie.start();
+    ASSERT_EQ(movie.state(), QMovie::Running);
+    window.hide();
+    EXPECT_EQ(movie.state(), QMovie::Paused);
+    window.show();
+    EXPECT_EQ(movie.state(), QMovie::Running);
+
+    // A movie its window had stopped stays stopped.
+    movie.setPaused(true);
+    window.hide();
+    window.show();
+    EXPECT_EQ(movie.state(), QMovie::Paused);
 }
 
 TEST_F(MenuAtRest, TheMenuPicturesRestOnTheTableAndGoOnBackAtTheMenu)
