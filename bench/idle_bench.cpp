@@ -5,31 +5,17 @@
 // change; the CPU column is what that second cost the whole process.
 #include "app/Qyv__Form1.h"
 #include "app/RoundStart.h"
-#include "foundation/ClubFile.h"
 #include "foundation/GameState.h"
 #include "foundation/Settings.h"
-#include "foundation/TextFileLines.h"
-#include "platform/ProgramFolder.h"
 
 #include "bench/BenchApplication.h"
+#include "bench/BenchProgramFolder.h"
 
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct ProgramFolder {
-    ProgramFolder()
-    {
-        platform::setProgramFolderForTest(dir.path());
-        TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName),
-                                      TextFileLines::JoinLines(ClubFile::EmptyClubLines("ozk")));
-    }
-    ~ProgramFolder() { platform::setProgramFolderForTest({}); }
-    QTemporaryDir dir;
-};
 
 void runEventLoopFor(int ms)
 {
@@ -64,7 +50,7 @@ struct MenuWindow {
     struct Application {
         Application() { bench::ensureApplication(); }
     } application;
-    ProgramFolder folder;
+    bench::ProgramFolder folder;
     TForm1 form;
 };
 
