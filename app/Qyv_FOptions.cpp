@@ -18,6 +18,7 @@
 #include "foundation/StartScreen.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/Canvas.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -213,6 +214,7 @@ void TFormOptions::createControls()
     ImageDiv = platform::newPictureAt(this, 5, 60, 590, 6);
     ImageLogo = platform::newPictureAt(this, 450, 70, 145, 145);
     RxGIFAn1 = new QLabel(this);
+    platform::restMovieWhileHidden(*RxGIFAn1); // a closed window animates nothing
     RxGIFAn1->setGeometry(455, 215, 140, 200);
     RxGIFAn1->setAlignment(Qt::AlignCenter);
     Button1 = CardsButton(this, 455, 420, 140, QStringLiteral("OK"));
@@ -614,15 +616,14 @@ void TFormOptions::CheckBox3Click()
     ShowOptionsAnimation();
     if (!Form1)
         return;
-    for (QLabel* l : {Form1->RxGIFAnL, Form1->RxGIFAnR}) {
-        QMovie* m = l ? l->movie() : nullptr;
-        if (!m)
+    for (platform::AnimatedPicture* gif : {Form1->RxGIFAnL, Form1->RxGIFAnR}) {
+        if (!gif || !gif->isLoaded())
             continue;
-        m->jumpToFrame(0);
+        gif->jumpToFrame(0);
         if (Settings::GifAnimationOn)
-            m->start();
+            gif->start();
         else
-            m->stop();
+            gif->stop();
     }
 }
 

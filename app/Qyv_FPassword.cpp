@@ -11,6 +11,7 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/Cp1251.h"
 #include "platform/Help.h"
 #include "platform/PictureControl.h"
@@ -164,6 +165,9 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent)
     RxGIFAn1 = labelAt(this, 93, 320, 124, 36);
     RxGIFAnL = labelAt(this, 15, 280, 30, 68);
     RxGIFAnR = labelAt(this, 265, 280, 30, 68);
+    // A closed dialog shows nothing: its animations rest until it opens again.
+    for (QLabel* gif : {RxGIFAn1, RxGIFAnL, RxGIFAnR})
+        platform::restMovieWhileHidden(*gif);
 
     Button1 = new TQyvCardsButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -1,14 +1,11 @@
 // Start-up to the intro, and the memory the program holds once the menu is shown.
 #include "app/Qyv__Form1.h"
-#include "foundation/ClubFile.h"
-#include "foundation/TextFileLines.h"
-#include "platform/ProgramFolder.h"
 
 #include "bench/BenchApplication.h"
+#include "bench/BenchProgramFolder.h"
 
 #include <QTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -25,21 +22,10 @@ long residentKb()
     return -1;
 }
 
-struct ProgramFolder {
-    ProgramFolder()
-    {
-        platform::setProgramFolderForTest(dir.path());
-        TextFileLines::WriteFileBytes(dir.filePath(ClubFile::ClubFileName),
-                                      TextFileLines::JoinLines(ClubFile::EmptyClubLines("ozk")));
-    }
-    ~ProgramFolder() { platform::setProgramFolderForTest({}); }
-    QTemporaryDir dir;
-};
-
 void BM_StartupToIntro(benchmark::State& state)
 {
     bench::ensureApplication();
-    ProgramFolder folder;
+    bench::ProgramFolder folder;
     for (auto _ : state) {
         TForm1 form;
         form.show();

@@ -2,6 +2,7 @@
 #include "foundation/LayoutCommon.h"
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/PictureControl.h"
 
 #include <QLabel>

@@ -96,6 +96,8 @@ void PlaceCandles()
     for (platform::PictureControl* candle : {Form1->ImageSvLeft, Form1->ImageSvRight}) {
         candle->resize(100, 200);
         candle->setPictureSize(100, 200);
+        // The picture covers the control: nothing under it needs painting when a flame changes.
+        candle->setAttribute(Qt::WA_OpaquePaintEvent);
         PaintOverBackground(*candle, QStringLiteral("Candles"));
         candle->show();
     }

@@ -10,6 +10,7 @@
 #include "foundation/Scaling.h"
 #include "foundation/Settings.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/Help.h"
 #include "platform/PictureControl.h"
 #include "platform/Presenter.h"
@@ -161,6 +162,7 @@ TFormCount::TFormCount(QWidget* parent) : QDialog(parent)
     Image2 = platform::newPictureAt(this, 220, 70, 200, 200);
     Image2->setObjectName(QStringLiteral("Image2"));
     RxGIFAn1 = new QLabel(this);
+    platform::restMovieWhileHidden(*RxGIFAn1); // a closed window animates nothing
     RxGIFAn1->setGeometry(255, 290, 130, 80);
     RxGIFAn1->setAlignment(Qt::AlignCenter);
     Image01 = platform::newPictureAt(this, 5, 5, 48, 48);

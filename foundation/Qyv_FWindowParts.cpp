@@ -1,6 +1,7 @@
 #include "foundation/Qyv_FWindowParts.h"
 
 #include "foundation/DrawHelpers.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/PictureControl.h"
 #include "platform/Resources.h"
 
@@ -70,6 +71,8 @@ void DrawDivider(platform::PictureControl& image)
 GifAnimator::GifAnimator(QWidget* parent) : QLabel(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    // A closed window animates nothing.
+    platform::restMovieWhileHidden(*this);
 }
 
 bool GifAnimator::Load(const QString& resource)

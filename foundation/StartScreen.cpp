@@ -15,16 +15,16 @@
 #include "foundation/Settings.h"
 #include "foundation/TableSurface.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/Cp1251.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Resources.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QLabel>
-#include <QMovie>
+#include <QPainter>
 #include <QScreen>
+#include <cstring>
 #include <QTimer>
 
 namespace StartScreen {
@@ -72,22 +72,20 @@ void placeCaption(platform::PictureControl& image, const QString& resource, int 
     image.show();
 }
 
-// Starts (or holds on frame 0) one of the two animated menu decorations.
-void showMenuAnimation(QLabel& label, const QString& resource)
+// Starts (or holds on frame 0) one of the two animated menu decorations. The GIF is
+// decoded the first time the menu shows it and kept for every later menu.
+void showMenuAnimation(platform::AnimatedPicture& gif, const QString& resource)
 {
-    QMovie* movie = label.movie();
-    if (!movie) {
-        auto* buffer = new QBuffer(&label);
-        buffer->setData(platform::resources::find(resource));
-        buffer->open(QIODevice::ReadOnly);
-        movie = new QMovie(buffer, QByteArray(), &label);
-        label.setMovie(movie);
+    if (!gif.isLoaded()) {
+        gif.load(platform::resources::find(resource));
+        // The menu timer ticks anyway; the pictures take their frames on its ticks.
+        gif.followTicks(Form1->Timer1);
     }
-    movie->stop();
-    movie->jumpToFrame(0);
+    gif.stop();
+    gif.jumpToFrame(0);
     if (Settings::GifAnimationOn)
-        movie->start();
-    label.show();
+        gif.start();
+    gif.show();
 }
 
 // The nine lines of the current game's block of the club file; empty when unreadable.
@@ -186,30 +184,83 @@ void fillMembers()
         panels[k - 6]->setText(columns(PlayerLines2[k], 1, 20) + QStringLiteral("  ") + columns(PlayerLines2[k], 21, 26));
 }
 
-// One flame picture: the table background under the flame's place, then the frame.
-QImage flameBitmap(int windowX, int windowY, int frame)
+// The candle flames tick fifty times a second. Each of the six flame places shows the
+// table under it with one of fourteen fire frames on it; a flame is composed the first
+// time it is shown and kept while the candles stand where they are on the same
+// background, so a tick only copies kept flames and repaints their own rectangles.
+constexpr int kFlameWidth = 15;
+constexpr int kFlameHeight = 35;
+
+const QImage& flame(int place, int windowX, int windowY, int frame)
 {
-    Canvas bmp(15, 35, kTableGreen);
-    if (Settings::BackgroundNo != 0 && !CardPictures::TableBackground.isNull())
-        bmp.draw(-windowX, -windowY, CardPictures::TableBackground);
-    const QImage fire = platform::resources::image(QStringLiteral("Fire%1").arg(frame, 2, 10, QLatin1Char('0')));
-    if (!fire.isNull())
-        bmp.draw(0, 0, fire);
-    return bmp.image();
+    struct Place {
+        QPoint at;
+        int backgroundNo = -1;
+        qint64 backgroundKey = 0;
+        QImage frames[14];
+    };
+    static Place places[6];
+    Place& p = places[place];
+    const bool drawn = Settings::BackgroundNo != 0 && !CardPictures::TableBackground.isNull();
+    const qint64 key = drawn ? CardPictures::TableBackground.cacheKey() : 0;
+    if (p.at != QPoint(windowX, windowY) || p.backgroundNo != Settings::BackgroundNo || p.backgroundKey != key)
+        p = {QPoint(windowX, windowY), Settings::BackgroundNo, key, {}};
+    QImage& f = p.frames[frame - 1];
+    if (f.isNull()) {
+        Canvas bmp(kFlameWidth, kFlameHeight, kTableGreen);
+        if (drawn)
+            bmp.draw(-windowX, -windowY, CardPictures::TableBackground);
+        const QImage fire = platform::resources::image(QStringLiteral("Fire%1").arg(frame, 2, 10, QLatin1Char('0')));
+        if (!fire.isNull())
+            bmp.draw(0, 0, fire);
+        f = bmp.image();
+    }
+    return f;
+}
+
+// Copies a kept flame into the candle picture, row by row.
+void putFlame(QImage& picture, const QPoint& at, const QImage& flame)
+{
+    const QRect r(at, flame.size());
+    if (picture.format() != flame.format() || !picture.rect().contains(r)) {
+        QPainter(&picture).drawImage(at, flame);
+        return;
+    }
+    // One write access for all rows: each scanLine() would check the picture's sharing anew.
+    uchar* const top = picture.bits() + qsizetype(at.y()) * picture.bytesPerLine() + qsizetype(at.x()) * 4;
+    const qsizetype bytes = qsizetype(flame.width()) * 4;
+    for (int y = 0; y < flame.height(); ++y)
+        std::memcpy(top + qsizetype(y) * picture.bytesPerLine(), flame.constScanLine(y), bytes);
+}
+
+// Nothing is seen of a hidden or minimised window, so its flames stand still.
+bool candlesSeen(const TTableSurface& f)
+{
+    return f.isVisible() && !f.isMinimized() && f.ImageSvLeft->isVisible() && f.ImageSvRight->isVisible();
 }
 
 void candleStep()
 {
     TTableSurface& f = *Form1;
+    if (!candlesSeen(f))
+        return;
     const int n = CandleFrame;
     const QPoint places[3] = {{4, 6}, {42, 23}, {81, 6}};
+    int place = 0;
     for (platform::PictureControl* candle : {f.ImageSvLeft, f.ImageSvRight}) {
-        for (int i = 0; i < 3; ++i) {
+        // The flames stand on the candle picture itself, which lies over the form. They
+        // change the picture without the whole-picture repaint that a canvas drawing asks for.
+        QImage& picture = candle->canvas().image();
+        QRegion flames;
+        for (int i = 0; i < 3; ++i, ++place) {
+            if (picture.isNull())
+                continue;
             const int frame = (i == 1) ? (n + 7) % 14 + 1 : n + 1;
-            const QImage bmp = flameBitmap(candle->x() + places[i].x(), candle->y() + places[i].y(), frame);
-            // The flames stand on the candle picture itself, which lies over the form.
-            candle->canvas().draw(places[i].x(), places[i].y(), bmp);
+            const QPoint at = places[i];
+            putFlame(picture, at, flame(place, candle->x() + at.x(), candle->y() + at.y(), frame));
+            flames += QRect(at, QSize(kFlameWidth, kFlameHeight));
         }
+        candle->invalidate(flames);
     }
     CandleFrame = (n >= 13) ? 0 : n + 1;
 }

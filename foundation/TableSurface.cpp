@@ -1,9 +1,9 @@
 #include "foundation/TableSurface.h"
 
 #include "foundation/QyvCardsButton.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/PictureControl.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -45,8 +45,8 @@ TTableSurface::TTableSurface(QWidget* parent) : QMainWindow(parent)
     ImageElite = makeHidden<PictureControl>(area, "ImageElite");
     ImageSvLeft = makeHidden<PictureControl>(area, "ImageSvLeft");
     ImageSvRight = makeHidden<PictureControl>(area, "ImageSvRight");
-    RxGIFAnL = makeHidden<QLabel>(area, "RxGIFAnL");
-    RxGIFAnR = makeHidden<QLabel>(area, "RxGIFAnR");
+    RxGIFAnL = makeHidden<platform::AnimatedPicture>(area, "RxGIFAnL");
+    RxGIFAnR = makeHidden<platform::AnimatedPicture>(area, "RxGIFAnR");
     ImCalL = makeHidden<PictureControl>(area, "ImCalL");
     ImCalR = makeHidden<PictureControl>(area, "ImCalR");
     ImWT = makeHidden<PictureControl>(area, "ImWT");
@@ -131,4 +131,24 @@ void TTableSurface::SetClientSize(int width, int height)
     const int menu = menuWidget() ? menuWidget()->sizeHint().height() : 0;
     setFixedSize(width, height + menu);
     formArea_->resize(width, height);
+}
+
+void TTableSurface::hideEvent(QHideEvent* e)
+{
+    QMainWindow::hideEvent(e);
+    for (QTimer* t : {Timer1, Timer2, TimerCal}) {
+        if (t->isActive() && !restingTimers_.contains(t)) {
+            t->stop();
+            restingTimers_.push_back(t);
+        }
+    }
+}
+
+void TTableSurface::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    for (QTimer* t : restingTimers_)
+        if (!t->isActive())
+            t->start();
+    restingTimers_.clear();
 }

@@ -3,14 +3,15 @@
 // the names the games use (Form1->ImageStol, Form1->Button7, ...). The surface creates
 // them as plain children; the main window (app layer) derives from it, places and
 // dresses them. A test builds a bare surface, so a game runs without the real window.
+#include <QList>
 #include <QMainWindow>
 
-class QLabel;
 class QPushButton;
 class QTimer;
 class TQyvCardsButton;
 
 namespace platform {
+class AnimatedPicture;
 class PictureControl;
 class Canvas;
 }
@@ -43,8 +44,8 @@ public:
     platform::PictureControl* ImageElite = nullptr;
     platform::PictureControl* ImageSvLeft = nullptr;
     platform::PictureControl* ImageSvRight = nullptr;
-    QLabel* RxGIFAnL = nullptr;
-    QLabel* RxGIFAnR = nullptr;
+    platform::AnimatedPicture* RxGIFAnL = nullptr;
+    platform::AnimatedPicture* RxGIFAnR = nullptr;
     platform::PictureControl* ImCalL = nullptr;
     platform::PictureControl* ImCalR = nullptr;
     platform::PictureControl* ImWT = nullptr;
@@ -92,8 +93,15 @@ public:
     int ClientHeight() const;
     void SetClientSize(int width, int height);
 
+protected:
+    // Nothing is seen of a hidden or minimised window (both send a hide event): the
+    // timers that run rest until it shows again, and then go on.
+    void hideEvent(QHideEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
 private:
     platform::PictureControl* formArea_ = nullptr;
+    QList<QTimer*> restingTimers_;
 };
 
 // The main window; set when it is created (by the app, or by a test).

@@ -113,6 +113,11 @@ void PictureControl::invalidate(const QRect& r)
     update(r);
 }
 
+void PictureControl::invalidate(const QRegion& r)
+{
+    update(r);
+}
+
 void PictureControl::invalidate()
 {
     update();
@@ -142,8 +147,13 @@ void PictureControl::paintEvent(QPaintEvent* e)
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         p.drawImage(rect(), canvas_.image());
     } else {
-        p.setClipRegion(e->region());
-        p.drawImage(0, 0, canvas_.image());
+        // Only the parts asked for: a flame or a moved card repaints its own rectangle.
+        const QRect picture = canvas_.image().rect();
+        for (const QRect& r : e->region()) {
+            const QRect part = r & picture;
+            if (!part.isEmpty())
+                p.drawImage(part.topLeft(), canvas_.image(), part);
+        }
     }
 }
 

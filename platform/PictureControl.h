@@ -49,6 +49,7 @@ public:
 
     // Marks a part (or all) of the control for repainting at the next paint.
     void invalidate(const QRect& r);
+    void invalidate(const QRegion& r);
     void invalidate();
     // Paints at once (inside a flight that gives the event loop no time).
     void repaintNow();

@@ -12,6 +12,7 @@
 #include "foundation/StartScreen.h"
 #include "foundation/TextFileLines.h"
 #include "foundation/Texts.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/PictureControl.h"
 #include "platform/ProgramFolder.h"
 #include "support/LoopbackServer.h"
@@ -21,7 +22,6 @@
 #include <QFile>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMovie>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -175,13 +175,13 @@ TEST_F(MainWindowStartup, TheOptionsAreMadeFilledAtTheirFirstOpeningWhichLeavesT
     // Nothing of the dialog is held until it is asked for.
     EXPECT_EQ(FormOptions, nullptr);
     form->Image1Click();
-    QMovie* movies[2] = {form->RxGIFAnL->movie(), form->RxGIFAnR->movie()};
+    platform::AnimatedPicture* gifs[2] = {form->RxGIFAnL, form->RxGIFAnR};
     int frames[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
-        ASSERT_NE(movies[i], nullptr);
-        movies[i]->jumpToNextFrame();
-        movies[i]->jumpToNextFrame();
-        frames[i] = movies[i]->currentFrameNumber();
+        ASSERT_TRUE(gifs[i]->isLoaded());
+        gifs[i]->step();
+        gifs[i]->step();
+        frames[i] = gifs[i]->currentFrame();
         ASSERT_GT(frames[i], 0);
     }
     Options::ShowOptionsDialog();
@@ -189,7 +189,7 @@ TEST_F(MainWindowStartup, TheOptionsAreMadeFilledAtTheirFirstOpeningWhichLeavesT
     ASSERT_NE(FormOptions, nullptr);
     EXPECT_EQ(FormOptions->CheckBox3->isChecked(), Settings::GifAnimationOn);
     for (int i = 0; i < 2; ++i)
-        EXPECT_EQ(movies[i]->currentFrameNumber(), frames[i]);
+        EXPECT_EQ(gifs[i]->currentFrame(), frames[i]);
 }
 
 TEST_F(MainWindowStartup, AStartRemovesTheCopiesAKilledWriteLeft)

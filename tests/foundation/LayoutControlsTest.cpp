@@ -3,6 +3,7 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/Shuffle.h"
 #include "foundation/TableSurface.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/PictureControl.h"
 
 #include <gtest/gtest.h>

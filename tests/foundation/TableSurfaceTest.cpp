@@ -1,5 +1,6 @@
 #include "foundation/QyvCardsButton.h"
 #include "foundation/TableSurface.h"
+#include "platform/AnimatedPicture.h"
 #include "platform/PictureControl.h"
 
 #include <QLabel>
