@@ -1,4 +1,5 @@
 #include "app/WindowSize.h"
+#include "platform/Memory.h"
 
 #include "foundation/CardPictures.h"
 #include "foundation/FontsAndCursors.h"
@@ -137,6 +138,8 @@ void ApplyWindowSize(TTableSurface& form)
             Settings::BackDeckNo = 0;
     }
     CardPictures::NarrowCardPad = (Settings::FaceDeckNo <= 27 || Settings::WindowSize == 1) ? 0 : 5;
+    // The pictures of the old size and the libraries read for the new one are let go.
+    platform::ReturnFreedMemory();
 }
 
 } // namespace WindowSize

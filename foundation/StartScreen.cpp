@@ -1,4 +1,5 @@
 #include "foundation/StartScreen.h"
+#include "platform/Memory.h"
 
 #include "foundation/AccountClient.h"
 #include "foundation/CaptionNames.h"
@@ -455,6 +456,8 @@ void ShowMainMenu(int Mode, int SubMode)
     f.Button6->setText(Texts::Tx(Texts::TxtNewPlayer));
     readMemberLines();
     fillMembers();
+    // The menu's pictures are decoded and the table's are gone: what they used goes back.
+    platform::ReturnFreedMemory();
 }
 
 } // namespace StartScreen

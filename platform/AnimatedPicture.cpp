@@ -1,6 +1,7 @@
 #include "platform/AnimatedPicture.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImageReader>
 #include <QLabel>
 #include <QMovie>
@@ -42,8 +43,29 @@ QRect differingRect(const QImage& a, const QImage& b)
 // quarter of the memory. Only a lossless conversion is kept.
 QImage compact(const QImage& patch)
 {
-    const QImage indexed = patch.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    if (!indexed.isNull() && indexed.convertToFormat(patch.format()) == patch)
+    // A GIF frame has at most 256 colours: kept as indexes into them, the frame takes a
+    // quarter of the memory. Qt's own conversion picks an approximate palette, so the
+    // colours are gathered here, and the patch stays as it is when the round trip is not exact.
+    const QImage argb = patch.convertToFormat(QImage::Format_ARGB32);
+    QHash<QRgb, int> index;
+    QList<QRgb> table;
+    QImage indexed(argb.size(), QImage::Format_Indexed8);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < argb.width(); ++x) {
+            auto found = index.constFind(in[x]);
+            if (found == index.constEnd()) {
+                if (table.size() == 256)
+                    return patch;
+                found = index.insert(in[x], static_cast<int>(table.size()));
+                table.push_back(in[x]);
+            }
+            out[x] = static_cast<uchar>(*found);
+        }
+    }
+    indexed.setColorTable(table);
+    if (indexed.convertToFormat(patch.format()) == patch)
         return indexed;
     return patch;
 }
