@@ -3,23 +3,16 @@
 
 #include "bench/BenchApplication.h"
 #include "bench/BenchProgramFolder.h"
+#include "platform/Memory.h"
 
 #include <QTimer>
-#include <QFile>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Resident set size of this process in kilobytes.
 long residentKb()
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
+    return platform::OwnMemoryKb("VmRSS");
 }
 
 void BM_StartupToIntro(benchmark::State& state)

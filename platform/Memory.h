@@ -8,4 +8,8 @@ namespace platform {
 // whenever a large one-off load has finished.
 void ReturnFreedMemory();
 
+// A line of the process's memory status in kB ("VmRSS", "RssAnon", ...); -1 where the
+// system does not say.
+long OwnMemoryKb(const char* field);
+
 } // namespace platform

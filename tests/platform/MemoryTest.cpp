@@ -1,22 +1,14 @@
 #include "platform/Memory.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// Resident anonymous memory of this process in kB; -1 where the system does not say.
 long residentAnonymousKb()
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("RssAnon:"))
-            return line.mid(8).trimmed().split(' ').value(0).toLong();
-    return -1;
+    return platform::OwnMemoryKb("RssAnon");
 }
 
 } // namespace
